@@ -1,0 +1,66 @@
+#include "calculate.h"
+
+#include "numbers.h"
+#include "perbag.h"
+#include "picklists.h"
+#include "moisture.h"
+#include "proportioning.h"
+
+namespace mix {
+namespace {
+
+bool isIncomplete(const MixInputs& in)
+{
+    return in.strengthText.empty() || in.moistureText.empty() || in.stoneItem.empty() || in.slumpItem.empty() ||
+           (!in.cubeChecked && !in.cylinderChecked) || (!in.noAdmixtureChecked && !in.admixtureChecked);
+}
+
+}  // namespace
+
+std::variant<DesignNumbers, CalcError> computeDesign(const MixInputs& in)
+{
+    if (isIncomplete(in))
+        return incompleteError();
+    if (in.admixtureChecked && in.doseText.empty())
+        return doseMissingError();
+
+    const auto slump = slumpFromItem(in.slumpItem);
+    const auto stone = stoneFromItem(in.stoneItem);
+    if (!slump || !stone)
+        // Pick-only lists cannot hold other texts; a caller that forges one gets the
+        // same answer as for a list left empty.
+        return incompleteError();
+
+    DesignNumbers out;
+    MixDesign& d = out.design;
+
+    const auto strength = designStrength(in);
+    if (auto* err = std::get_if<CalcError>(&strength))
+        return *err;
+    d.F = std::get<std::int16_t>(strength);
+
+    const auto dose = admixtureDose(in);
+    if (auto* err = std::get_if<CalcError>(&dose))
+        return *err;
+    d.M = std::get<std::int16_t>(dose);
+
+    if (auto err = proportionSsd(d, *slump, *stone, usesAdmixture(in)))
+        return *err;
+    if (auto err = adjustForMoisture(out, in.moistureText))
+        return *err;
+    if (auto err = batchPerBag(out))
+        return *err;
+    return out;
+}
+
+std::variant<CalcResult, CalcError> calculate(const MixInputs& inputs)
+{
+    auto numbers = computeDesign(inputs);
+    if (auto* err = std::get_if<CalcError>(&numbers))
+        return *err;
+    CalcResult result{std::get<DesignNumbers>(std::move(numbers)), {}};
+    result.texts = makeResultTexts(inputs, result.numbers);
+    return result;
+}
+
+}  // namespace mix

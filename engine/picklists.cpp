@@ -1,0 +1,37 @@
+#include "picklists.h"
+
+#include "thaitexts.h"
+
+namespace mix {
+
+const std::array<std::string_view, 3>& slumpItems()
+{
+    static constexpr std::array<std::string_view, 3> items{text::kSlump75, text::kSlump100, text::kSlump125};
+    return items;
+}
+
+const std::array<std::string_view, 2>& stoneItems()
+{
+    static constexpr std::array<std::string_view, 2> items{text::kStone1, text::kStone2};
+    return items;
+}
+
+std::optional<Slump> slumpFromItem(std::string_view item)
+{
+    constexpr std::array<Slump, 3> classes{Slump::S7_5, Slump::S10_0, Slump::S12_5};
+    for (size_t i = 0; i < classes.size(); ++i)
+        if (slumpItems()[i] == item)
+            return classes[i];
+    return std::nullopt;
+}
+
+std::optional<Stone> stoneFromItem(std::string_view item)
+{
+    if (item == text::kStone1)
+        return Stone::No1;
+    if (item == text::kStone2)
+        return Stone::No2;
+    return std::nullopt;
+}
+
+}  // namespace mix

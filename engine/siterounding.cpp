@@ -1,0 +1,34 @@
+#include "siterounding.h"
+
+#include "numbers.h"
+
+#include <cmath>
+
+namespace mix {
+
+float siteCorrection(int x, int unit)
+{
+    const double q = static_cast<double>(x) / unit;
+    float v = static_cast<float>(q - std::trunc(q));
+    const float low = 0.3f;
+    const float half = 0.5f;
+    const float high = 0.7f;
+    const float one = 1.0f;
+    if (low > v)
+        v = -v;
+    if (low <= v && v <= half)
+        v = static_cast<float>(static_cast<double>(half) - v);
+    if (half < v && v < high)
+        v = static_cast<float>(static_cast<double>(half) - v);
+    if (high <= v && v <= one)
+        v = static_cast<float>(static_cast<double>(one) - v);
+    return v;
+}
+
+int siteValue(int x, float correction, int unit)
+{
+    const double q = static_cast<double>(x) / unit + static_cast<double>(correction);
+    return static_cast<int>(roundHalfEven(q * unit));
+}
+
+}  // namespace mix

@@ -1,0 +1,13 @@
+#include "designfont.h"
+
+QString designFontFamily() { return QStringLiteral("Loma"); }
+
+QFont designFont(qreal pointSize, bool bold)
+{
+    QFont font(designFontFamily());
+    font.setFamilies(QStringList{designFontFamily(), QStringLiteral("Tlwg Typo"), QStringLiteral("Garuda"),
+                      QStringLiteral("Noto Sans Thai"), QStringLiteral("Sans Serif")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}

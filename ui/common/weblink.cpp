@@ -1,0 +1,28 @@
+#include "weblink.h"
+
+#include "prompter.h"
+#include "siteconfig.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+QString siteBaseAddress() { return QStringLiteral(MIXDESIGN_SITE_BASE_ADDRESS); }
+
+QString siteHost() { return QUrl(siteBaseAddress()).host(); }
+
+QString siteName() { return QStringLiteral(MIXDESIGN_SITE_NAME); }
+
+QString applicationTitle() { return QStringLiteral("Drevanto Bolmiradex Concrete Mixed Design"); }
+
+bool openWebLink(QWidget* owner, const QString& address, Prompter& prompter)
+{
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return true;
+    MessageBoxSpec box;
+    box.text = QStringLiteral("Unable to start Web browser !");
+    box.title = applicationTitle();
+    box.icon = QMessageBox::NoIcon;
+    box.buttons = QMessageBox::Ok;
+    prompter.ask(owner, box);
+    return false;
+}
