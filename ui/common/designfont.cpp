@@ -1,5 +1,7 @@
 #include "designfont.h"
 
+#include <QStringList>
+
 QString designFontFamily() { return QStringLiteral("Loma"); }
 
 QFont designFont(qreal pointSize, bool bold)
