@@ -1,0 +1,43 @@
+#pragma once
+
+#include <mixinputs.h>
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DataEntryPage;
+}
+
+// The data-entry tab: the inputs Calculate reads, the guards on them, the picture link,
+// the three picture buttons and the two result frames of the final mix.
+class DataEntryPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DataEntryPage(QWidget* parent = nullptr);
+    ~DataEntryPage() override;
+
+    // The two pick lists, filled once; no item is selected afterwards.
+    void fillLists();
+    mix::MixInputs inputs() const;
+    void enablePrint();
+
+signals:
+    void calculateClicked();
+    void printClicked();
+    void exitClicked();
+    void homeLinkClicked();
+
+private:
+    // Each pair clears the partner itself; the partner's own click handler never runs for
+    // that change because the handlers listen to user clicks only.
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void setDoseField(bool enabled, const QColor& background);
+
+    std::unique_ptr<Ui::DataEntryPage> m_ui;
+};

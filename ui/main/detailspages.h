@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DetailsPages;
+}
+
+// The calculation-details tab: three pages stacked in one place, turned by arrow pictures.
+// Stacking does the work: Frame1 lies in front of Frame2, Frame2 in front of Frame6(1) and
+// Frame6(1) in front of Frame5, so hiding the front pages uncovers the ones behind.
+class DetailsPages : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DetailsPages(QWidget* parent = nullptr);
+    ~DetailsPages() override;
+
+    // After an accepted Calculate: every page shown, page 1 in front.
+    void showPages();
+
+private:
+    void Image11_Click();
+    void Image9_Click();
+    void Image10_Click();
+    void Image7_Click();
+    void turn(QWidget* hide, QWidget* show, const QString& pageLabel);
+
+    std::unique_ptr<Ui::DetailsPages> m_ui;
+};

@@ -1,0 +1,180 @@
+#include "form2.h"
+
+#include "criteriatext.h"
+#include "exitshortcutguard.h"
+#include "statuspanels.h"
+#include "ui_form2.h"
+#include "windowtexts.h"
+
+#include <calculate.h>
+#include <designfont.h>
+#include <weblink.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+constexpr int clientWidth = 625;
+constexpr int clientHeight = 431;
+
+// Control arrays become object names with the index after an underscore: Label15(0) -> Label15_0.
+QString objectNameOf(const QString& designName)
+{
+    QString name = designName;
+    name.replace(QLatin1Char('('), QLatin1Char('_'));
+    name.remove(QLatin1Char(')'));
+    return name;
+}
+
+QString utf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+} // namespace
+
+Form2::Form2(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::Form2>()), m_prompter(prompter)
+{
+    setFont(designFont());
+    m_ui->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    for (QWidget* widget : findChildren<QWidget*>())
+        if (!widget->objectName().isEmpty())
+            m_controls.insert(widget->objectName(), widget);
+
+    QPalette criteria = m_ui->Text1->palette();
+    criteria.setColor(QPalette::All, QPalette::Base, criteria.color(QPalette::Active, QPalette::Button));
+    m_ui->Text1->setPalette(criteria);
+
+    fillStatusBar(statusBar(), QDate::currentDate());
+    m_ui->savepdf->setEnabled(false);
+    connectMenus();
+
+    auto* guard = new ExitShortcutGuard(m_ui->exitme, this);
+    for (QWidget* text : findChildren<QLineEdit*>())
+        guard->watch(text);
+    for (QWidget* text : findChildren<QPlainTextEdit*>())
+        guard->watch(text);
+
+    connect(m_ui->dataEntryPage, &DataEntryPage::calculateClicked, this, &Form2::Command1_Click);
+    connect(m_ui->dataEntryPage, &DataEntryPage::printClicked, this, &Form2::printRequested);
+    connect(m_ui->dataEntryPage, &DataEntryPage::exitClicked, this, &Form2::exitQuestion);
+    connect(m_ui->dataEntryPage, &DataEntryPage::homeLinkClicked, this, [this] { openSitePage(QString()); });
+
+    // The status bar is part of the designed client area; the menu bar comes on top of it.
+    setFixedSize(clientWidth, menuBar()->sizeHint().height() + clientHeight);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+Form2::~Form2() = default;
+
+const mix::MixDesign& Form2::design() const { return m_design; }
+
+QString Form2::caption(const QString& control) const
+{
+    QWidget* widget = this->control(control);
+    if (const auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (const auto* line = qobject_cast<QLineEdit*>(widget))
+        return line->text();
+    if (const auto* text = qobject_cast<QPlainTextEdit*>(widget))
+        return text->toPlainText();
+    if (const auto* box = qobject_cast<QGroupBox*>(widget))
+        return box->title();
+    if (const auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text();
+    if (const auto* list = qobject_cast<QComboBox*>(widget))
+        return list->currentText();
+    return {};
+}
+
+void Form2::Form_Load()
+{
+    m_ui->dataEntryPage->fillLists();
+    m_ui->Text1->setPlainText(designCriteriaText());
+}
+
+void Form2::Command1_Click()
+{
+    const auto result = mix::calculate(m_ui->dataEntryPage->inputs());
+    if (const auto* error = std::get_if<mix::CalcError>(&result)) {
+        refuse(*error);
+        return;
+    }
+    const auto& accepted = std::get<mix::CalcResult>(result);
+    m_design = accepted.numbers.design;
+    writeTexts(accepted.texts);
+    m_ui->dataEntryPage->enablePrint();
+    m_ui->savepdf->setEnabled(true);
+    m_ui->detailsPages->showPages();
+}
+
+void Form2::refuse(const mix::CalcError& error)
+{
+    MessageBoxSpec box;
+    box.text = utf8(error.message);
+    box.title = utf8(error.title);
+    box.icon = QMessageBox::Question;
+    box.buttons = QMessageBox::Ok;
+    m_prompter.ask(this, box);
+    activateWindow();
+    if (QWidget* field = control(utf8(error.focus)))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+void Form2::writeTexts(const mix::ResultTexts& texts)
+{
+    for (const auto& [name, text] : texts.items()) {
+        QWidget* widget = control(utf8(name));
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            label->setText(utf8(text));
+        else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+            box->setPlainText(utf8(text));
+        else
+            qWarning("No control %s for a result text", name.c_str());
+    }
+}
+
+QWidget* Form2::control(const QString& designName) const { return m_controls.value(objectNameOf(designName)); }
+
+void Form2::exitQuestion()
+{
+    MessageBoxSpec box;
+    box.text = QString::fromUtf8(windowtext::kExitQuestion);
+    box.title = QString::fromUtf8(windowtext::kExitTitle);
+    box.icon = QMessageBox::Question;
+    box.buttons = QMessageBox::Yes | QMessageBox::No;
+    box.defaultButton = QMessageBox::Yes;
+    if (m_prompter.ask(this, box) == QMessageBox::Yes)
+        close();
+}
+
+void Form2::openSitePage(const QString& path) { openWebLink(this, siteBaseAddress() + path, m_prompter); }
+
+void Form2::connectMenus()
+{
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        menu->setFont(font());
+    m_ui->drev->setText(siteName());
+
+    connect(m_ui->setprint, &QAction::triggered, this, &Form2::printSetupRequested);
+    connect(m_ui->savepdf, &QAction::triggered, this, &Form2::savePdfRequested);
+    connect(m_ui->exitme, &QAction::triggered, this, &Form2::exitQuestion);
+    connect(m_ui->product, &QAction::triggered, this, &Form2::aboutRequested);
+
+    const std::pair<QAction*, const char*> links[] = {
+        {m_ui->drev, ""},          {m_ui->club, "/bolmiradex"},   {m_ui->crose, "/bolmiradex"},
+        {m_ui->shop, "/shopping"}, {m_ui->download, "/software"}, {m_ui->educate, "/bolmiradex"},
+    };
+    for (const auto& [entry, path] : links)
+        connect(entry, &QAction::triggered, this, [this, path = QString::fromLatin1(path)] { openSitePage(path); });
+}

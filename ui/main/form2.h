@@ -1,0 +1,55 @@
+#pragma once
+
+#include <mixdesign.h>
+#include <prompter.h>
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class Form2;
+}
+namespace mix {
+class ResultTexts;
+struct CalcError;
+} // namespace mix
+
+// The working window: data entry, calculation details and design criteria on three tabs,
+// with the menus. It reads its controls, lets the engine compute and writes the texts the
+// engine returns into the controls of the same names; it computes nothing itself.
+class Form2 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form2(Prompter& prompter = defaultPrompter(), QWidget* parent = nullptr);
+    ~Form2() override;
+
+    const mix::MixDesign& design() const;
+
+    // The text of a label or text box by its design name ("Label15(0)", "Label11", "Text6");
+    // empty when there is no such control.
+    QString caption(const QString& control) const;
+
+signals:
+    void printRequested();
+    void printSetupRequested();
+    void savePdfRequested();
+    void aboutRequested();
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void exitQuestion();
+    void openSitePage(const QString& path);
+    void refuse(const mix::CalcError& error);
+    void writeTexts(const mix::ResultTexts& texts);
+    void connectMenus();
+    QWidget* control(const QString& designName) const;
+
+    std::unique_ptr<Ui::Form2> m_ui;
+    Prompter& m_prompter;
+    mix::MixDesign m_design;
+    QHash<QString, QWidget*> m_controls;
+};

@@ -1,0 +1,48 @@
+#include "picturelabel.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+PictureLabel::PictureLabel(QWidget* parent) : QWidget(parent) {}
+
+PictureLabel::~PictureLabel() = default;
+
+void PictureLabel::setSource(const QString& source)
+{
+    m_source = source;
+    m_renderer.reset();
+    // A build without the artwork still works; the picture is simply blank.
+    if (QFile::exists(source)) {
+        m_renderer = std::make_unique<QSvgRenderer>(source);
+        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    update();
+}
+
+bool PictureLabel::hasPicture() const { return m_renderer && m_renderer->isValid(); }
+
+void PictureLabel::paintEvent(QPaintEvent*)
+{
+    if (!hasPicture())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_renderer->render(&painter, QRectF(rect()));
+}
+
+void PictureLabel::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
