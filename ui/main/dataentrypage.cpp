@@ -102,6 +102,15 @@ mix::MixInputs DataEntryPage::inputs() const
 
 void DataEntryPage::enablePrint() { m_ui->Command2->setEnabled(true); }
 
+void DataEntryPage::applyFocusOrder()
+{
+    QWidget* const order[] = {m_ui->Text2,  m_ui->Combo1,   m_ui->Combo2,   m_ui->Text3,    m_ui->Text4,
+                              m_ui->Text6,  m_ui->Command1, m_ui->Command6, m_ui->Command2, m_ui->Check1,
+                              m_ui->Check2, m_ui->Check3,   m_ui->Check4};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 void DataEntryPage::Check1_Click() { m_ui->Check2->setChecked(false); }
 
 void DataEntryPage::Check2_Click() { m_ui->Check1->setChecked(false); }

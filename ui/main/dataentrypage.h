@@ -23,6 +23,9 @@ public:
     void fillLists();
     mix::MixInputs inputs() const;
     void enablePrint();
+    // Text2, Combo1, Combo2, Text3, Text4, Text6, the buttons, then the check boxes. Called
+    // once the page sits in its tab widget, which splices its tab bar into the chain.
+    void applyFocusOrder();
 
 signals:
     void calculateClicked();

@@ -41,6 +41,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 {
     setFont(designFont());
     m_ui->setupUi(this);
+    m_ui->dataEntryPage->applyFocusOrder();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 

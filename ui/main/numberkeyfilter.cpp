@@ -17,6 +17,14 @@ bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.k
 // never reach the character test.
 bool typesCharacter(const QKeyEvent& key) { return !key.text().isEmpty() && key.text().at(0) != deleteCode; }
 
+// Ctrl with a letter is a control code (Ctrl+A is 1, Ctrl+V is 22) even where the desktop
+// reports the letter itself as the key's text; control codes pass to the field.
+bool isControlCode(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers mods = key.modifiers();
+    return mods.testFlag(Qt::ControlModifier) && !mods.testFlag(Qt::AltModifier);
+}
+
 bool allowed(const QString& text)
 {
     for (const QChar c : text)
@@ -46,7 +54,7 @@ bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event)
         sendTab(static_cast<QWidget*>(watched));
         return true;
     }
-    if (!typesCharacter(key))
+    if (!typesCharacter(key) || isControlCode(key))
         return false;
     return !allowed(key.text());
 }

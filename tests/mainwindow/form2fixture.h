@@ -1,0 +1,139 @@
+#pragma once
+
+#include "form2.h"
+
+#include <calculate.h>
+#include <designfont.h>
+#include <picklists.h>
+#include <prompter.h>
+#include <thaitexts.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+// Answers the boxes a test expects, in order, and fails the test on any other box, so a
+// window under test can never wait for a click nobody gives.
+class RecordingPrompter : public Prompter {
+public:
+    QList<MessageBoxSpec> boxes;
+    QList<QMessageBox::StandardButton> answers;
+
+    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec& box) override
+    {
+        boxes.append(box);
+        if (answers.isEmpty()) {
+            QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + box.text), __FILE__, __LINE__);
+            return QMessageBox::NoButton;
+        }
+        return answers.takeFirst();
+    }
+};
+
+inline QString u8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The inputs of one design as the user would give them on the data-entry tab.
+struct Example {
+    QString strength;
+    bool cube = true;
+    int slump = 0; // list index
+    int stone = 0;
+    bool admixture = false;
+    QString dose;
+    QString moisture;
+};
+
+inline Example firstExample() { return {"240", true, 1, 1, true, "250", "5"}; }
+inline Example secondExample() { return {"240", false, 0, 0, false, "", "3"}; }
+
+// The same design as the engine reads it, for comparing the window with the engine.
+inline mix::MixInputs inputsOf(const Example& e)
+{
+    mix::MixInputs in;
+    in.strengthText = e.strength.toStdString();
+    in.cubeChecked = e.cube;
+    in.cylinderChecked = !e.cube;
+    in.slumpItem = std::string(mix::slumpItems()[size_t(e.slump)]);
+    in.stoneItem = std::string(mix::stoneItems()[size_t(e.stone)]);
+    in.admixtureChecked = e.admixture;
+    in.noAdmixtureChecked = !e.admixture;
+    in.doseText = e.dose.toStdString();
+    in.moistureText = e.moisture.toStdString();
+    return in;
+}
+
+template <typename T = QWidget> T* control(const QWidget& window, const QString& objectName)
+{
+    auto* widget = window.findChild<T*>(objectName);
+    if (!widget)
+        QTest::qFail(qPrintable(QStringLiteral("no control ") + objectName), __FILE__, __LINE__);
+    return widget;
+}
+
+// Ticks exactly the boxes the example names, by clicks as a user would.
+inline void enter(const QWidget& window, const Example& e)
+{
+    control<QLineEdit>(window, "Text2")->setText(e.strength);
+    auto* specimen = control<QAbstractButton>(window, e.cube ? "Check1" : "Check2");
+    if (!specimen->isChecked())
+        specimen->click();
+    control<QComboBox>(window, "Combo1")->setCurrentIndex(e.slump);
+    control<QComboBox>(window, "Combo2")->setCurrentIndex(e.stone);
+    auto* admixture = control<QAbstractButton>(window, e.admixture ? "Check3" : "Check4");
+    if (!admixture->isChecked())
+        admixture->click();
+    control<QLineEdit>(window, "Text3")->setText(e.dose);
+    control<QLineEdit>(window, "Text4")->setText(e.moisture);
+}
+
+inline void calculate(const QWidget& window) { control<QAbstractButton>(window, "Command1")->click(); }
+
+// Everything a user could see or change in the window, one line per control, so that a
+// handler which must change nothing can be checked against it.
+inline QStringList snapshot(const QWidget& window)
+{
+    QStringList lines;
+    lines << QStringLiteral("window visible=%1").arg(window.isVisible());
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        QString line = QStringLiteral("%1 shown=%2 enabled=%3")
+                           .arg(w->objectName())
+                           .arg(w->isVisibleTo(&window))
+                           .arg(w->isEnabled());
+        if (const auto* l = qobject_cast<const QLabel*>(w))
+            line += " text=" + l->text();
+        else if (const auto* e = qobject_cast<const QLineEdit*>(w))
+            line += " text=" + e->text() + " base=" + e->palette().color(QPalette::Base).name();
+        else if (const auto* t = qobject_cast<const QPlainTextEdit*>(w))
+            line += " text=" + t->toPlainText();
+        else if (const auto* c = qobject_cast<const QComboBox*>(w))
+            line += QStringLiteral(" index=%1").arg(c->currentIndex());
+        else if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+            line += QStringLiteral(" checked=%1").arg(b->isChecked());
+        else if (const auto* tabs = qobject_cast<const QTabWidget*>(w))
+            line += QStringLiteral(" tab=%1").arg(tabs->currentIndex());
+        lines << line;
+    }
+    return lines;
+}
+
+// Qt Test's main with the offscreen platform unless the caller chose another one.
+#define FORM2_TEST_MAIN(TestClass)                                                                                     \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
+        QApplication app(argc, argv);                                                                                  \
+        QApplication::setFont(designFont());                                                                           \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }

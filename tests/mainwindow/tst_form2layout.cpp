@@ -1,0 +1,134 @@
+#include "form2fixture.h"
+
+#include <QCheckBox>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+
+Q_DECLARE_METATYPE(Example)
+
+// Thai stacks vowels and tone marks above and below the line, so a box sized for another
+// face clips them. Every text of the window must fit its box, at whatever scale the test
+// runs (the suite runs it at 100 % and at 200 %).
+class TestForm2Layout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<Form2>(m_prompter);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<Example>("example");
+        QTest::newRow("first worked example") << firstExample();
+        QTest::newRow("second worked example") << secondExample();
+        Example wide = firstExample();
+        wide.slump = 2;
+        wide.strength = "315.75";
+        wide.dose = "1250";
+        wide.moisture = "12.75";
+        QTest::newRow("longer numbers") << wide;
+    }
+    void everyTextFits()
+    {
+        QFETCH(Example, example);
+        enter(*m_window, example);
+        calculate(*m_window);
+        QStringList clipped;
+        for (const QLabel* label : m_window->findChildren<QLabel*>())
+            if (!labelFits(label))
+                clipped << label->objectName() + " \"" + label->text() + "\"";
+        for (const QCheckBox* box : m_window->findChildren<QCheckBox*>())
+            if (!checkBoxFits(box))
+                clipped << box->objectName();
+        for (const QComboBox* list : m_window->findChildren<QComboBox*>())
+            for (int i = 0; i < list->count(); ++i)
+                if (!comboItemFits(list, list->itemText(i)))
+                    clipped << list->objectName() + " \"" + list->itemText(i) + "\"";
+        for (const QGroupBox* frame : m_window->findChildren<QGroupBox*>())
+            if (!titleFits(frame))
+                clipped << frame->objectName();
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(", ")));
+    }
+
+    void controlsStayInsideTheirFramesAndApart()
+    {
+        QStringList faults;
+        for (const QWidget* w : m_window->findChildren<QWidget*>()) {
+            if (w->objectName().isEmpty() || w->objectName().startsWith("qt_") || w->isWindow())
+                continue;
+            const QWidget* parent = w->parentWidget();
+            if (qobject_cast<const QGroupBox*>(parent) || parent->inherits("DataEntryPage") ||
+                parent->inherits("DetailsPages")) {
+                if (!parent->rect().contains(w->geometry()))
+                    faults << w->objectName() + " outside " + parent->objectName();
+            }
+            const QLabel* label = qobject_cast<const QLabel*>(w);
+            if (!label)
+                continue;
+            for (const QObject* sibling : parent->children()) {
+                const auto* other = qobject_cast<const QWidget*>(sibling);
+                if (other && other != w && other->objectName() > w->objectName() && !other->isWindow() &&
+                    !qobject_cast<const QGroupBox*>(other) && other->geometry().intersects(w->geometry()))
+                    faults << w->objectName() + " overlaps " + other->objectName();
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+    }
+
+private:
+    static bool labelFits(const QLabel* label)
+    {
+        const QRect room = label->contentsRect();
+        const QFontMetrics fm = label->fontMetrics();
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= label->height();
+        return fm.horizontalAdvance(label->text()) <= room.width() && fm.height() <= room.height();
+    }
+
+    static bool checkBoxFits(const QCheckBox* box)
+    {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        const QFontMetrics fm = box->fontMetrics();
+        return fm.horizontalAdvance(box->text()) <= text.width() && fm.height() <= box->height();
+    }
+
+    static bool comboItemFits(const QComboBox* list, const QString& item)
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.frame = true;
+        option.currentText = item;
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        return list->fontMetrics().horizontalAdvance(item) <= field.width();
+    }
+
+    static bool titleFits(const QGroupBox* frame)
+    {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect label =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        // A trailing blank leaves no ink to clip.
+        const QString ink = frame->title().trimmed();
+        return label.right() < frame->width() && frame->fontMetrics().horizontalAdvance(ink) <= label.width();
+    }
+
+    RecordingPrompter m_prompter;
+    std::unique_ptr<Form2> m_window;
+};
+
+FORM2_TEST_MAIN(TestForm2Layout)
+#include "tst_form2layout.moc"

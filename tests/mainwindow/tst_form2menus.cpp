@@ -1,0 +1,208 @@
+#include "form2fixture.h"
+#include "picturelabel.h"
+#include "windowcaptions.h"
+#include "windowtexts.h"
+
+#include <weblink.h>
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QUrl>
+
+// Stands in for the desktop's browser: records what it was asked to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
+
+namespace {
+
+// The seven link triggers: six menu entries and the picture on the data-entry tab.
+void follow(Form2& window, const QString& link)
+{
+    if (link == "Image1")
+        QTest::mouseClick(control(window, link), Qt::LeftButton);
+    else
+        window.findChild<QAction*>(link)->trigger();
+}
+
+const char* const links[] = {"drev", "club", "crose", "shop", "download", "educate", "Image1"};
+
+} // namespace
+
+// The menu bar, the web links and the exit question.
+class TestForm2Menus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<Form2>(m_prompter);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        enter(*m_window, firstExample());
+        calculate(*m_window);
+        emit control<PictureLabel>(*m_window, "Image11")->clicked();
+    }
+    void cleanup()
+    {
+        QDesktopServices::unsetUrlHandler(scheme());
+        m_catcher.opened.clear();
+        m_window.reset();
+        QVERIFY2(m_prompter.answers.isEmpty(), "an expected message box never came");
+        m_prompter.boxes.clear();
+    }
+
+    void menuBarCaptionsAndShortcuts()
+    {
+        const QList<QAction*> menus = m_window->menuBar()->actions();
+        QCOMPARE(menus.size(), int(menuCaptions.size()));
+        const char* const names[] = {"main", "web", "about"};
+        for (int i = 0; i < menus.size(); ++i) {
+            QCOMPARE(menus[i]->text(), QString::fromUtf8(menuCaptions[size_t(i)]));
+            QCOMPARE(menus[i]->menu()->objectName(), QString::fromLatin1(names[i]));
+        }
+        for (const auto& [name, caption] : menuEntries)
+            QCOMPARE(m_window->findChild<QAction*>(name)->text(), QString::fromUtf8(caption));
+        QCOMPARE(m_window->findChild<QAction*>("drev")->text(), siteName());
+        QCOMPARE(m_window->findChild<QAction*>("setprint")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(m_window->findChild<QAction*>("exitme")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+
+        QStringList order;
+        for (QAction* menu : menus)
+            for (QAction* entry : menu->menu()->actions())
+                if (!entry->isSeparator())
+                    order << entry->objectName();
+        QCOMPARE(order, (QStringList{"setprint", "savepdf", "exitme", "drev", "club", "crose", "shop", "download",
+                                     "educate", "product"}));
+    }
+
+    void linkAddresses()
+    {
+        QDesktopServices::setUrlHandler(scheme(), &m_catcher, "open");
+        const QStringList before = snapshot(*m_window);
+        for (const char* link : links)
+            follow(*m_window, link);
+        const QString home = siteBaseAddress();
+        QCOMPARE(m_catcher.opened, (QStringList{home, home + "/bolmiradex", home + "/bolmiradex", home + "/shopping",
+                                                home + "/software", home + "/bolmiradex", home}));
+        QCOMPARE(snapshot(*m_window), before);
+    }
+
+    void failingBrowserIsReportedOnceAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("link");
+        for (const char* link : links)
+            QTest::newRow(link) << link;
+    }
+    void failingBrowserIsReportedOnceAndChangesNothing()
+    {
+        QFETCH(QString, link);
+        QDesktopServices::setUrlHandler(scheme(), &m_catcher, "refuse"); // no such method: the opener fails
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
+        const QStringList before = snapshot(*m_window);
+        const mix::MixDesign design = m_window->design();
+
+        m_prompter.answers = {QMessageBox::Ok};
+        follow(*m_window, link);
+
+        QCOMPARE(m_prompter.boxes.size(), 1);
+        const MessageBoxSpec& box = m_prompter.boxes[0];
+        QCOMPARE(box.text, QStringLiteral("Unable to start Web browser !"));
+        QCOMPARE(box.title, applicationTitle());
+        QCOMPARE(box.icon, QMessageBox::NoIcon);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(snapshot(*m_window), before);
+        QCOMPARE(m_window->design(), design);
+    }
+
+    void exitQuestion_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<int>("answer");
+        for (const char* trigger : {"Command6", "exitme", "Ctrl+C"}) {
+            QTest::newRow(QByteArray(trigger) + " No") << trigger << int(QMessageBox::No);
+            QTest::newRow(QByteArray(trigger) + " Yes") << trigger << int(QMessageBox::Yes);
+        }
+    }
+    void exitQuestion()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(int, answer);
+        Form2& w = *m_window;
+        const QStringList before = snapshot(w);
+        const mix::MixDesign design = w.design();
+
+        m_prompter.answers = {QMessageBox::StandardButton(answer)};
+        if (trigger == "Command6")
+            control<QAbstractButton>(w, trigger)->click();
+        else if (trigger == "exitme")
+            w.findChild<QAction*>(trigger)->trigger();
+        else
+            QTest::keyClick(control(w, "Text2"), Qt::Key_C, Qt::ControlModifier);
+
+        QCOMPARE(m_prompter.boxes.size(), 1);
+        const MessageBoxSpec& box = m_prompter.boxes[0];
+        QCOMPARE(box.text, QString::fromUtf8(windowtext::kExitQuestion));
+        QCOMPARE(box.title, QString::fromUtf8(windowtext::kExitTitle));
+        QCOMPARE(box.icon, QMessageBox::Question);
+        QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.defaultButton, QMessageBox::Yes);
+        if (answer == QMessageBox::No) {
+            QCOMPARE(snapshot(w), before);
+            QCOMPARE(w.design(), design);
+        } else {
+            QVERIFY(!w.isVisible());
+        }
+    }
+
+    void commandsOnlyAsk()
+    {
+        Form2& w = *m_window;
+        QSignalSpy print(&w, &Form2::printRequested);
+        QSignalSpy setUp(&w, &Form2::printSetupRequested);
+        QSignalSpy pdf(&w, &Form2::savePdfRequested);
+        QSignalSpy about(&w, &Form2::aboutRequested);
+        const QStringList before = snapshot(w);
+        control<QAbstractButton>(w, "Command2")->click();
+        w.findChild<QAction*>("setprint")->trigger();
+        w.findChild<QAction*>("savepdf")->trigger();
+        w.findChild<QAction*>("product")->trigger();
+        QCOMPARE(print.size(), 1);
+        QCOMPARE(setUp.size(), 1);
+        QCOMPARE(pdf.size(), 1);
+        QCOMPARE(about.size(), 1);
+        QCOMPARE(snapshot(w), before);
+    }
+
+    void printAndPdfWaitForTheFirstCalculate()
+    {
+        Form2 fresh(m_prompter);
+        QSignalSpy print(&fresh, &Form2::printRequested);
+        QVERIFY(!control(fresh, "Command2")->isEnabled());
+        QVERIFY(!fresh.findChild<QAction*>("savepdf")->isEnabled());
+        control<QAbstractButton>(fresh, "Command2")->click();
+        QCOMPARE(print.size(), 0);
+        for (const char* entry :
+             {"setprint", "exitme", "drev", "club", "crose", "shop", "download", "educate", "product"})
+            QVERIFY2(fresh.findChild<QAction*>(entry)->isEnabled(), entry);
+    }
+
+private:
+    static QString scheme() { return QUrl(siteBaseAddress()).scheme(); }
+
+    RecordingPrompter m_prompter;
+    UrlCatcher m_catcher;
+    std::unique_ptr<Form2> m_window;
+};
+
+FORM2_TEST_MAIN(TestForm2Menus)
+#include "tst_form2menus.moc"

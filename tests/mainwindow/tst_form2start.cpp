@@ -1,0 +1,215 @@
+#include "criteriatext.h"
+#include "fixedcaptions.h"
+#include "form2fixture.h"
+#include "statuspanels.h"
+#include "windowcaptions.h"
+
+#include <picklists.h>
+
+#include <QMenuBar>
+#include <QStatusBar>
+
+// The window as the user first sees it.
+class TestForm2Start : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_window = std::make_unique<Form2>(m_prompter); }
+    void cleanup()
+    {
+        m_window.reset();
+        QVERIFY(m_prompter.answers.isEmpty());
+        m_prompter.boxes.clear();
+    }
+
+    void initialControls()
+    {
+        const Form2& w = *m_window;
+        QCOMPARE(control<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
+        for (const char* name : {"Check1", "Check2", "Check3", "Check4"})
+            QVERIFY2(!control<QAbstractButton>(w, name)->isChecked(), name);
+        for (const char* name : {"Text2", "Text3", "Text4"})
+            QVERIFY2(control<QLineEdit>(w, name)->text().isEmpty(), name);
+        QVERIFY(!control(w, "Text3")->isEnabled());
+        QVERIFY(!control(w, "Label26_0")->isEnabled());
+        QVERIFY(control(w, "Command1")->isEnabled());
+        QVERIFY(control(w, "Command6")->isEnabled());
+        QVERIFY(!control(w, "Command2")->isEnabled());
+        for (const char* name : {"Frame1", "Frame2", "Frame5", "Frame6_1", "Image7", "Image9"})
+            QVERIFY2(!control(w, name)->isVisibleTo(&w), name);
+        QCOMPARE(w.caption("Label81"), QStringLiteral("1/3"));
+        QCOMPARE(w.design(), mix::MixDesign{});
+    }
+
+    // Disabled, yet on the ordinary background: grey comes only from a click.
+    void doseFieldStartsOnOrdinaryBackground()
+    {
+        auto* dose = control<QLineEdit>(*m_window, "Text3");
+        auto* strength = control<QLineEdit>(*m_window, "Text2");
+        QCOMPARE(dose->palette().color(QPalette::Disabled, QPalette::Base),
+                 strength->palette().color(QPalette::Active, QPalette::Base));
+    }
+
+    void resultControlsStartEmpty()
+    {
+        const auto result = mix::calculate(inputsOf(firstExample()));
+        const auto& texts = std::get<mix::CalcResult>(result).texts.items();
+        QCOMPARE(texts.size(), size_t(50));
+        for (const auto& item : texts)
+            QVERIFY2(m_window->caption(u8(item.first)).isEmpty(), item.first.c_str());
+    }
+
+    void listsHoldTheExactItemsAndNothingIsPicked()
+    {
+        const std::pair<const char*, std::vector<std::string_view>> lists[] = {
+            {"Combo1", {mix::slumpItems().begin(), mix::slumpItems().end()}},
+            {"Combo2", {mix::stoneItems().begin(), mix::stoneItems().end()}},
+        };
+        for (const auto& [name, items] : lists) {
+            auto* list = control<QComboBox>(*m_window, name);
+            QCOMPARE(list->count(), int(items.size()));
+            for (int i = 0; i < list->count(); ++i)
+                QCOMPARE(list->itemText(i), u8(items[size_t(i)]));
+            QCOMPARE(list->currentIndex(), -1);
+            QVERIFY(list->currentText().isEmpty());
+            QVERIFY(!list->isEditable());
+        }
+        auto* slump = control<QComboBox>(*m_window, "Combo1");
+        slump->setCurrentIndex(0);
+        QCOMPARE(slump->currentText().size(), 18);
+        QVERIFY(slump->currentText().endsWith(QStringLiteral("  ")));
+    }
+
+    void criteriaText()
+    {
+        QCOMPARE(designCriteriaPieces().size(), size_t(26));
+        const QString text = designCriteriaText();
+        QCOMPARE(text.size(), 2430);
+        QVERIFY(!text.contains(QLatin1Char('\n')));
+        QVERIFY(!text.contains(QLatin1Char('\r')));
+
+        auto* box = control<QPlainTextEdit>(*m_window, "Text1");
+        QCOMPARE(box->toPlainText(), text);
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(box->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(box->palette().color(QPalette::Base), box->palette().color(QPalette::Button));
+    }
+
+    void windowFrame()
+    {
+        Form2& w = *m_window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Drevanto Bolmiradex Concrete Mixed Design"));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QCOMPARE(w.width(), 625);
+        QCOMPARE(w.height() - w.menuBar()->sizeHint().height(), 431);
+        const Qt::WindowFlags flags = w.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        auto* tabs = control<QTabWidget>(w, "SSTab1");
+        QCOMPARE(tabs->count(), int(tabCaptions.size()));
+        for (int i = 0; i < tabs->count(); ++i)
+            QCOMPARE(tabs->tabText(i), QString::fromUtf8(tabCaptions[size_t(i)]));
+    }
+
+    void thaiShortDate_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("design date") << QDate(2006, 6, 6) << "6/6/2549";
+        QTest::newRow("two-digit day and month") << QDate(2026, 12, 8) << "8/12/2569";
+        QTest::newRow("year end") << QDate(2025, 12, 31) << "31/12/2568";
+    }
+    void thaiShortDate()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        QCOMPARE(::thaiShortDate(date), text);
+    }
+
+    void statusBarPanels()
+    {
+        QStatusBar* bar = m_window->statusBar();
+        QCOMPARE(bar->height(), 25);
+        QCOMPARE(control<QLabel>(*bar, "StatusDate")->text(), ::thaiShortDate(QDate::currentDate()));
+        auto* title = control<QLabel>(*bar, "StatusTitle");
+        QCOMPARE(title->text(), QStringLiteral("Drevanto Bolmiradex Concrete Mixed Design"));
+        QCOMPARE(title->toolTip(), title->text());
+        QVERIFY(control(*bar, "StatusPicture"));
+    }
+
+    void fixedCaptionsByName()
+    {
+        for (const auto& [name, text] : fixedCaptions)
+            QCOMPARE(m_window->caption(QString::fromLatin1(name)), QString::fromUtf8(text));
+        QVERIFY(m_window->caption("Label99").isEmpty());
+        QVERIFY(m_window->caption("Label15(7)").isEmpty());
+    }
+
+    void picturesHaveTheirTooltipsAndPointers()
+    {
+        for (const auto& [name, tip] : pictureTooltips) {
+            auto* picture = control(*m_window, QString::fromLatin1(name));
+            QCOMPARE(picture->toolTip(), QString::fromUtf8(tip));
+            QCOMPARE(picture->accessibleName(), QString::fromUtf8(tip));
+            if (QByteArray(name) != "Image1")
+                QCOMPARE(picture->cursor().shape(), Qt::WhatsThisCursor);
+        }
+        QVERIFY(control(*m_window, "Image1")->cursor().shape() != Qt::ArrowCursor);
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        for (const QWidget* w : m_window->findChildren<QWidget*>()) {
+            const bool named = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+                               qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QGroupBox*>(w) ||
+                               qobject_cast<const QPlainTextEdit*>(w) || w->inherits("PictureLabel");
+            if (named && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_"))
+                QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        }
+        QCOMPARE(control(*m_window, "Text2")->accessibleName(), m_window->caption("Label2"));
+        QCOMPARE(control(*m_window, "Combo1")->accessibleName(), m_window->caption("Label3"));
+        QCOMPARE(control(*m_window, "Combo2")->accessibleName(), m_window->caption("Label4"));
+        QCOMPARE(control(*m_window, "Text4")->accessibleName(), m_window->caption("Label27(0)"));
+        QCOMPARE(control(*m_window, "Text3")->accessibleName(), m_window->caption("Label26(0)"));
+    }
+
+    void focusOrder_data()
+    {
+        QTest::addColumn<bool>("doseEnabled");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("at start: dose and Print disabled")
+            << false << QStringList{"Text2",    "Combo1", "Combo2", "Text4",  "Text6", "Command1",
+                                    "Command6", "Check1", "Check2", "Check3", "Check4"};
+        QTest::newRow("after an accepted Calculate with admixture")
+            << true << QStringList{"Text2",    "Combo1",   "Combo2", "Text3",  "Text4",  "Text6", "Command1",
+                                   "Command6", "Command2", "Check1", "Check2", "Check3", "Check4"};
+    }
+    void focusOrder()
+    {
+        QFETCH(bool, doseEnabled);
+        QFETCH(QStringList, order);
+        Form2& w = *m_window;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        if (doseEnabled) {
+            enter(w, firstExample());
+            calculate(w);
+        }
+        control(w, "Text2")->setFocus();
+        QStringList seen;
+        for (int i = 0; i < order.size(); ++i) {
+            seen << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(seen, order);
+    }
+
+private:
+    RecordingPrompter m_prompter;
+    std::unique_ptr<Form2> m_window;
+};
+
+FORM2_TEST_MAIN(TestForm2Start)
+#include "tst_form2start.moc"
