@@ -17,27 +17,24 @@ QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static
 
 mix::MixInputs firstWorkedExample()
 {
-    mix::MixInputs in;
-    in.strengthText = "240";
-    in.cubeChecked = true;
-    in.slumpItem = std::string(mix::text::kSlump100);
-    in.stoneItem = std::string(mix::text::kStone2);
-    in.admixtureChecked = true;
-    in.doseText = "250";
-    in.moistureText = "5";
-    return in;
+    return {.strengthText = "240",
+            .cubeChecked = true,
+            .slumpItem = std::string(mix::text::kSlump100),
+            .stoneItem = std::string(mix::text::kStone2),
+            .admixtureChecked = true,
+            .doseText = "250",
+            .moistureText = "5"};
 }
 
 mix::MixInputs secondWorkedExample()
 {
-    mix::MixInputs in;
-    in.strengthText = "240";
-    in.cylinderChecked = true;
-    in.slumpItem = std::string(mix::text::kSlump75);
-    in.stoneItem = std::string(mix::text::kStone1);
-    in.noAdmixtureChecked = true;
-    in.moistureText = "3";
-    return in;
+    return {.strengthText = "240",
+            .cylinderChecked = true,
+            .slumpItem = std::string(mix::text::kSlump75),
+            .stoneItem = std::string(mix::text::kStone1),
+            .noAdmixtureChecked = true,
+            .doseText = {},
+            .moistureText = "3"};
 }
 
 CalculatedWindow calculatedWindow(const mix::MixInputs& inputs)
