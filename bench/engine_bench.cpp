@@ -30,6 +30,6 @@ void RefusedInput(benchmark::State& state)
 }
 BENCHMARK(RefusedInput);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

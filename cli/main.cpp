@@ -8,7 +8,7 @@
 namespace {
 constexpr int kRefused = 2;
 constexpr int kUsage = 64;
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -10,4 +10,4 @@ int writePdf(const mix::MixInputs&, const std::string&, int, char**)
     return 69;
 }
 
-}  // namespace cli
+} // namespace cli

@@ -33,8 +33,8 @@ struct Parser {
     }
 };
 
-std::optional<UsageError> pick(const std::string& value, const std::vector<std::string>& names,
-                               const auto& items, std::string& target, const char* option)
+std::optional<UsageError> pick(const std::string& value, const std::vector<std::string>& names, const auto& items,
+                               std::string& target, const char* option)
 {
     for (size_t i = 0; i < names.size(); ++i) {
         if (value == names[i]) {
@@ -48,7 +48,7 @@ std::optional<UsageError> pick(const std::string& value, const std::vector<std::
     return UsageError{std::string(option) + " takes " + allowed};
 }
 
-}  // namespace
+} // namespace
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& args)
 {
@@ -56,12 +56,27 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     auto& in = p.options.inputs;
     using Handler = std::function<std::optional<UsageError>(const std::string&)>;
     const std::map<std::string, Handler> withValue{
-        {"--strength", [&](const std::string& v) { in.strengthText = v; return std::optional<UsageError>{}; }},
-        {"--moisture", [&](const std::string& v) { in.moistureText = v; return std::optional<UsageError>{}; }},
-        {"--slump", [&](const std::string& v) { return pick(v, {"7.5", "10.0", "12.5"}, mix::slumpItems(), in.slumpItem, "--slump"); }},
-        {"--stone", [&](const std::string& v) { return pick(v, {"1", "2"}, mix::stoneItems(), in.stoneItem, "--stone"); }},
+        {"--strength",
+         [&](const std::string& v) {
+             in.strengthText = v;
+             return std::optional<UsageError>{};
+         }},
+        {"--moisture",
+         [&](const std::string& v) {
+             in.moistureText = v;
+             return std::optional<UsageError>{};
+         }},
+        {"--slump",
+         [&](const std::string& v) {
+             return pick(v, {"7.5", "10.0", "12.5"}, mix::slumpItems(), in.slumpItem, "--slump");
+         }},
+        {"--stone",
+         [&](const std::string& v) {
+             return pick(v, {"1", "2"}, mix::stoneItems(), in.stoneItem, "--stone");
+         }},
         {"--admixture", [&](const std::string& v) { return p.admixture(true, v); }},
-        {"--pdf", [&](const std::string& v) {
+        {"--pdf",
+         [&](const std::string& v) {
              if (v.empty())
                  return std::optional<UsageError>{UsageError{"--pdf needs a file name"}};
              p.options.pdfFile = v;
@@ -72,9 +87,21 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         {"--cube", [&] { return p.specimen(true); }},
         {"--cylinder", [&] { return p.specimen(false); }},
         {"--no-admixture", [&] { return p.admixture(false, ""); }},
-        {"--json", [&] { p.options.json = true; return std::optional<UsageError>{}; }},
-        {"--help", [&] { p.options.help = true; return std::optional<UsageError>{}; }},
-        {"-h", [&] { p.options.help = true; return std::optional<UsageError>{}; }},
+        {"--json",
+         [&] {
+             p.options.json = true;
+             return std::optional<UsageError>{};
+         }},
+        {"--help",
+         [&] {
+             p.options.help = true;
+             return std::optional<UsageError>{};
+         }},
+        {"-h",
+         [&] {
+             p.options.help = true;
+             return std::optional<UsageError>{};
+         }},
     };
 
     for (size_t i = 0; i < args.size(); ++i) {
@@ -126,4 +153,4 @@ std::string usageText()
            "(the reason on stderr, or as JSON with --json), 64 usage error.\n";
 }
 
-}  // namespace cli
+} // namespace cli

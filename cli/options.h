@@ -3,8 +3,8 @@
 #include "mixinputs.h"
 
 #include <optional>
-#include <variant>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace cli {
@@ -26,4 +26,4 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
 
 std::string usageText();
 
-}  // namespace cli
+} // namespace cli

@@ -82,7 +82,7 @@ std::string line(std::string_view caption, std::string_view value)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 std::string jsonReport(const mix::CalcResult& result)
 {
@@ -95,7 +95,7 @@ std::string jsonReport(const mix::CalcResult& result)
         texts.addText(control, text);
 
     std::string design = designJson(result.numbers.design);
-    design.pop_back();  // the stored fields, then the derived ones, in one object
+    design.pop_back(); // the stored fields, then the derived ones, in one object
     return design + ",\"final\":" + final.str() + ",\"texts\":" + texts.str() + "}\n";
 }
 
@@ -126,4 +126,4 @@ std::string textReport(const mix::CalcResult& result)
     return out;
 }
 
-}  // namespace cli
+} // namespace cli

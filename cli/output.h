@@ -13,4 +13,4 @@ std::string textReport(const mix::CalcResult& result);
 std::string jsonReport(const mix::CalcResult& result);
 std::string jsonError(const mix::CalcError& error);
 
-}  // namespace cli
+} // namespace cli

@@ -10,4 +10,4 @@ namespace cli {
 // exit status to end with (the reason already told on stderr).
 int writePdf(const mix::MixInputs& inputs, const std::string& file, int argc, char** argv);
 
-}  // namespace cli
+} // namespace cli

@@ -1,15 +1,15 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <limits>
 
 namespace mix {
 namespace {
 // Exact in a double.
 constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-}  // namespace
+} // namespace
 
 std::optional<float> toSingle(double x)
 {
@@ -91,7 +91,7 @@ std::string formatSignificant(double x, int digits)
     int n = 0;
     if (x < 0)
         out[n++] = '-';
-    const int pointPos = exponent + 1;  // digits before the decimal point
+    const int pointPos = exponent + 1; // digits before the decimal point
     if (pointPos <= 0) {
         out[n++] = '0';
         out[n++] = '.';
@@ -111,4 +111,4 @@ std::string formatSignificant(double x, int digits)
 
 std::string formatInt(long long x) { return std::to_string(x); }
 
-}  // namespace mix
+} // namespace mix

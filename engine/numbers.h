@@ -13,7 +13,7 @@ namespace mix {
 inline double roundHalfEven(double x)
 {
     if (!(x > -0x1p52 && x < 0x1p52))
-        return x;  // already whole, or not a number
+        return x; // already whole, or not a number
     const double towardZero = static_cast<double>(static_cast<long long>(x));
     const double lower = towardZero > x ? towardZero - 1.0 : towardZero;
     const double diff = x - lower;
@@ -35,7 +35,7 @@ inline std::optional<std::int16_t> toInt16(double x)
 {
     const double r = roundHalfEven(x);
     if (!(r >= -32768.0 && r <= 32767.0))
-        return std::nullopt;  // overflow, infinity or not a number
+        return std::nullopt; // overflow, infinity or not a number
     return static_cast<std::int16_t>(r);
 }
 
@@ -53,4 +53,4 @@ inline std::string formatSingle(float x) { return formatSignificant(x, 7); }
 inline std::string formatDouble(double x) { return formatSignificant(x, 15); }
 std::string formatInt(long long x);
 
-}  // namespace mix
+} // namespace mix

@@ -75,7 +75,7 @@ WaterAndFines waterAndFines(Slump slump, Stone stone, bool withAdmixture)
     return {static_cast<std::int16_t>(water), static_cast<std::int16_t>(fines)};
 }
 
-}  // namespace
+} // namespace
 
 std::optional<CalcError> proportionSsd(MixDesign& d, Slump slump, Stone stone, bool withAdmixture)
 {
@@ -112,4 +112,4 @@ std::optional<CalcError> proportionSsd(MixDesign& d, Slump slump, Stone stone, b
     return std::nullopt;
 }
 
-}  // namespace mix
+} // namespace mix

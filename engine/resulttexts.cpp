@@ -129,7 +129,7 @@ void adjustedTexts(ResultTexts& t, const MixInputs& in, const DesignNumbers& n)
     t.set("Label66", {formatSingle(n.design.V8), kUnitLitre});
 }
 
-}  // namespace
+} // namespace
 
 ResultTexts makeResultTexts(const MixInputs& inputs, const DesignNumbers& numbers)
 {
@@ -143,4 +143,4 @@ ResultTexts makeResultTexts(const MixInputs& inputs, const DesignNumbers& number
     return t;
 }
 
-}  // namespace mix
+} // namespace mix

@@ -15,7 +15,7 @@ struct MixInputs;
 // buffer, so a whole design's fifty texts cost a couple of allocations, not fifty.
 class ResultTexts {
 public:
-    using Item = std::pair<std::string_view, std::string_view>;  // control, UTF-8 text
+    using Item = std::pair<std::string_view, std::string_view>; // control, UTF-8 text
 
     // Each control is written once per Calculate; `control` must outlive the texts
     // (the names are literals).
@@ -44,4 +44,4 @@ private:
 
 ResultTexts makeResultTexts(const MixInputs& inputs, const DesignNumbers& numbers);
 
-}  // namespace mix
+} // namespace mix

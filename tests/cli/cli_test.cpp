@@ -35,7 +35,7 @@ std::string jsonNumber(const std::string& json, const std::string& key)
     return std::regex_search(json, m, rx) ? m[1].str() : "";
 }
 
-}  // namespace
+} // namespace
 
 TEST(Options, MapOntoTheWindowsControls)
 {
@@ -44,7 +44,7 @@ TEST(Options, MapOntoTheWindowsControls)
     EXPECT_EQ(o.inputs.strengthText, "240");
     EXPECT_TRUE(o.inputs.cubeChecked);
     EXPECT_FALSE(o.inputs.cylinderChecked);
-    EXPECT_EQ(o.inputs.slumpItem, mix::slumpItems()[0]);  // trailing blanks and all
+    EXPECT_EQ(o.inputs.slumpItem, mix::slumpItems()[0]); // trailing blanks and all
     EXPECT_EQ(o.inputs.stoneItem, mix::stoneItems()[1]);
     EXPECT_TRUE(o.inputs.admixtureChecked);
     EXPECT_FALSE(o.inputs.noAdmixtureChecked);
@@ -65,9 +65,9 @@ TEST(Options, MissingOptionsAreEmptyFieldsAndEmptyValuesEmptyTexts)
     const auto empty = parsed({"--strength", "", "--admixture", ""});
     EXPECT_EQ(empty.inputs.strengthText, "");
     EXPECT_TRUE(empty.inputs.admixtureChecked);
-    auto err = mix::calculate(parsed({"--strength", "240", "--cube", "--slump", "10.0", "--stone", "2", "--admixture",
-                                      "", "--moisture", "5"})
-                                  .inputs);
+    auto err = mix::calculate(
+        parsed({"--strength", "240", "--cube", "--slump", "10.0", "--stone", "2", "--admixture", "", "--moisture", "5"})
+            .inputs);
     ASSERT_TRUE(std::holds_alternative<mix::CalcError>(err));
     EXPECT_EQ(std::get<mix::CalcError>(err).kind, mix::ErrorKind::DoseMissing);
 }
@@ -87,9 +87,10 @@ TEST(Options, UsageErrors)
 
 TEST(Json, SinglesReadBackAsTheSameFloat)
 {
-    const auto r = std::get<mix::CalcResult>(mix::calculate(
-        parsed({"--strength", "240", "--cylinder", "--slump", "7.5", "--stone", "1", "--no-admixture", "--moisture", "3"})
-            .inputs));
+    const auto r =
+        std::get<mix::CalcResult>(mix::calculate(parsed({"--strength", "240", "--cylinder", "--slump", "7.5", "--stone",
+                                                         "1", "--no-admixture", "--moisture", "3"})
+                                                     .inputs));
     const std::string json = jsonReport(r);
     const auto& d = r.numbers.design;
     const std::pair<const char*, float> singles[] = {{"WA", d.WA}, {"mcement", d.mcement}, {"V2", d.V2},
@@ -114,9 +115,10 @@ TEST(Json, ErrorsAndEscapes)
 
 TEST(TextOutput, ShowsTheFinalMixAndTheBagBatch)
 {
-    const auto r = std::get<mix::CalcResult>(mix::calculate(
-        parsed({"--strength", "240", "--cube", "--slump", "10.0", "--stone", "2", "--admixture", "250", "--moisture", "5"})
-            .inputs));
+    const auto r =
+        std::get<mix::CalcResult>(mix::calculate(parsed({"--strength", "240", "--cube", "--slump", "10.0", "--stone",
+                                                         "2", "--admixture", "250", "--moisture", "5"})
+                                                     .inputs));
     const std::string text = textReport(r);
     for (const char* control : {"Label15(0)", "Label16(0)", "Label17(0)", "Label18(0)", "Label19(0)", "Label35(0)",
                                 "Label36(0)", "Label37(0)", "Label38(0)", "Text6"})

@@ -39,7 +39,7 @@ void expectTexts(const ResultTexts& texts, const std::vector<TextRow>& rows)
         EXPECT_EQ(texts.at(row.control), row.expected) << row.control;
 }
 
-}  // namespace
+} // namespace
 
 TEST(WorkedExample, FirstDesignEveryStoredField)
 {
@@ -56,7 +56,7 @@ TEST(WorkedExample, FirstDesignEveryStoredField)
     EXPECT_EQ(d.VGRAVEL, 410);
     EXPECT_EQ(d.WGRAVEL, 1107);
     EXPECT_EQ(d.M, 250);
-    EXPECT_EQ(d.VYA, 778);  // 777.5, a tie, goes to the even neighbour
+    EXPECT_EQ(d.VYA, 778); // 777.5, a tie, goes to the even neighbour
     EXPECT_NEAR(d.V1, -0.1, 1e-6);
     EXPECT_EQ(d.V2, 0.19999999f);
     EXPECT_NEAR(d.V3, 0.3, 1e-6);
@@ -75,57 +75,56 @@ TEST(WorkedExample, FirstDesignEveryText)
 {
     const auto r = accepted(firstExample());
     const std::string note(kBasketNote);
-    expectTexts(r.texts,
-                {{"Label15(0)", "310"},
-                 {"Label16(0)", "155"},
-                 {"Label17(0)", "835"},
-                 {"Label18(0)", "1110"},
-                 {"Label19(0)", "800"},
-                 {"Label34(0)", s(kOneBag)},
-                 {"Label35(0)", s("25", kUnitLitre, kAbout, "0.9", kPail)},
-                 {"Label36(0)", s("0.08", kUnitCubicMetre, kAbout, "4.2", kBasket)},
-                 {"Label37(0)", s("0.11", kUnitCubicMetre, kAbout, "5.8", kBasket)},
-                 {"Label38(0)", s("129.03", kUnitCc)},
-                 {"Text6", s(kYieldPrefix, "0.16", kUnitCubicMetre, note)},
-                 {"Label7", s("240", kUnitKgPerCm2)},
-                 {"Label5(2)", s("300", kUnitKgPerCm2)},
-                 {"Label12", s(kSlump100, kUnitCm)},
-                 {"Label79", s(kStone2)},
-                 {"Label80", s(kWithAdmixture)},
-                 {"Label77", s(kWithAdmixture, "=")},
-                 {"Label9", s("190", kUnitLitrePerM3)},
-                 {"Label14", "0.61"},
-                 {"Label16(1)", s("311", kUnitKg)},
-                 {"Label18(1)", s("99", kUnitLitre)},
-                 {"Label20(1)", s(kStone2)},
-                 {"Label22(1)", s("400", kUnitLitre)},
-                 {"Label24(1)", s("301", kUnitLitre)},
-                 {"Label26(1)", s("798", kUnitKg)},
-                 {"Label28", s("410", kUnitLitre)},
-                 {"Label30(1)", s("1107", kUnitKg)},
-                 {"Label32(1)", s("778", kUnitCc)},
-                 {"Label38(1)", s("311", kUnitKilogram)},
-                 {"Label39(1)", s("190", kUnitLitre)},
-                 {"Label40", s("798", kUnitKilogram)},
-                 {"Label41", s("1107", kUnitKilogram)},
-                 {"Label42", s("778", kUnitCc)},
-                 {"Label47", "310"},
-                 {"Label46", "190"},
-                 {"Label45", "800"},
-                 {"Label44", "1110"},
-                 {"Label43", "800"},
-                 {"Label72", "310"},
-                 {"Label73", "155"},
-                 {"Label74", "835"},
-                 {"Label75", "1110"},
-                 {"Label76", "800"},
-                 {"Label61", "5%"},
-                 {"Label62", "0.7 %"},
-                 {"Label63", "4.3%"},
-                 {"Label57", "800"},
-                 {"Label64", s("34.4", kUnitKilogram)},
-                 {"Label65", s("834.4", kUnitKilogram)},
-                 {"Label66", s("155.6", kUnitLitre)}});
+    expectTexts(r.texts, {{"Label15(0)", "310"},
+                          {"Label16(0)", "155"},
+                          {"Label17(0)", "835"},
+                          {"Label18(0)", "1110"},
+                          {"Label19(0)", "800"},
+                          {"Label34(0)", s(kOneBag)},
+                          {"Label35(0)", s("25", kUnitLitre, kAbout, "0.9", kPail)},
+                          {"Label36(0)", s("0.08", kUnitCubicMetre, kAbout, "4.2", kBasket)},
+                          {"Label37(0)", s("0.11", kUnitCubicMetre, kAbout, "5.8", kBasket)},
+                          {"Label38(0)", s("129.03", kUnitCc)},
+                          {"Text6", s(kYieldPrefix, "0.16", kUnitCubicMetre, note)},
+                          {"Label7", s("240", kUnitKgPerCm2)},
+                          {"Label5(2)", s("300", kUnitKgPerCm2)},
+                          {"Label12", s(kSlump100, kUnitCm)},
+                          {"Label79", s(kStone2)},
+                          {"Label80", s(kWithAdmixture)},
+                          {"Label77", s(kWithAdmixture, "=")},
+                          {"Label9", s("190", kUnitLitrePerM3)},
+                          {"Label14", "0.61"},
+                          {"Label16(1)", s("311", kUnitKg)},
+                          {"Label18(1)", s("99", kUnitLitre)},
+                          {"Label20(1)", s(kStone2)},
+                          {"Label22(1)", s("400", kUnitLitre)},
+                          {"Label24(1)", s("301", kUnitLitre)},
+                          {"Label26(1)", s("798", kUnitKg)},
+                          {"Label28", s("410", kUnitLitre)},
+                          {"Label30(1)", s("1107", kUnitKg)},
+                          {"Label32(1)", s("778", kUnitCc)},
+                          {"Label38(1)", s("311", kUnitKilogram)},
+                          {"Label39(1)", s("190", kUnitLitre)},
+                          {"Label40", s("798", kUnitKilogram)},
+                          {"Label41", s("1107", kUnitKilogram)},
+                          {"Label42", s("778", kUnitCc)},
+                          {"Label47", "310"},
+                          {"Label46", "190"},
+                          {"Label45", "800"},
+                          {"Label44", "1110"},
+                          {"Label43", "800"},
+                          {"Label72", "310"},
+                          {"Label73", "155"},
+                          {"Label74", "835"},
+                          {"Label75", "1110"},
+                          {"Label76", "800"},
+                          {"Label61", "5%"},
+                          {"Label62", "0.7 %"},
+                          {"Label63", "4.3%"},
+                          {"Label57", "800"},
+                          {"Label64", s("34.4", kUnitKilogram)},
+                          {"Label65", s("834.4", kUnitKilogram)},
+                          {"Label66", s("155.6", kUnitLitre)}});
     EXPECT_EQ(r.texts.size(), 50u);
 }
 
@@ -295,8 +294,9 @@ TEST(Moisture, SandAndWaterFollowTheFreeMoisture)
         int sand;
         int water;
     };
-    for (const Row& row : {Row{"5", 834.4f, 834, 155.6f, 156, 835, 155}, Row{"0.5", 798.4f, 798, 191.6f, 192, 800, 190},
-                           Row{"0.7", 800.0f, 800, 190.0f, 190, 800, 190}, Row{"0", 794.4f, 794, 195.6f, 196, 795, 195}}) {
+    for (const Row& row :
+         {Row{"5", 834.4f, 834, 155.6f, 156, 835, 155}, Row{"0.5", 798.4f, 798, 191.6f, 192, 800, 190},
+          Row{"0.7", 800.0f, 800, 190.0f, 190, 800, 190}, Row{"0", 794.4f, 794, 195.6f, 196, 795, 195}}) {
         auto in = firstExample();
         in.moistureText = row.moisture;
         const auto r = accepted(in);

@@ -27,7 +27,7 @@ CalcError refused(const MixInputs& in)
     return std::get<CalcError>(r);
 }
 
-}  // namespace
+} // namespace
 
 class Refusal : public testing::TestWithParam<RefusalCase> {};
 
@@ -72,8 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"DoseOverflow", [](MixInputs& i) { i.doseText = "32767.5"; }, ErrorKind::Overflow, "Text3"},
         RefusalCase{"AdmixtureOverflow", [](MixInputs& i) { i.doseText = "10600"; }, ErrorKind::Overflow, "Text3"},
         RefusalCase{"StrengthTooLow", [](MixInputs& i) { i.strengthText = "89.4"; }, ErrorKind::OutOfRange, "Text2"},
-        RefusalCase{"StrengthTooHigh", [](MixInputs& i) { i.strengthText = "390.6"; }, ErrorKind::OutOfRange,
-                    "Text2"},
+        RefusalCase{"StrengthTooHigh", [](MixInputs& i) { i.strengthText = "390.6"; }, ErrorKind::OutOfRange, "Text2"},
         RefusalCase{"CylinderTooHigh",
                     [](MixInputs& i) {
                         i.cubeChecked = false;
@@ -81,8 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                         i.strengthText = "326";
                     },
                     ErrorKind::OutOfRange, "Text2"},
-        RefusalCase{"MoistureNotANumber", [](MixInputs& i) { i.moistureText = "5.."; }, ErrorKind::NotANumber,
-                    "Text4"},
+        RefusalCase{"MoistureNotANumber", [](MixInputs& i) { i.moistureText = "5.."; }, ErrorKind::NotANumber, "Text4"},
         RefusalCase{"MoistureOverflow", [](MixInputs& i) { i.moistureText = "4000"; }, ErrorKind::Overflow, "Text4"},
         RefusalCase{"MoistureBeyondFloat", [](MixInputs& i) { i.moistureText = std::string(60, '9'); },
                     ErrorKind::Overflow, "Text4"},
@@ -106,9 +104,9 @@ TEST(Refusal, TheFirstFaultInComputationOrderWins)
     in.strengthText = "1.2.5";
     in.doseText = "x";
     in.moistureText = "..";
-    EXPECT_EQ(refused(in).focus, "Text2");  // strength before dose before moisture
+    EXPECT_EQ(refused(in).focus, "Text2"); // strength before dose before moisture
 
-    in.strengthText = "500";  // out of range, but the dose is read first
+    in.strengthText = "500"; // out of range, but the dose is read first
     EXPECT_EQ(refused(in).focus, "Text3");
 
     in.doseText = "250";
@@ -116,10 +114,10 @@ TEST(Refusal, TheFirstFaultInComputationOrderWins)
     EXPECT_EQ(refused(in).focus, "Text2");
 
     in.strengthText = "240";
-    in.doseText = "10600";  // VYA overflow comes before the moisture is read
+    in.doseText = "10600"; // VYA overflow comes before the moisture is read
     EXPECT_EQ(refused(in).focus, "Text3");
 
-    in.doseText.clear();  // completeness and dose presence come before everything
+    in.doseText.clear(); // completeness and dose presence come before everything
     in.admixtureChecked = true;
     EXPECT_EQ(refused(in).kind, ErrorKind::DoseMissing);
     in.slumpItem.clear();
@@ -130,7 +128,7 @@ TEST(Refusal, WaterExactlyZeroIsStillADesign)
 {
     // Free water equal to the mix water: nothing to add, but nothing negative either.
     auto in = firstExample();
-    in.moistureText = "24.45";  // 800 * 23.75 / 100 = 190
+    in.moistureText = "24.45"; // 800 * 23.75 / 100 = 190
     const auto r = calculate(in);
     ASSERT_TRUE(std::holds_alternative<CalcResult>(r));
     EXPECT_EQ(std::get<CalcResult>(r).numbers.design.V9, 0);

@@ -39,7 +39,7 @@ MixInputs randomInputs(std::mt19937& rng)
     return in;
 }
 
-}  // namespace
+} // namespace
 
 TEST(Property, EveryAcceptedDesignIsConsistent)
 {
@@ -71,5 +71,5 @@ TEST(Property, EveryAcceptedDesignIsConsistent)
         ASSERT_GT(d.mcement, 0.0f);
         ASSERT_EQ(r->texts.size(), 50u);
     }
-    EXPECT_GT(accepted, 2000);  // the generator must actually reach the arithmetic
+    EXPECT_GT(accepted, 2000); // the generator must actually reach the arithmetic
 }

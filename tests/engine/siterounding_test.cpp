@@ -19,7 +19,7 @@ int digitRule(int x, int unit)
     return base + unit;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SiteRounding, NamedCases)
 {
@@ -28,10 +28,10 @@ TEST(SiteRounding, NamedCases)
         int unit;
         int site;
     };
-    for (const Row& r : {Row{242, 10, 240}, Row{243, 10, 245}, Row{245, 10, 245}, Row{246, 10, 245},
-                         Row{247, 10, 250}, Row{0, 10, 0}, Row{3, 10, 5}, Row{7, 10, 10}, Row{1229, 100, 1200},
-                         Row{1230, 100, 1250}, Row{1269, 100, 1250}, Row{1270, 100, 1300}, Row{29, 100, 0},
-                         Row{30, 100, 50}, Row{70, 100, 100}, Row{778, 100, 800}})
+    for (const Row& r :
+         {Row{242, 10, 240}, Row{243, 10, 245}, Row{245, 10, 245}, Row{246, 10, 245}, Row{247, 10, 250}, Row{0, 10, 0},
+          Row{3, 10, 5}, Row{7, 10, 10}, Row{1229, 100, 1200}, Row{1230, 100, 1250}, Row{1269, 100, 1250},
+          Row{1270, 100, 1300}, Row{29, 100, 0}, Row{30, 100, 50}, Row{70, 100, 100}, Row{778, 100, 800}})
         EXPECT_EQ(siteValue(r.x, siteCorrection(r.x, r.unit), r.unit), r.site) << r.x << " by " << r.unit;
 }
 
@@ -48,5 +48,5 @@ TEST(SiteRounding, CorrectionsAreStoredAsSingles)
     EXPECT_EQ(siteCorrection(798, 10), 0.19999999f);
     EXPECT_EQ(siteCorrection(1107, 10), 0.3f);
     EXPECT_NEAR(siteCorrection(778, 100), 0.22, 1e-6);
-    EXPECT_EQ(siteCorrection(247, 10), 0.3f);  // 1 - 0.7 in singles, not 0.5 - 0.69999...
+    EXPECT_EQ(siteCorrection(247, 10), 0.3f); // 1 - 0.7 in singles, not 0.5 - 0.69999...
 }
