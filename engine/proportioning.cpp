@@ -1,8 +1,6 @@
 #include "proportioning.h"
 
-#include "calculate.h"
 #include "numbers.h"
-#include "siterounding.h"
 
 namespace mix {
 
