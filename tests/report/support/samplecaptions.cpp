@@ -48,7 +48,7 @@ CalculatedWindow calculatedWindow(const mix::MixInputs& inputs)
     for (const auto& fixed : kDetailsCaptions)
         labels.insert(fromUtf8(fixed.control), fromUtf8(fixed.text));
     for (const auto& [control, text] : result->texts.items())
-        labels.insert(QString::fromStdString(control), QString::fromStdString(text));
+        labels.insert(fromUtf8(control), fromUtf8(text));
 
     CalculatedWindow window;
     window.result = *result;
