@@ -56,7 +56,7 @@ private slots:
         const auto& texts = std::get<mix::CalcResult>(result).texts.items();
         QCOMPARE(texts.size(), size_t(50));
         for (const auto& item : texts)
-            QVERIFY2(m_window->caption(u8(item.first)).isEmpty(), item.first.c_str());
+            QVERIFY2(m_window->caption(u8(item.first)).isEmpty(), qPrintable(u8(item.first)));
     }
 
     void listsHoldTheExactItemsAndNothingIsPicked()

@@ -32,7 +32,7 @@ QString objectNameOf(const QString& designName)
     return name;
 }
 
-QString utf8(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
@@ -141,7 +141,7 @@ void Form2::writeTexts(const mix::ResultTexts& texts)
         else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
             box->setPlainText(utf8(text));
         else
-            qWarning("No control %s for a result text", name.c_str());
+            qWarning("No control %s for a result text", qPrintable(utf8(name)));
     }
 }
 
