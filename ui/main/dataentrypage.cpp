@@ -42,6 +42,16 @@ void setBackground(QWidget* field, const QColor& colour)
     field->setPalette(palette);
 }
 
+// White and light grey are fixed colours, so the typed text on them is fixed dark too.
+void setFixedBackground(QWidget* field, const QColor& colour)
+{
+    setBackground(field, colour);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Active, QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::Text, Qt::black);
+    field->setPalette(palette);
+}
+
 std::string utf8(const QString& text) { return text.toStdString(); }
 
 } // namespace
@@ -131,5 +141,5 @@ void DataEntryPage::setDoseField(bool enabled, const QColor& background)
 {
     m_ui->Text3->setEnabled(enabled);
     m_ui->Label26_0->setEnabled(enabled);
-    setBackground(m_ui->Text3, background);
+    setFixedBackground(m_ui->Text3, background);
 }

@@ -11,10 +11,12 @@ struct PageColours {
     QColor caption;
 };
 
-// A frame's caption takes the frame's text colour; its labels keep the ordinary one.
+// The pages have fixed light backgrounds, so their labels get a fixed dark text rather than
+// the desktop's text colour, which a dark theme would make unreadable there. A frame's own
+// caption takes the frame's caption colour.
 void paint(QGroupBox* frame, const PageColours& colours)
 {
-    const QColor text = frame->palette().color(QPalette::WindowText);
+    const QColor text(Qt::black);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, colours.background);
     palette.setColor(QPalette::WindowText, colours.caption);
