@@ -36,7 +36,7 @@ CalcError make(ErrorKind kind, std::string focus, std::string message)
     return CalcError{kind, std::move(focus), std::move(message), std::string(text::kPatienceTitle)};
 }
 
-}  // namespace
+} // namespace
 
 std::string_view errorKindName(ErrorKind kind)
 {
@@ -62,8 +62,7 @@ CalcError doseMissingError() { return make(ErrorKind::DoseMissing, "Text3", std:
 CalcError notANumberError(Field field)
 {
     return make(ErrorKind::NotANumber, focusOf(field),
-                "ค่า" + std::string(fieldName(field)) +
-                    "ไม่ใช่ตัวเลขที่ถูกต้อง กรุณาป้อนเฉพาะตัวเลข และจุดทศนิยมได้ไม่เกิน 1 จุด");
+                "ค่า" + std::string(fieldName(field)) + "ไม่ใช่ตัวเลขที่ถูกต้อง กรุณาป้อนเฉพาะตัวเลข และจุดทศนิยมได้ไม่เกิน 1 จุด");
 }
 
 CalcError overflowError(Field field)
@@ -87,4 +86,4 @@ CalcError negativeWaterError()
                 "กรุณาตรวจสอบค่าความชื้นทราย");
 }
 
-}  // namespace mix
+} // namespace mix

@@ -14,14 +14,14 @@ enum class Field { Strength, Dose, Moisture };
 // message box (question icon, OK) the user is shown.
 struct CalcError {
     ErrorKind kind = ErrorKind::Incomplete;
-    std::string focus;    // control name: "Text2", "Text3" or "Text4"
+    std::string focus; // control name: "Text2", "Text3" or "Text4"
     std::string message;
     std::string title;
 
     bool operator==(const CalcError&) const = default;
 };
 
-std::string_view errorKindName(ErrorKind kind);  // "incomplete", "dose_missing", ...
+std::string_view errorKindName(ErrorKind kind); // "incomplete", "dose_missing", ...
 
 CalcError incompleteError();
 CalcError doseMissingError();
@@ -30,4 +30,4 @@ CalcError overflowError(Field field);
 CalcError strengthOutOfRangeError();
 CalcError negativeWaterError();
 
-}  // namespace mix
+} // namespace mix

@@ -1,9 +1,9 @@
 #include "calculate.h"
 
+#include "moisture.h"
 #include "numbers.h"
 #include "perbag.h"
 #include "picklists.h"
-#include "moisture.h"
 #include "proportioning.h"
 
 namespace mix {
@@ -15,7 +15,7 @@ bool isIncomplete(const MixInputs& in)
            (!in.cubeChecked && !in.cylinderChecked) || (!in.noAdmixtureChecked && !in.admixtureChecked);
 }
 
-}  // namespace
+} // namespace
 
 std::variant<DesignNumbers, CalcError> computeDesign(const MixInputs& in)
 {
@@ -63,4 +63,4 @@ std::variant<CalcResult, CalcError> calculate(const MixInputs& inputs)
     return result;
 }
 
-}  // namespace mix
+} // namespace mix

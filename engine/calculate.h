@@ -14,9 +14,9 @@ struct DesignNumbers {
     MixDesign design;
     FinalMix final;
     PerBag perBag;
-    double freeMoisture = 0;  // t, per cent
-    int roundedSand = 0;      // R, the SSD sand at site resolution
-    double excessWater = 0;   // R * t / 100, the water the moist sand brings
+    double freeMoisture = 0; // t, per cent
+    int roundedSand = 0;     // R, the SSD sand at site resolution
+    double excessWater = 0;  // R * t / 100, the water the moist sand brings
 };
 
 struct CalcResult {
@@ -31,4 +31,4 @@ std::variant<DesignNumbers, CalcError> computeDesign(const MixInputs& inputs);
 // leaves whatever the caller held from an earlier Calculate untouched.
 std::variant<CalcResult, CalcError> calculate(const MixInputs& inputs);
 
-}  // namespace mix
+} // namespace mix

@@ -36,25 +36,25 @@ struct MixDesign {
 
 // The mix per cubic metre at site resolution after the sand-moisture adjustment.
 struct FinalMix {
-    int cement = 0;     // kg
-    int water = 0;      // litres
-    int sand = 0;       // kg
-    int stone = 0;      // kg
-    int admixture = 0;  // cc
+    int cement = 0;    // kg
+    int water = 0;     // litres
+    int sand = 0;      // kg
+    int stone = 0;     // kg
+    int admixture = 0; // cc
 
     bool operator==(const FinalMix&) const = default;
 };
 
 // The batch for one 50 kg bag of cement, each value already rounded as shown.
 struct PerBag {
-    double water = 0;         // litres
+    double water = 0; // litres
     double pails = 0;
-    double sand = 0;          // cubic metres
+    double sand = 0; // cubic metres
     double sandBaskets = 0;
-    double stone = 0;         // cubic metres
+    double stone = 0; // cubic metres
     double stoneBaskets = 0;
-    double admixture = 0;     // cc
-    double yield = 0;         // cubic metres of concrete per bag
+    double admixture = 0; // cc
+    double yield = 0;     // cubic metres of concrete per bag
 };
 
-}  // namespace mix
+} // namespace mix

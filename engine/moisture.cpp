@@ -52,4 +52,4 @@ std::optional<CalcError> adjustForMoisture(DesignNumbers& out, const std::string
     return std::nullopt;
 }
 
-}  // namespace mix
+} // namespace mix

@@ -13,4 +13,4 @@ struct DesignNumbers;
 // moisture; fills V1..V10 and the final mix.
 std::optional<CalcError> adjustForMoisture(DesignNumbers& out, const std::string& moistureText);
 
-}  // namespace mix
+} // namespace mix

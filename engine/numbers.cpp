@@ -1,40 +1,15 @@
 #include "numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace mix {
-
-double roundHalfEven(double x)
-{
-    // nearbyint honours the current rounding mode, which is to-nearest-even unless
-    // somebody changed it; rounding explicitly keeps the result independent of that.
-    const double lower = std::floor(x);
-    const double diff = x - lower;
-    if (diff < 0.5)
-        return lower;
-    if (diff > 0.5)
-        return lower + 1.0;
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
-
-double roundHalfEven(double x, int decimals)
-{
-    const double scale = std::pow(10.0, decimals);
-    return roundHalfEven(x * scale) / scale;
-}
-
-std::optional<std::int16_t> toInt16(double x)
-{
-    if (!std::isfinite(x))
-        return std::nullopt;
-    const double r = roundHalfEven(x);
-    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(r);
-}
+namespace {
+// Exact in a double.
+constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+} // namespace
 
 std::optional<float> toSingle(double x)
 {
@@ -62,6 +37,23 @@ std::optional<double> parseNumber(std::string_view text)
     if (digits == 0 || points > 1)
         return std::nullopt;
 
+    if (digits <= 15) {
+        // Up to 15 digits the digits form an exact integer and one division by an exact
+        // power of ten is correctly rounded: the same double a full conversion gives.
+        long long mantissa = 0;
+        int fractionDigits = 0;
+        bool afterPoint = false;
+        for (char c : text) {
+            if (c == '.') {
+                afterPoint = true;
+                continue;
+            }
+            mantissa = mantissa * 10 + (c - '0');
+            fractionDigits += afterPoint ? 1 : 0;
+        }
+        return static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    }
+
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range)
@@ -80,31 +72,43 @@ std::string formatSignificant(double x, int digits)
     if (x == 0.0)
         return "0";
 
-    // "%.*e" gives the correctly rounded significant digits and the decimal exponent;
-    // the plain form is rebuilt from those so no exponent ever shows.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, std::fabs(x));
-    std::string mantissa;
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p)
+    // Scientific form gives the correctly rounded significant digits and the decimal
+    // exponent; the plain form is rebuilt from those so no exponent ever shows.
+    char sci[48];
+    const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(x), std::chars_format::scientific, digits - 1);
+    char mantissa[24];
+    int length = 0;
+    const char* p = sci;
+    for (; p != res.ptr && *p != 'e'; ++p)
         if (*p != '.')
-            mantissa += *p;
-    const int exponent = std::atoi(p + 1);
-    while (mantissa.size() > 1 && mantissa.back() == '0')
-        mantissa.pop_back();
+            mantissa[length++] = *p;
+    int exponent = 0;
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
+    while (length > 1 && mantissa[length - 1] == '0')
+        --length;
 
-    std::string out;
-    const int pointPos = exponent + 1;  // digits before the decimal point
+    char out[400];
+    int n = 0;
+    if (x < 0)
+        out[n++] = '-';
+    const int pointPos = exponent + 1; // digits before the decimal point
     if (pointPos <= 0) {
-        out = "0." + std::string(static_cast<size_t>(-pointPos), '0') + mantissa;
-    } else if (static_cast<size_t>(pointPos) >= mantissa.size()) {
-        out = mantissa + std::string(static_cast<size_t>(pointPos) - mantissa.size(), '0');
+        out[n++] = '0';
+        out[n++] = '.';
+        for (int k = 0; k < -pointPos; ++k)
+            out[n++] = '0';
+        for (int k = 0; k < length; ++k)
+            out[n++] = mantissa[k];
     } else {
-        out = mantissa.substr(0, static_cast<size_t>(pointPos)) + "." + mantissa.substr(static_cast<size_t>(pointPos));
+        for (int k = 0; k < std::max(pointPos, length); ++k) {
+            if (k == pointPos)
+                out[n++] = '.';
+            out[n++] = k < length ? mantissa[k] : '0';
+        }
     }
-    return x < 0 ? "-" + out : out;
+    return std::string(out, static_cast<size_t>(n));
 }
 
 std::string formatInt(long long x) { return std::to_string(x); }
 
-}  // namespace mix
+} // namespace mix

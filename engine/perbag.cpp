@@ -6,10 +6,10 @@
 namespace mix {
 namespace {
 constexpr double kBagKg = 50;
-constexpr double kLooseUnitWeight = 1600;  // kg per m³ of sand or stone as measured
+constexpr double kLooseUnitWeight = 1600; // kg per m³ of sand or stone as measured
 constexpr double kBasketM3 = 0.019;
 constexpr double kPailLitres = 27;
-}  // namespace
+} // namespace
 
 std::optional<CalcError> batchPerBag(DesignNumbers& out)
 {
@@ -32,4 +32,4 @@ std::optional<CalcError> batchPerBag(DesignNumbers& out)
     return std::nullopt;
 }
 
-}  // namespace mix
+} // namespace mix

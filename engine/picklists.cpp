@@ -34,4 +34,4 @@ std::optional<Stone> stoneFromItem(std::string_view item)
     return std::nullopt;
 }
 
-}  // namespace mix
+} // namespace mix

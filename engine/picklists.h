@@ -17,4 +17,4 @@ const std::array<std::string_view, 2>& stoneItems();
 std::optional<Slump> slumpFromItem(std::string_view item);
 std::optional<Stone> stoneFromItem(std::string_view item);
 
-}  // namespace mix
+} // namespace mix

@@ -1,8 +1,6 @@
 #include "proportioning.h"
 
-#include "calculate.h"
 #include "numbers.h"
-#include "siterounding.h"
 
 namespace mix {
 
@@ -75,7 +73,7 @@ WaterAndFines waterAndFines(Slump slump, Stone stone, bool withAdmixture)
     return {static_cast<std::int16_t>(water), static_cast<std::int16_t>(fines)};
 }
 
-}  // namespace
+} // namespace
 
 std::optional<CalcError> proportionSsd(MixDesign& d, Slump slump, Stone stone, bool withAdmixture)
 {
@@ -112,4 +110,4 @@ std::optional<CalcError> proportionSsd(MixDesign& d, Slump slump, Stone stone, b
     return std::nullopt;
 }
 
-}  // namespace mix
+} // namespace mix

@@ -11,7 +11,6 @@
 
 namespace mix {
 
-
 // With the window's check boxes only one of a pair can be ticked; should both be, the
 // without-admixture box decides, as it is looked at last.
 inline bool usesAdmixture(const MixInputs& in) { return in.admixtureChecked && !in.noAdmixtureChecked; }
@@ -28,4 +27,4 @@ std::optional<float> waterCementRatio(std::int16_t F);
 // The saturated-surface-dry mix for one cubic metre (absolute volumes, no air term).
 std::optional<CalcError> proportionSsd(MixDesign& d, Slump slump, Stone stone, bool withAdmixture);
 
-}  // namespace mix
+} // namespace mix

@@ -2,14 +2,12 @@
 
 #include "numbers.h"
 
-#include <cmath>
-
 namespace mix {
 
 float siteCorrection(int x, int unit)
 {
     const double q = static_cast<double>(x) / unit;
-    float v = static_cast<float>(q - std::trunc(q));
+    float v = static_cast<float>(q - static_cast<double>(static_cast<long long>(q))); // x is 16-bit
     const float low = 0.3f;
     const float half = 0.5f;
     const float high = 0.7f;
@@ -31,4 +29,4 @@ int siteValue(int x, float correction, int unit)
     return static_cast<int>(roundHalfEven(q * unit));
 }
 
-}  // namespace mix
+} // namespace mix

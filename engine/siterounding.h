@@ -11,4 +11,4 @@ float siteCorrection(int x, int unit);
 // The quantity at site resolution: Round((x / unit + correction) * unit), half to even.
 int siteValue(int x, float correction, int unit);
 
-}  // namespace mix
+} // namespace mix

@@ -24,7 +24,9 @@ inline constexpr std::string_view kPail = "  ถัง";
 inline constexpr std::string_view kUnitCubicMetre = "  ลบ.ม.(คิว)";
 inline constexpr std::string_view kBasket = "  บุ้งกี๋";
 inline constexpr std::string_view kYieldPrefix = " ส่วนผสมต่อซีเมนต์ 1 ถุง ( 50 kg.)จะได้ปริมาณคอนกรีต=  ";
-inline constexpr std::string_view kBasketNote = "  1 บุ้งกี๋มีปริมาตรโดยประมาณ 0.019 ลบ.ม.(คิว) และ ถังน้ำ 1 ใบมีปริมาตรโดยประมาณ 27 ลิตร หากใช้บุ้งกี๋หรือถังน้ำ ใหญ่หรือเล็กกว่านี้ ควรตวงปริมาตรให้เท่านี้ (คิดหน่วย นน.ของหินและทราย =1600 กก./ลบ.ม.";
+inline constexpr std::string_view kBasketNote =
+    "  1 บุ้งกี๋มีปริมาตรโดยประมาณ 0.019 ลบ.ม.(คิว) และ ถังน้ำ 1 ใบมีปริมาตรโดยประมาณ 27 ลิตร หากใช้บุ้งกี๋หรือถังน้ำ ใหญ่หรือเล็กกว่านี้ "
+    "ควรตวงปริมาตรให้เท่านี้ (คิดหน่วย นน.ของหินและทราย =1600 กก./ลบ.ม.";
 inline constexpr std::string_view kIncomplete = "คุณป้อนข้อมูลไม่ครบ";
 inline constexpr std::string_view kPatienceTitle = "ใจเย็นๆ";
 inline constexpr std::string_view kSlump75 = " 7.5 (บวก,ลบ)2.5  ";
@@ -45,4 +47,4 @@ inline constexpr std::string_view kBagSand = "ทราย =";
 inline constexpr std::string_view kBagStone = "หิน =";
 inline constexpr std::string_view kBagAdmixture = "น้ำยาผสมคอนกรีต =";
 
-}  // namespace mix::text
+} // namespace mix::text

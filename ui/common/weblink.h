@@ -5,10 +5,10 @@
 class Prompter;
 class QWidget;
 
-QString siteBaseAddress();        // scheme and host, no trailing slash
-QString siteHost();               // the host alone, as the splash shows it
-QString siteName();               // the name the web menu gives the site
-QString applicationTitle();       // the title of the program's English message box
+QString siteBaseAddress();  // scheme and host, no trailing slash
+QString siteHost();         // the host alone, as the splash shows it
+QString siteName();         // the name the web menu gives the site
+QString applicationTitle(); // the title of the program's English message box
 
 // Asks the desktop to open `address` in the default browser. On failure the user is told
 // once, "Unable to start Web browser !", and nothing else changes. Returns whether the

@@ -1,0 +1,337 @@
+#include "calculate.h"
+#include "thaitexts.h"
+#include "worked_examples.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace mix;
+using namespace mix::text;
+
+namespace {
+
+CalcResult accepted(const MixInputs& in)
+{
+    auto r = calculate(in);
+    if (auto* e = std::get_if<CalcError>(&r))
+        ADD_FAILURE() << "refused: " << errorKindName(e->kind) << " " << e->message;
+    return std::get<CalcResult>(r);
+}
+
+struct TextRow {
+    const char* control;
+    std::string expected;
+};
+
+std::string s(std::string_view a, std::string_view b = {}, std::string_view c = {}, std::string_view d = {},
+              std::string_view e = {})
+{
+    std::string out(a);
+    out.append(b).append(c).append(d).append(e);
+    return out;
+}
+
+void expectTexts(const ResultTexts& texts, const std::vector<TextRow>& rows)
+{
+    for (const auto& row : rows)
+        EXPECT_EQ(texts.at(row.control), row.expected) << row.control;
+}
+
+} // namespace
+
+TEST(WorkedExample, FirstDesignEveryStoredField)
+{
+    const auto r = accepted(firstExample());
+    const MixDesign& d = r.numbers.design;
+    EXPECT_EQ(d.F, 300);
+    EXPECT_EQ(d.W, 190);
+    EXPECT_EQ(d.P, 400);
+    EXPECT_EQ(d.WA, 0.61f);
+    EXPECT_EQ(d.Weight, 311);
+    EXPECT_EQ(d.VOLUM, 99);
+    EXPECT_EQ(d.SAND, 301);
+    EXPECT_EQ(d.WSAND, 798);
+    EXPECT_EQ(d.VGRAVEL, 410);
+    EXPECT_EQ(d.WGRAVEL, 1107);
+    EXPECT_EQ(d.M, 250);
+    EXPECT_EQ(d.VYA, 778); // 777.5, a tie, goes to the even neighbour
+    EXPECT_NEAR(d.V1, -0.1, 1e-6);
+    EXPECT_EQ(d.V2, 0.19999999f);
+    EXPECT_NEAR(d.V3, 0.3, 1e-6);
+    EXPECT_NEAR(d.V4, 0.22, 1e-6);
+    EXPECT_EQ(d.V5, 834.4f);
+    EXPECT_EQ(d.V6, 834);
+    EXPECT_NEAR(d.V7, 0.1, 1e-6);
+    EXPECT_EQ(d.V8, 155.6f);
+    EXPECT_EQ(d.V9, 156);
+    EXPECT_NEAR(d.V10, -0.1, 1e-6);
+    EXPECT_EQ(d.mcement, 0.16129032f);
+    EXPECT_EQ(r.numbers.final, (FinalMix{310, 155, 835, 1110, 800}));
+}
+
+TEST(WorkedExample, FirstDesignEveryText)
+{
+    const auto r = accepted(firstExample());
+    const std::string note(kBasketNote);
+    expectTexts(r.texts, {{"Label15(0)", "310"},
+                          {"Label16(0)", "155"},
+                          {"Label17(0)", "835"},
+                          {"Label18(0)", "1110"},
+                          {"Label19(0)", "800"},
+                          {"Label34(0)", s(kOneBag)},
+                          {"Label35(0)", s("25", kUnitLitre, kAbout, "0.9", kPail)},
+                          {"Label36(0)", s("0.08", kUnitCubicMetre, kAbout, "4.2", kBasket)},
+                          {"Label37(0)", s("0.11", kUnitCubicMetre, kAbout, "5.8", kBasket)},
+                          {"Label38(0)", s("129.03", kUnitCc)},
+                          {"Text6", s(kYieldPrefix, "0.16", kUnitCubicMetre, note)},
+                          {"Label7", s("240", kUnitKgPerCm2)},
+                          {"Label5(2)", s("300", kUnitKgPerCm2)},
+                          {"Label12", s(kSlump100, kUnitCm)},
+                          {"Label79", s(kStone2)},
+                          {"Label80", s(kWithAdmixture)},
+                          {"Label77", s(kWithAdmixture, "=")},
+                          {"Label9", s("190", kUnitLitrePerM3)},
+                          {"Label14", "0.61"},
+                          {"Label16(1)", s("311", kUnitKg)},
+                          {"Label18(1)", s("99", kUnitLitre)},
+                          {"Label20(1)", s(kStone2)},
+                          {"Label22(1)", s("400", kUnitLitre)},
+                          {"Label24(1)", s("301", kUnitLitre)},
+                          {"Label26(1)", s("798", kUnitKg)},
+                          {"Label28", s("410", kUnitLitre)},
+                          {"Label30(1)", s("1107", kUnitKg)},
+                          {"Label32(1)", s("778", kUnitCc)},
+                          {"Label38(1)", s("311", kUnitKilogram)},
+                          {"Label39(1)", s("190", kUnitLitre)},
+                          {"Label40", s("798", kUnitKilogram)},
+                          {"Label41", s("1107", kUnitKilogram)},
+                          {"Label42", s("778", kUnitCc)},
+                          {"Label47", "310"},
+                          {"Label46", "190"},
+                          {"Label45", "800"},
+                          {"Label44", "1110"},
+                          {"Label43", "800"},
+                          {"Label72", "310"},
+                          {"Label73", "155"},
+                          {"Label74", "835"},
+                          {"Label75", "1110"},
+                          {"Label76", "800"},
+                          {"Label61", "5%"},
+                          {"Label62", "0.7 %"},
+                          {"Label63", "4.3%"},
+                          {"Label57", "800"},
+                          {"Label64", s("34.4", kUnitKilogram)},
+                          {"Label65", s("834.4", kUnitKilogram)},
+                          {"Label66", s("155.6", kUnitLitre)}});
+    EXPECT_EQ(r.texts.size(), 50u);
+}
+
+TEST(WorkedExample, SecondDesignNumbersAndTexts)
+{
+    const auto r = accepted(secondExample());
+    const MixDesign& d = r.numbers.design;
+    EXPECT_EQ(d.F, 348);
+    EXPECT_EQ(d.W, 180);
+    EXPECT_EQ(d.P, 380);
+    EXPECT_EQ(d.WA, 0.54759997f);
+    EXPECT_EQ(d.Weight, 329);
+    EXPECT_EQ(d.VOLUM, 104);
+    EXPECT_EQ(d.SAND, 276);
+    EXPECT_EQ(d.WSAND, 731);
+    EXPECT_EQ(d.VGRAVEL, 440);
+    EXPECT_EQ(d.WGRAVEL, 1188);
+    EXPECT_EQ(d.M, 0);
+    EXPECT_EQ(d.VYA, 0);
+    EXPECT_NEAR(d.V1, 0.1, 1e-6);
+    EXPECT_NEAR(d.V2, -0.1, 1e-6);
+    EXPECT_NEAR(d.V3, 0.2, 1e-6);
+    EXPECT_NEAR(d.V4, 0.0, 1e-6);
+    EXPECT_EQ(d.V5, 746.79f);
+    EXPECT_EQ(d.V6, 747);
+    EXPECT_NEAR(d.V7, 0.3, 1e-6);
+    EXPECT_EQ(d.V8, 163.21f);
+    EXPECT_EQ(d.V9, 163);
+    EXPECT_NEAR(d.V10, 0.2, 1e-6);
+    EXPECT_EQ(d.mcement, 0.15151516f);
+    EXPECT_EQ(r.numbers.final, (FinalMix{330, 165, 750, 1190, 0}));
+
+    expectTexts(r.texts, {{"Label14", "0.5476"},
+                          {"Label5(2)", s("348", kUnitKgPerCm2)},
+                          {"Label12", s(kSlump75, kUnitCm)},
+                          {"Label80", s(kWithoutAdmixture)},
+                          {"Label77", s(kWithoutAdmixture, "=")},
+                          {"Label63", "2.3%"},
+                          {"Label64", s("16.79", kUnitKilogram)},
+                          {"Label65", s("746.79", kUnitKilogram)},
+                          {"Label66", s("163.21", kUnitLitre)},
+                          {"Label35(0)", s("25", kUnitLitre, kAbout, "0.9", kPail)},
+                          {"Label36(0)", s("0.07", kUnitCubicMetre, kAbout, "3.7", kBasket)},
+                          {"Label37(0)", s("0.11", kUnitCubicMetre, kAbout, "5.8", kBasket)},
+                          {"Label38(0)", s("0", kUnitCc)},
+                          {"Text6", s(kYieldPrefix, "0.15", kUnitCubicMetre, kBasketNote)}});
+}
+
+TEST(WorkedExample, TextsAreWrittenInWindowOrder)
+{
+    // Later labels copy earlier ones, so the order is part of the contract.
+    const auto r = accepted(firstExample());
+    std::vector<std::string> order;
+    for (const auto& [control, text] : r.texts.items())
+        order.emplace_back(control);
+    const std::vector<std::string> head{"Label15(0)", "Label17(0)", "Label16(0)", "Label18(0)", "Label19(0)",
+                                        "Label34(0)", "Label35(0)", "Label36(0)", "Label37(0)", "Label38(0)",
+                                        "Text6",      "Label7",     "Label5(2)",  "Label12",    "Label79",
+                                        "Label80",    "Label77",    "Label9",     "Label14"};
+    ASSERT_GE(order.size(), head.size());
+    EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + head.size()), head);
+    const std::vector<std::string> tail{"Label72", "Label73", "Label74", "Label75", "Label76", "Label61",
+                                        "Label62", "Label63", "Label57", "Label64", "Label65", "Label66"};
+    EXPECT_EQ(std::vector<std::string>(order.end() - tail.size(), order.end()), tail);
+}
+
+struct StrengthCase {
+    const char* text;
+    bool cylinder;
+    int F;
+};
+
+class ProductionStrength : public testing::TestWithParam<StrengthCase> {};
+
+TEST_P(ProductionStrength, RoundsHalfToEvenAfterTheMargin)
+{
+    auto in = firstExample();
+    in.strengthText = GetParam().text;
+    in.cubeChecked = !GetParam().cylinder;
+    in.cylinderChecked = GetParam().cylinder;
+    EXPECT_EQ(accepted(in).numbers.design.F, GetParam().F);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ProductionStrength,
+                         testing::Values(StrengthCase{"240", false, 300}, StrengthCase{"240", true, 348},
+                                         StrengthCase{"240.5", false, 300}, StrengthCase{"241.5", false, 302},
+                                         StrengthCase{"240.0", false, 300}, StrengthCase{"90", false, 150},
+                                         StrengthCase{"390", false, 450}, StrengthCase{"75", true, 150},
+                                         StrengthCase{"324", true, 449}));
+
+TEST(Dose, RoundsHalfToEvenAndIsIgnoredWithoutAdmixture)
+{
+    auto in = firstExample();
+    in.doseText = "250.5";
+    EXPECT_EQ(accepted(in).numbers.design.M, 250);
+    in.doseText = "251.5";
+    EXPECT_EQ(accepted(in).numbers.design.M, 252);
+
+    in.admixtureChecked = false;
+    in.noAdmixtureChecked = true;
+    in.doseText = "";
+    const auto r = accepted(in);
+    EXPECT_EQ(r.numbers.design.M, 0);
+    EXPECT_EQ(r.numbers.design.VYA, 0);
+    in.doseText = "not even looked at";
+    EXPECT_EQ(accepted(in).numbers.design, r.numbers.design);
+}
+
+TEST(SsdMix, WithoutAdmixtureTheFirstExampleTakesTenLitresMore)
+{
+    auto in = firstExample();
+    in.admixtureChecked = false;
+    in.noAdmixtureChecked = true;
+    const MixDesign d = accepted(in).numbers.design;
+    EXPECT_EQ(d.W, 200);
+    EXPECT_EQ(d.Weight, 328);
+    EXPECT_EQ(d.VOLUM, 104);
+    EXPECT_EQ(d.SAND, 296);
+    EXPECT_EQ(d.WSAND, 784);
+    EXPECT_EQ(d.VGRAVEL, 400);
+    EXPECT_EQ(d.WGRAVEL, 1080);
+    EXPECT_EQ(d.VYA, 0);
+}
+
+TEST(SsdMix, WaterAndFinesTableCoversEverySlumpStoneAndAdmixture)
+{
+    const int withAdmixture[3][2] = {{170, 180}, {180, 190}, {190, 200}};
+    for (int slump = 0; slump < 3; ++slump) {
+        for (int stone = 0; stone < 2; ++stone) {
+            for (bool admixture : {true, false}) {
+                auto in = firstExample();
+                in.slumpItem = std::string(slumpItems()[slump]);
+                in.stoneItem = std::string(stoneItems()[stone]);
+                in.admixtureChecked = admixture;
+                in.noAdmixtureChecked = !admixture;
+                const MixDesign d = accepted(in).numbers.design;
+                EXPECT_EQ(d.W, withAdmixture[slump][stone] + (admixture ? 0 : 10)) << slump << stone;
+                EXPECT_EQ(d.P, stone == 0 ? 380 : 400);
+                EXPECT_EQ(d.VGRAVEL, 1000 - d.W - d.P);
+            }
+        }
+    }
+}
+
+TEST(SsdMix, WaterCementRatioPiecesMeet)
+{
+    struct Row {
+        const char* cubeStrength;
+        float WA;
+    };
+    for (const Row& row : {Row{"90", 0.90f}, Row{"140", 0.78f}, Row{"141", static_cast<float>(99 * 0.17 / 100 + 0.61)},
+                           Row{"240", 0.61f}, Row{"340", 0.48f}, Row{"390", 0.43f}}) {
+        auto in = firstExample();
+        in.strengthText = row.cubeStrength;
+        EXPECT_EQ(accepted(in).numbers.design.WA, row.WA) << row.cubeStrength;
+    }
+}
+
+TEST(Moisture, SandAndWaterFollowTheFreeMoisture)
+{
+    struct Row {
+        const char* moisture;
+        float V5;
+        int V6;
+        float V8;
+        int V9;
+        int sand;
+        int water;
+    };
+    for (const Row& row :
+         {Row{"5", 834.4f, 834, 155.6f, 156, 835, 155}, Row{"0.5", 798.4f, 798, 191.6f, 192, 800, 190},
+          Row{"0.7", 800.0f, 800, 190.0f, 190, 800, 190}, Row{"0", 794.4f, 794, 195.6f, 196, 795, 195}}) {
+        auto in = firstExample();
+        in.moistureText = row.moisture;
+        const auto r = accepted(in);
+        EXPECT_EQ(r.numbers.design.V5, row.V5) << row.moisture;
+        EXPECT_EQ(r.numbers.design.V6, row.V6) << row.moisture;
+        EXPECT_EQ(r.numbers.design.V8, row.V8) << row.moisture;
+        EXPECT_EQ(r.numbers.design.V9, row.V9) << row.moisture;
+        EXPECT_EQ(r.numbers.final.sand, row.sand) << row.moisture;
+        EXPECT_EQ(r.numbers.final.water, row.water) << row.moisture;
+    }
+}
+
+TEST(PerBag, YieldRoundsHalfToEven)
+{
+    // 400 kg of cement per cubic metre makes 0.125 m³ a bag, an exact tie.
+    auto in = firstExample();
+    in.admixtureChecked = false;
+    in.noAdmixtureChecked = true;
+    in.slumpItem = std::string(slumpItems()[2]);
+    in.strengthText = "305";
+    const auto r = accepted(in);
+    ASSERT_EQ(r.numbers.final.cement, 400);
+    EXPECT_EQ(r.numbers.design.mcement, 0.125f);
+    EXPECT_EQ(r.numbers.perBag.yield, 0.12);
+    EXPECT_EQ(r.texts.at("Text6").substr(0, kYieldPrefix.size() + 4), s(kYieldPrefix, "0.12"));
+}
+
+TEST(Calculate, HasNoMemoryOfEarlierCalls)
+{
+    const auto alone = accepted(secondExample());
+    (void)calculate(firstExample());
+    auto broken = firstExample();
+    broken.moistureText = "1.2.5";
+    (void)calculate(broken);
+    const auto again = accepted(secondExample());
+    EXPECT_EQ(again.numbers.design, alone.numbers.design);
+    EXPECT_EQ(again.texts.items(), alone.texts.items());
+}
