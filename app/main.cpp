@@ -1,0 +1,23 @@
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("bolmiradex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("bolmiradex"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+
+    // Created hidden before the splash, so the main window's own start-up work is done while the
+    // splash is on screen; the splash shows it when it hands over.
+    Form2 mainWindow;
+    QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
+
+    auto* splash = new Form1(&mainWindow);
+    splash->show();
+    return app.exec();
+}
