@@ -10,7 +10,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bolmiradex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("bolmiradex"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
     // Created hidden before the splash, so the main window's own start-up work is done while the
     // splash is on screen; the splash shows it when it hands over.
@@ -19,5 +18,8 @@ int main(int argc, char* argv[])
 
     auto* splash = new Form1(&mainWindow);
     splash->show();
+    // Only the windows that follow show the icon; the splash has neither title bar nor task-bar
+    // entry, so drawing the icon for it would only hold it up.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
     return app.exec();
 }

@@ -38,8 +38,7 @@ Form3::Form3(Prompter& prompter)
     setFixedSize(size());
     setFont(designFont());
 
-    m_ui->Image1->setPixmap(
-        renderArtwork(QStringLiteral(":/art/about.svg"), m_ui->Image1->size(), devicePixelRatioF()));
+    m_ui->Image1->setArtwork(QStringLiteral(":/art/about.svg"));
     m_ui->Label4->setText(siteBaseAddress());
 
     QFont contact = designFont(8.25, true);

@@ -2,7 +2,6 @@
 
 #include "ui_form1.h"
 
-#include "artwork.h"
 #include "designfont.h"
 #include "weblink.h"
 
@@ -55,8 +54,7 @@ Form1::Form1(QWidget* mainWindow, QWidget* parent)
     m_ui->Label1->setFont(designFont(8.25, true));
     m_ui->Label2->setFont(designFont(8.25, true));
     m_ui->Label1->adjustSize();
-    m_ui->Image1->setPixmap(
-        renderArtwork(QStringLiteral(":/art/splash.svg"), m_ui->Image1->size(), devicePixelRatioF()));
+    m_ui->Image1->setArtwork(QStringLiteral(":/art/splash.svg"));
     applyDesktopColours();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
