@@ -2,7 +2,7 @@
 # every target exists. The executables install themselves (app/ and cli/).
 include(GNUInstallDirs)
 
-if(TARGET bolmiradex)
+if(TARGET bolmiradex AND UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/bolmiradex.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/app.svg
