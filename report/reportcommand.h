@@ -1,0 +1,56 @@
+#pragma once
+
+#include "reportdialogs.h"
+#include "reportline.h"
+
+#include <QObject>
+#include <QPrinter>
+
+#include <functional>
+
+class Prompter;
+class QWidget;
+
+namespace report {
+
+// The Print button, the printer set-up entry and the PDF entry of the main window. It
+// prints whatever the window's labels show when it runs and keeps nothing but the current
+// printer and the dialog's form.
+class ReportCommand : public QObject {
+    Q_OBJECT
+
+public:
+    using McementGetter = std::function<float()>;
+
+    ReportCommand(QWidget* window, Prompter& prompter, CaptionLookup caption, McementGetter mcement,
+                  ReportDialogs& dialogs = defaultReportDialogs());
+
+    // Print button: the printer dialog, sheet 1, the paper prompt, then sheet 2 as its own job.
+    void Command2_Click();
+    // Printer set-up: the dialog's set-up form, kept for every later print; prints nothing.
+    void setprint_Click();
+    // Both sheets into one PDF the user names.
+    void savePdf();
+
+    const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
+    // The printer the next print goes to, with the settings last confirmed in the dialog.
+    QPrinter& currentPrinter() { return m_printer; }
+
+private:
+    bool printJob(const std::vector<ReportLine>& lines);
+    void tellCannotPrint();
+
+    QWidget* m_window;
+    Prompter& m_prompter;
+    CaptionLookup m_caption;
+    McementGetter m_mcement;
+    ReportDialogs& m_dialogs;
+    CommonDialog m_commonDialog1;
+    QPrinter m_printer{QPrinter::HighResolution};
+};
+
+// Where sheet 2 goes when sheet 1 went to `sheet1File`: beside it, named as sheet 2, so
+// the second job never overwrites the first ("report.pdf" -> "report-2.pdf").
+QString secondSheetFileName(const QString& sheet1File);
+
+} // namespace report

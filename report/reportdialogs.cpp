@@ -1,0 +1,73 @@
+#include "reportdialogs.h"
+
+#include "reporttexts.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace report {
+
+namespace {
+
+QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The menu entry's words without its trailing dots, as the title of the window it opens.
+QString savePdfTitle()
+{
+    QString title = fromUtf8(text::kSavePdfMenu);
+    while (title.endsWith(QLatin1Char('.')))
+        title.chop(1);
+    return title;
+}
+
+} // namespace
+
+bool QtReportDialogs::showPrinter(QWidget* parent, QPrinter& printer, const CommonDialog& dialog)
+{
+    QPrintDialog box(&printer, parent);
+    // The report always prints its two sheets whole, so page ranges would be ignored.
+    box.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    box.setOption(QAbstractPrintDialog::PrintSelection, false);
+    box.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.Flags == kPrintSetupForm) {
+        box.setWindowTitle(fromUtf8(text::kPrinterSetup));
+        box.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+        // Confirming the set-up form prints nothing, so its button must not say "Print".
+        if (auto* buttons = box.findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+                ok->setText(QStringLiteral("OK"));
+    }
+    return box.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    auto box = std::make_unique<QFileDialog>(parent, savePdfTitle(), folder, QStringLiteral("PDF (*.pdf)"));
+    box->setAcceptMode(QFileDialog::AcceptSave);
+    box->setFileMode(QFileDialog::AnyFile);
+    box->setDefaultSuffix(QStringLiteral("pdf"));
+    box->selectFile(QStringLiteral("mixdesign-report.pdf"));
+    return box;
+}
+
+QString QtReportDialogs::choosePdfFile(QWidget* parent)
+{
+    const auto box = makePdfSaveDialog(parent);
+    if (box->exec() != QDialog::Accepted || box->selectedFiles().isEmpty())
+        return {};
+    return box->selectedFiles().constFirst();
+}
+
+ReportDialogs& defaultReportDialogs()
+{
+    static QtReportDialogs dialogs;
+    return dialogs;
+}
+
+} // namespace report

@@ -1,0 +1,37 @@
+#include "reportrender.h"
+
+#include "reportfont.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace report {
+
+namespace {
+
+constexpr qreal kTwipsPerInch = 1440.0;
+
+} // namespace
+
+void render(QPainter& painter, const std::vector<ReportLine>& lines)
+{
+    QPaintDevice* device = painter.device();
+    const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
+    const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
+    const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
+    const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
+
+    painter.save();
+    painter.setPen(Qt::black);
+    for (const ReportLine& line : lines) {
+        const int style = line.bold ? 1 : 0;
+        painter.setFont(fonts[style]);
+        // The position is the top of the first character; drawText wants its baseline.
+        const QPointF baseline(line.x * unitsPerTwipX, line.y * unitsPerTwipY + metrics[style].ascent());
+        painter.drawText(baseline, line.text);
+    }
+    painter.restore();
+}
+
+} // namespace report

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calculate.h"
+#include "reportline.h"
+
+namespace reporttest {
+
+// The two designs worked through by hand, as the data-entry page holds them.
+mix::MixInputs firstWorkedExample();
+mix::MixInputs secondWorkedExample();
+
+// What the main window shows after an accepted Calculate of `inputs`: the result texts of
+// the engine in their labels beside the fixed captions of the details page.
+struct CalculatedWindow {
+    mix::CalcResult result;
+    report::CaptionLookup caption;
+    float mcement = 0;
+};
+CalculatedWindow calculatedWindow(const mix::MixInputs& inputs);
+
+} // namespace reporttest

@@ -1,0 +1,307 @@
+#include "pdfwords.h"
+#include "prompter.h"
+#include "reportcommand.h"
+#include "reportlayout.h"
+#include "reporttexts.h"
+#include "samplecaptions.h"
+
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+using namespace reporttest;
+
+namespace {
+
+QString u(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+class FakeDialogs : public report::ReportDialogs {
+public:
+    // What the user does in the printer dialog: changes the printer, then confirms or not.
+    std::function<bool(QPrinter&)> printerChoice;
+    QList<int> formsShown;
+    QString pdfFile;
+    int pdfAsked = 0;
+
+    bool showPrinter(QWidget*, QPrinter& printer, const report::CommonDialog& dialog) override
+    {
+        formsShown << dialog.Flags;
+        return printerChoice ? printerChoice(printer) : false;
+    }
+    QString choosePdfFile(QWidget*) override
+    {
+        ++pdfAsked;
+        return pdfFile;
+    }
+};
+
+class RecordingPrompter : public Prompter {
+public:
+    QList<MessageBoxSpec> asked;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    std::function<void()> whileShown;
+
+    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec& box) override
+    {
+        asked << box;
+        if (whileShown)
+            whileShown();
+        return answer;
+    }
+};
+
+std::function<bool(QPrinter&)> printTo(const QString& file, bool confirmed = true)
+{
+    return [file, confirmed](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        return confirmed;
+    };
+}
+
+// The first line of each page, comparable with a report line.
+QStringList firstLines(const QString& file)
+{
+    QStringList lines;
+    for (const PdfPage& page : readPdf(file))
+        lines << (page.lines.empty() ? QString() : comparable(page.lines.front().text));
+    return lines;
+}
+
+struct Fixture {
+    CalculatedWindow window = calculatedWindow(firstWorkedExample());
+    float mcement = window.mcement;
+    FakeDialogs dialogs;
+    RecordingPrompter prompter;
+    report::ReportCommand command{nullptr, prompter, window.caption, [this] { return mcement; }, dialogs};
+
+    QString sheet1Title() const { return comparable(report::sheet1Lines(window.caption).front().text); }
+    QString sheet2Title() const { return comparable(report::sheet2Lines(window.caption, mcement).front().text); }
+};
+
+} // namespace
+
+class TestReportCommand : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(pdfToolAvailable(), "pdftotext (poppler-utils) is needed"); }
+
+    void printsTwoJobsWithThePaperPromptBetween()
+    {
+        QTemporaryDir dir;
+        const QString sheet1 = dir.filePath(QStringLiteral("report.pdf"));
+        const QString sheet2 = dir.filePath(QStringLiteral("report-2.pdf"));
+        Fixture f;
+        f.dialogs.printerChoice = printTo(sheet1);
+        bool sheet1DoneBeforePrompt = false;
+        bool sheet2StartedBeforeOk = true;
+        f.prompter.whileShown = [&] {
+            sheet1DoneBeforePrompt = firstLines(sheet1) == QStringList{f.sheet1Title()};
+            sheet2StartedBeforeOk = QFile::exists(sheet2);
+        };
+
+        f.command.Command2_Click();
+
+        QCOMPARE(f.dialogs.formsShown, QList<int>{0});
+        QCOMPARE(f.prompter.asked.size(), 1);
+        const MessageBoxSpec& paper = f.prompter.asked.front();
+        QCOMPARE(paper.text, u(report::text::kPaperPrompt));
+        QCOMPARE(paper.title, u(report::text::kPaperPromptTitle));
+        QCOMPARE(paper.icon, QMessageBox::Question);
+        QCOMPARE(paper.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(sheet1DoneBeforePrompt);
+        QVERIFY(!sheet2StartedBeforeOk);
+        QCOMPARE(firstLines(sheet1), QStringList{f.sheet1Title()});
+        QCOMPARE(firstLines(sheet2), QStringList{f.sheet2Title()});
+    }
+
+    void cancelInThePrinterDialogPrintsNothing()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")), false);
+        f.command.Command2_Click();
+        QCOMPARE(f.dialogs.formsShown.size(), 1);
+        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void sheet2OnlyAfterOk_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("sheet2Printed");
+        QTest::newRow("OK") << QMessageBox::Ok << true;
+        QTest::newRow("closed with Escape") << QMessageBox::Cancel << false;
+        QTest::newRow("no button") << QMessageBox::NoButton << false;
+    }
+
+    void sheet2OnlyAfterOk()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, sheet2Printed);
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
+        f.prompter.answer = answer;
+        f.command.Command2_Click();
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("report.pdf"))));
+        QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("report-2.pdf"))), sheet2Printed);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), sheet2Printed ? 2 : 1);
+    }
+
+    void sheet2ShowsTheDesignAtItsOwnPrinting()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
+        f.prompter.whileShown = [&] { f.mcement = 0.125f; };
+        f.command.Command2_Click();
+        const auto pages = readPdf(dir.filePath(QStringLiteral("report-2.pdf")));
+        QCOMPARE(pages.size(), 1u);
+        const auto expected = report::sheet2Lines(f.window.caption, 0.125f);
+        QCOMPARE(pages[0].lines.size(), expected.size());
+        QCOMPARE(comparable(pages[0].lines[7].text), comparable(expected[7].text));
+    }
+
+    void sheet2NeverOverwritesSheet1_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("pdf") << "report.pdf"
+                             << "report-2.pdf";
+        QTest::newRow("capital suffix") << "Report.PDF"
+                                        << "Report-2.pdf";
+        QTest::newRow("no suffix") << "report"
+                                   << "report-2.pdf";
+        QTest::newRow("dots in the name") << "mix.v1.pdf"
+                                          << "mix.v1-2.pdf";
+        QTest::newRow("already named as sheet 2") << "report-2.pdf"
+                                                  << "report-2-2.pdf";
+    }
+
+    void sheet2NeverOverwritesSheet1()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, second);
+        QTemporaryDir dir;
+        const QString sheet1 = dir.filePath(chosen);
+        QCOMPARE(report::secondSheetFileName(sheet1), dir.filePath(second));
+
+        Fixture f;
+        f.dialogs.printerChoice = printTo(sheet1);
+        f.command.Command2_Click();
+        QCOMPARE(firstLines(sheet1), QStringList{f.sheet1Title()});
+        QCOMPARE(firstLines(dir.filePath(second)), QStringList{f.sheet2Title()});
+        // The next print goes to the file the user chose, not to the sheet 2 name.
+        QCOMPARE(f.command.currentPrinter().outputFileName(), sheet1);
+    }
+
+    void pagesAreUprightA4WhateverWasChosen()
+    {
+        QTemporaryDir dir;
+        const QString sheet1 = dir.filePath(QStringLiteral("report.pdf"));
+        Fixture f;
+        f.dialogs.printerChoice = [&](QPrinter& printer) {
+            printTo(sheet1)(printer);
+            printer.setPageSize(QPageSize(QPageSize::Letter));
+            printer.setPageOrientation(QPageLayout::Landscape);
+            return true;
+        };
+        f.command.Command2_Click();
+        for (const QString& file : {sheet1, dir.filePath(QStringLiteral("report-2.pdf"))}) {
+            const auto pages = readPdf(file);
+            QCOMPARE(pages.size(), 1u);
+            QCOMPARE(qRound(pages[0].width), 595);
+            QCOMPARE(qRound(pages[0].height), 842);
+        }
+    }
+
+    void printerThatCannotOpenIsToldOnce_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no printer and no file") << QString();
+        QTest::newRow("folder missing") << "missing/report.pdf";
+    }
+
+    void printerThatCannotOpenIsToldOnce()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.printerChoice = printTo(file.isEmpty() ? file : dir.filePath(file));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        f.command.Command2_Click();
+        QCOMPARE(f.prompter.asked.size(), 1);
+        const MessageBoxSpec& told = f.prompter.asked.front();
+        QCOMPARE(told.icon, QMessageBox::Warning);
+        QVERIFY(told.text != u(report::text::kPaperPrompt));
+        QVERIFY(!told.text.isEmpty() && told.text.at(0).script() == QChar::Script_Thai);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void setupFormIsKeptForLaterPrints()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
+        QCOMPARE(f.command.CommonDialog1().Flags, 0);
+
+        f.command.setprint_Click();
+        QCOMPARE(f.command.CommonDialog1().Flags, report::kPrintSetupForm);
+        QCOMPARE(f.dialogs.formsShown, QList<int>{report::kPrintSetupForm});
+        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(QDir(dir.path()).isEmpty());
+        // The choice made in the set-up form is the printer the next print uses.
+        QCOMPARE(f.command.currentPrinter().outputFileName(), dir.filePath(QStringLiteral("report.pdf")));
+
+        f.command.Command2_Click();
+        QCOMPARE(f.dialogs.formsShown, (QList<int>{report::kPrintSetupForm, report::kPrintSetupForm}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void savePdfWritesBothSheetsInOneFile()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
+        f.command.savePdf();
+        QCOMPARE(firstLines(f.dialogs.pdfFile), (QStringList{f.sheet1Title(), f.sheet2Title()}));
+        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(f.dialogs.formsShown.isEmpty());
+    }
+
+    void savePdfCancelledWritesNothing()
+    {
+        Fixture f;
+        f.command.savePdf();
+        QCOMPARE(f.dialogs.pdfAsked, 1);
+        QVERIFY(f.prompter.asked.isEmpty());
+    }
+
+    void savePdfThatCannotBeWrittenIsToldOnce()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("missing/report.pdf"));
+        f.command.savePdf();
+        QCOMPARE(f.prompter.asked.size(), 1);
+        QCOMPARE(f.prompter.asked.front().icon, QMessageBox::Warning);
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void saveDialogAsksBeforeOverwriting()
+    {
+        const auto box = report::makePdfSaveDialog(nullptr);
+        QCOMPARE(box->acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!box->testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(box->defaultSuffix(), QStringLiteral("pdf"));
+        QVERIFY(!box->windowTitle().endsWith(QLatin1Char('.')));
+        QVERIFY(u(report::text::kSavePdfMenu).startsWith(box->windowTitle()));
+    }
+};
+
+QTEST_MAIN(TestReportCommand)
+#include "tst_reportcommand.moc"

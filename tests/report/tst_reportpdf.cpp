@@ -1,0 +1,134 @@
+#include "pdfwords.h"
+#include "reportfont.h"
+#include "reportlayout.h"
+#include "reportpage.h"
+#include "reportpdf.h"
+#include "samplecaptions.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace reporttest;
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+constexpr double kPositionTolerance = 15.0; // twips: rounding of the PDF coordinates
+constexpr double kBlankAllowance = 110.0;   // twips a leading blank may push the first word right
+
+int leadingBlanks(const QString& text)
+{
+    int n = 0;
+    while (n < text.size() && text.at(n) == QLatin1Char(' '))
+        ++n;
+    return n;
+}
+
+// Printable width of the report's page, in twips.
+double printableWidthTwips()
+{
+    const QPageLayout page = report::reportPageLayout();
+    return page.paintRect(QPageLayout::Point).width() * kTwipsPerPoint;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(mix::MixInputs)
+
+class TestReportPdf : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(pdfToolAvailable(), "pdftotext (poppler-utils) is needed"); }
+
+    void substituteFaceIsInstalled()
+    {
+        // Another face would not have the narrow proportions the layout relies on.
+        QCOMPARE(QFontInfo(report::reportFont(false)).family(), QStringLiteral("Umpush"));
+        QCOMPARE(QFontInfo(report::reportFont(true)).family(), QStringLiteral("Umpush"));
+        QVERIFY(QFontInfo(report::reportFont(true)).bold());
+    }
+
+    void examples_data()
+    {
+        QTest::addColumn<mix::MixInputs>("inputs");
+        QTest::newRow("first worked example") << firstWorkedExample();
+        QTest::newRow("second worked example") << secondWorkedExample();
+    }
+
+    void everyLineFitsTheWidth_data() { examples_data(); }
+
+    void everyLineFitsTheWidth()
+    {
+        // Measured with the trailing blanks some lines end in, which the PDF does not show.
+        QFETCH(mix::MixInputs, inputs);
+        const CalculatedWindow window = calculatedWindow(inputs);
+        QBuffer sink;
+        sink.open(QIODevice::WriteOnly);
+        QPdfWriter device(&sink);
+        const double twipsPerUnit = 1440.0 / device.logicalDpiX();
+        for (const auto& sheet :
+             {report::sheet1Lines(window.caption), report::sheet2Lines(window.caption, window.mcement)}) {
+            for (const report::ReportLine& line : sheet) {
+                const QFontMetricsF metrics(report::reportFont(line.bold), &device);
+                const double end = line.x + metrics.horizontalAdvance(line.text) * twipsPerUnit;
+                QVERIFY2(end <= printableWidthTwips(),
+                         qPrintable(QStringLiteral("ends at %1 twips: %2").arg(end).arg(line.text)));
+            }
+        }
+    }
+
+    void pdfHoldsBothSheets_data() { examples_data(); }
+
+    void pdfHoldsBothSheets()
+    {
+        QFETCH(mix::MixInputs, inputs);
+        const CalculatedWindow window = calculatedWindow(inputs);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(report::writeReportPdf(file, window.caption, window.mcement));
+
+        const std::vector<PdfPage> pages = readPdf(file);
+        QCOMPARE(pages.size(), 2u);
+        const std::vector<report::ReportLine> sheets[] = {report::sheet1Lines(window.caption),
+                                                          report::sheet2Lines(window.caption, window.mcement)};
+        for (int s = 0; s < 2; ++s) {
+            const PdfPage& page = pages[s];
+            QCOMPARE(qRound(page.width), 595); // A4 upright, in points
+            QCOMPARE(qRound(page.height), 842);
+            const auto& lines = sheets[s];
+            QCOMPARE(page.lines.size(), lines.size());
+            for (std::size_t i = 0; i < lines.size(); ++i) {
+                const report::ReportLine& want = lines[i];
+                const PdfLine& got = page.lines[i];
+                const QString where = QStringLiteral("sheet %1 line %2").arg(s + 1).arg(i + 1);
+                QVERIFY2(comparable(got.text) == comparable(want.text),
+                         qPrintable(where + QStringLiteral(": ") + got.text));
+                const double x = got.xMin * kTwipsPerPoint;
+                const double y = got.yMin * kTwipsPerPoint;
+                QVERIFY2(x >= want.x - kPositionTolerance &&
+                             x <= want.x + kPositionTolerance + kBlankAllowance * leadingBlanks(want.text),
+                         qPrintable(where + QStringLiteral(" starts at x=%1").arg(x)));
+                QVERIFY2(qAbs(y - want.y) <= kPositionTolerance, qPrintable(where + QStringLiteral(" at y=%1").arg(y)));
+                QVERIFY2(got.xMax * kTwipsPerPoint <= printableWidthTwips(),
+                         qPrintable(where + QStringLiteral(" ends at x=%1").arg(got.xMax * kTwipsPerPoint)));
+            }
+        }
+    }
+
+    void unwritableFileIsAFailure()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("missing/report.pdf"));
+        QVERIFY(!report::writeReportPdf(
+            file, [](const QString&) { return QString(); }, 0.16f));
+        QVERIFY(!QFile::exists(file));
+    }
+};
+
+QTEST_MAIN(TestReportPdf)
+#include "tst_reportpdf.moc"
