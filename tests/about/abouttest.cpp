@@ -1,0 +1,215 @@
+#include "form3.h"
+#include "prompter.h"
+#include "weblink.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+class RecordingPrompter : public Prompter {
+public:
+    QList<MessageBoxSpec> asked;
+    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec& box) override
+    {
+        asked.append(box);
+        return QMessageBox::Ok;
+    }
+};
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+QString siteScheme() { return QUrl(siteBaseAddress()).scheme(); }
+
+QLabel* label(QWidget* box, const QString& name) { return box->findChild<QLabel*>(name); }
+
+void closeAndFlush(Form3* box)
+{
+    if (box)
+        box->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+int openAboutBoxes()
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        n += qobject_cast<Form3*>(w) != nullptr;
+    return n;
+}
+
+} // namespace
+
+class AboutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void captionsAreTheDesignedOnes_data();
+    void captionsAreTheDesignedOnes();
+    void noTextIsCutOff();
+    void askingAgainRaisesTheOpenBox();
+    void theBoxHasNoOwnerAndDoesNotBlock();
+    void okAndTheCloseBoxCloseIt_data();
+    void okAndTheCloseBoxCloseIt();
+    void linksOpenTheHomePage_data();
+    void linksOpenTheHomePage();
+    void failingBrowserIsReportedOnceAndTheBoxStaysOpen();
+
+private:
+    RecordingPrompter m_prompter;
+    UrlRecorder m_recorder;
+};
+
+void AboutTest::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(siteScheme());
+    closeAndFlush(Form3::openBox());
+    m_prompter.asked.clear();
+    m_recorder.opened.clear();
+}
+
+void AboutTest::captionsAreTheDesignedOnes_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Label1") << "Label1" << QStringLiteral("เวบไซต์");
+    QTest::newRow("Label2") << "Label2" << QStringLiteral("อีเมล์");
+    QTest::newRow("Label3") << "Label3" << QStringLiteral("โทรศัพท์");
+    QTest::newRow("Label4 shows the site's address") << "Label4" << siteBaseAddress();
+}
+
+void AboutTest::captionsAreTheDesignedOnes()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    Form3* box = Form3::showSingle(m_prompter);
+    QCOMPARE(box->windowTitle(), QStringLiteral("About :Drevanto Bolmiradex Concrete Mixed Design"));
+    QCOMPARE(box->findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("ตกลง"));
+    QCOMPARE(label(box, control)->text(), text);
+}
+
+void AboutTest::noTextIsCutOff()
+{
+    Form3* box = Form3::showSingle(m_prompter);
+    const QStringList names{"Label1", "Label2", "Label3", "Label4", "Label5",
+                            "Label6", "Label7", "Label8", "Label9", "Label10"};
+    for (const QString& name : names) {
+        QLabel* l = label(box, name);
+        QVERIFY2(!l->text().isEmpty(), qPrintable(name));
+        const int visible = qMin(l->width(), box->width() - l->x());
+        QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= visible, qPrintable(name));
+    }
+}
+
+void AboutTest::askingAgainRaisesTheOpenBox()
+{
+    Form3* first = Form3::showSingle(m_prompter);
+    Form3* second = Form3::showSingle(m_prompter);
+    QCOMPARE(second, first);
+    QCOMPARE(openAboutBoxes(), 1);
+    QVERIFY(first->isVisible());
+
+    closeAndFlush(first);
+    QCOMPARE(Form3::openBox(), nullptr);
+    QCOMPARE(openAboutBoxes(), 0);
+    Form3* again = Form3::showSingle(m_prompter);
+    QVERIFY(again->isVisible());
+    QCOMPARE(openAboutBoxes(), 1);
+}
+
+void AboutTest::theBoxHasNoOwnerAndDoesNotBlock()
+{
+    Form3* box = Form3::showSingle(m_prompter);
+    QCOMPARE(box->parentWidget(), nullptr);
+    QVERIFY(!box->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void AboutTest::okAndTheCloseBoxCloseIt_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("close box") << "close";
+    QTest::newRow("Escape") << "escape";
+}
+
+void AboutTest::okAndTheCloseBoxCloseIt()
+{
+    QFETCH(QString, how);
+    QPointer<Form3> box = Form3::showSingle(m_prompter);
+    if (how == QLatin1String("ok"))
+        QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+    else if (how == QLatin1String("close"))
+        box->close();
+    else
+        QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(!box->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(box.isNull());
+    QCOMPARE(Form3::openBox(), nullptr);
+}
+
+void AboutTest::linksOpenTheHomePage_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("web address") << "Label4" << QStringList{siteBaseAddress()};
+    QTest::newRow("telephone number") << "Label6" << QStringList{siteBaseAddress()};
+    QTest::newRow("e-mail address does nothing") << "Label5" << QStringList{};
+    QTest::newRow("caption does nothing") << "Label1" << QStringList{};
+}
+
+void AboutTest::linksOpenTheHomePage()
+{
+    QFETCH(QString, control);
+    QFETCH(QStringList, opened);
+    QDesktopServices::setUrlHandler(siteScheme(), &m_recorder, "open");
+    Form3* box = Form3::showSingle(m_prompter);
+    QTest::mouseClick(label(box, control), Qt::LeftButton);
+    QStringList addresses;
+    for (const QUrl& url : m_recorder.opened)
+        addresses << url.toString();
+    QCOMPARE(addresses, opened);
+    QVERIFY(m_prompter.asked.isEmpty());
+    QVERIFY(box->isVisible());
+}
+
+void AboutTest::failingBrowserIsReportedOnceAndTheBoxStaysOpen()
+{
+    // A handler whose slot does not exist makes the desktop report failure.
+    QDesktopServices::setUrlHandler(siteScheme(), &m_recorder, "noSuchSlot");
+    QPointer<Form3> box = Form3::showSingle(m_prompter);
+    QTest::mouseClick(label(box, QStringLiteral("Label4")), Qt::LeftButton);
+    QCOMPARE(m_prompter.asked.size(), 1);
+    const MessageBoxSpec& shown = m_prompter.asked.first();
+    QCOMPARE(shown.text, QStringLiteral("Unable to start Web browser !"));
+    QCOMPARE(shown.title, applicationTitle());
+    QCOMPARE(shown.icon, QMessageBox::NoIcon);
+    QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QCOMPARE(Form3::openBox(), box.data());
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    AboutTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "abouttest.moc"

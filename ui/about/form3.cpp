@@ -1,0 +1,103 @@
+#include "form3.h"
+
+#include "ui_form3.h"
+
+#include "artwork.h"
+#include "designfont.h"
+#include "weblink.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+
+namespace {
+
+QPointer<Form3>& theBox()
+{
+    static QPointer<Form3> box;
+    return box;
+}
+
+bool isClick(const QEvent* event)
+{
+    return event->type() == QEvent::MouseButtonRelease &&
+           static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
+
+} // namespace
+
+Form3::Form3(Prompter& prompter)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      m_ui(std::make_unique<Ui::Form3>()), m_prompter(prompter)
+{
+    m_ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setFixedSize(size());
+    setFont(designFont());
+
+    m_ui->Image1->setArtwork(QStringLiteral(":/art/about.svg"));
+    m_ui->Label4->setText(siteBaseAddress());
+
+    QFont contact = designFont(8.25, true);
+    for (QLabel* label : {m_ui->Label1, m_ui->Label2, m_ui->Label3, m_ui->Label6})
+        label->setFont(contact);
+    contact.setUnderline(true);
+    for (QLabel* label : {m_ui->Label4, m_ui->Label5})
+        label->setFont(contact);
+
+    const QColor titleBar = palette().color(QPalette::Active, QPalette::Highlight);
+    for (QLabel* label : {m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label8, m_ui->Label9, m_ui->Label10}) {
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, titleBar);
+        label->setPalette(colours);
+    }
+    QPalette notice = m_ui->Label7->palette();
+    notice.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    m_ui->Label7->setPalette(notice);
+
+    for (QLabel* link : {m_ui->Label4, m_ui->Label6}) {
+        link->setCursor(linkCursor());
+        link->installEventFilter(this);
+    }
+    connect(m_ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+}
+
+Form3::~Form3() = default;
+
+Form3* Form3::openBox() { return theBox(); }
+
+Form3* Form3::showSingle(Prompter& prompter)
+{
+    QPointer<Form3>& box = theBox();
+    if (!box) {
+        box = new Form3(prompter);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            box->move(screen->availableGeometry().center() - box->rect().center());
+    }
+    box->show();
+    box->raise();
+    box->activateWindow();
+    return box;
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isClick(event)) {
+        if (watched == m_ui->Label4)
+            Label4_Click();
+        else if (watched == m_ui->Label6)
+            Label6_Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form3::Command1_Click() { close(); }
+
+void Form3::Label4_Click() { openHomePage(); }
+
+void Form3::Label6_Click() { openHomePage(); }
+
+void Form3::openHomePage() { openWebLink(this, siteBaseAddress(), m_prompter); }
