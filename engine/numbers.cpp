@@ -20,39 +20,30 @@ std::optional<float> toSingle(double x)
 
 std::optional<double> parseNumber(std::string_view text)
 {
+    // One pass: check the form and gather the digits as an integer. Up to 15 digits that
+    // integer is exact, and one division by an exact power of ten is correctly rounded:
+    // the very double a full conversion gives.
     int digits = 0;
-    int points = 0;
+    int fractionDigits = 0;
+    bool afterPoint = false;
     bool nonZeroBeforePoint = false;
+    unsigned long long mantissa = 0;
     for (char c : text) {
         if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0'); // wraps harmlessly past 15 digits
             ++digits;
-            if (points == 0 && c != '0')
-                nonZeroBeforePoint = true;
-        } else if (c == '.') {
-            ++points;
+            fractionDigits += afterPoint ? 1 : 0;
+            nonZeroBeforePoint |= !afterPoint && c != '0';
+        } else if (c == '.' && !afterPoint) {
+            afterPoint = true;
         } else {
             return std::nullopt;
         }
     }
-    if (digits == 0 || points > 1)
+    if (digits == 0)
         return std::nullopt;
-
-    if (digits <= 15) {
-        // Up to 15 digits the digits form an exact integer and one division by an exact
-        // power of ten is correctly rounded: the same double a full conversion gives.
-        long long mantissa = 0;
-        int fractionDigits = 0;
-        bool afterPoint = false;
-        for (char c : text) {
-            if (c == '.') {
-                afterPoint = true;
-                continue;
-            }
-            mantissa = mantissa * 10 + (c - '0');
-            fractionDigits += afterPoint ? 1 : 0;
-        }
+    if (digits <= 15)
         return static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
-    }
 
     double value = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
