@@ -38,6 +38,23 @@ public:
     }
 };
 
+// Every test starts from a fresh window, shown and active, whose boxes the prompter answers.
+inline bool openWindow(std::unique_ptr<Form2>& window, RecordingPrompter& prompter)
+{
+    window = std::make_unique<Form2>(prompter);
+    window->show();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
+// Closes the window; false when a box the test expected never came.
+inline bool closeWindow(std::unique_ptr<Form2>& window, RecordingPrompter& prompter)
+{
+    window.reset();
+    const bool allAnswered = prompter.answers.isEmpty();
+    prompter.boxes.clear();
+    return allAnswered;
+}
+
 inline QString u8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 // The inputs of one design as the user would give them on the data-entry tab.

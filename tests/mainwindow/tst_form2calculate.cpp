@@ -169,18 +169,8 @@ class TestForm2Calculate : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_window = std::make_unique<Form2>(m_prompter);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        QVERIFY2(m_prompter.answers.isEmpty(), "an expected message box never came");
-        m_prompter.boxes.clear();
-    }
+    void init() { QVERIFY(openWindow(m_window, m_prompter)); }
+    void cleanup() { QVERIFY2(closeWindow(m_window, m_prompter), "an expected message box never came"); }
 
     void workedExamples_data()
     {

@@ -45,9 +45,7 @@ class TestForm2Menus : public QObject {
 private slots:
     void init()
     {
-        m_window = std::make_unique<Form2>(m_prompter);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(openWindow(m_window, m_prompter));
         enter(*m_window, firstExample());
         calculate(*m_window);
         emit control<PictureLabel>(*m_window, "Image11")->clicked();
@@ -56,9 +54,7 @@ private slots:
     {
         QDesktopServices::unsetUrlHandler(scheme());
         m_catcher.opened.clear();
-        m_window.reset();
-        QVERIFY2(m_prompter.answers.isEmpty(), "an expected message box never came");
-        m_prompter.boxes.clear();
+        QVERIFY2(closeWindow(m_window, m_prompter), "an expected message box never came");
     }
 
     void menuBarCaptionsAndShortcuts()

@@ -1,4 +1,4 @@
-#include "detailscaptions.h"
+#include "fixedcaptions.h"
 #include "reportlayout.h"
 #include "reportliterals.h"
 #include "samplecaptions.h"
@@ -45,9 +45,9 @@ const Position kPositions[] = {
 
 std::string cap(std::string_view control)
 {
-    for (const auto& fixed : kDetailsCaptions)
-        if (fixed.control == control)
-            return std::string(fixed.text);
+    for (const auto& [name, text] : fixedCaptions)
+        if (name == control)
+            return text;
     return "missing caption " + std::string(control);
 }
 

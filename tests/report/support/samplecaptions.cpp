@@ -1,6 +1,6 @@
 #include "samplecaptions.h"
 
-#include "detailscaptions.h"
+#include "fixedcaptions.h"
 #include "thaitexts.h"
 
 #include <QHash>
@@ -45,8 +45,8 @@ CalculatedWindow calculatedWindow(const mix::MixInputs& inputs)
         throw std::runtime_error("the sample design was refused");
 
     QHash<QString, QString> labels;
-    for (const auto& fixed : kDetailsCaptions)
-        labels.insert(fromUtf8(fixed.control), fromUtf8(fixed.text));
+    for (const auto& [control, text] : fixedCaptions)
+        labels.insert(fromUtf8(control), fromUtf8(text));
     for (const auto& [control, text] : result->texts.items())
         labels.insert(fromUtf8(control), fromUtf8(text));
 
