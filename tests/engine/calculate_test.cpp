@@ -1,4 +1,5 @@
 #include "calculate.h"
+#include "expectedtexts.h"
 #include "thaitexts.h"
 #include "worked_examples.h"
 
@@ -20,23 +21,10 @@ CalcResult accepted(const MixInputs& in)
     return std::get<CalcResult>(r);
 }
 
-struct TextRow {
-    const char* control;
-    std::string expected;
-};
-
-std::string s(std::string_view a, std::string_view b = {}, std::string_view c = {}, std::string_view d = {},
-              std::string_view e = {})
+void expectTexts(const ResultTexts& texts, const ExpectedTexts& rows)
 {
-    std::string out(a);
-    out.append(b).append(c).append(d).append(e);
-    return out;
-}
-
-void expectTexts(const ResultTexts& texts, const std::vector<TextRow>& rows)
-{
-    for (const auto& row : rows)
-        EXPECT_EQ(texts.at(row.control), row.expected) << row.control;
+    for (const auto& [control, text] : rows)
+        EXPECT_EQ(texts.at(control), text) << control;
 }
 
 } // namespace
@@ -74,57 +62,7 @@ TEST(WorkedExample, FirstDesignEveryStoredField)
 TEST(WorkedExample, FirstDesignEveryText)
 {
     const auto r = accepted(firstExample());
-    const std::string note(kBasketNote);
-    expectTexts(r.texts, {{"Label15(0)", "310"},
-                          {"Label16(0)", "155"},
-                          {"Label17(0)", "835"},
-                          {"Label18(0)", "1110"},
-                          {"Label19(0)", "800"},
-                          {"Label34(0)", s(kOneBag)},
-                          {"Label35(0)", s("25", kUnitLitre, kAbout, "0.9", kPail)},
-                          {"Label36(0)", s("0.08", kUnitCubicMetre, kAbout, "4.2", kBasket)},
-                          {"Label37(0)", s("0.11", kUnitCubicMetre, kAbout, "5.8", kBasket)},
-                          {"Label38(0)", s("129.03", kUnitCc)},
-                          {"Text6", s(kYieldPrefix, "0.16", kUnitCubicMetre, note)},
-                          {"Label7", s("240", kUnitKgPerCm2)},
-                          {"Label5(2)", s("300", kUnitKgPerCm2)},
-                          {"Label12", s(kSlump100, kUnitCm)},
-                          {"Label79", s(kStone2)},
-                          {"Label80", s(kWithAdmixture)},
-                          {"Label77", s(kWithAdmixture, "=")},
-                          {"Label9", s("190", kUnitLitrePerM3)},
-                          {"Label14", "0.61"},
-                          {"Label16(1)", s("311", kUnitKg)},
-                          {"Label18(1)", s("99", kUnitLitre)},
-                          {"Label20(1)", s(kStone2)},
-                          {"Label22(1)", s("400", kUnitLitre)},
-                          {"Label24(1)", s("301", kUnitLitre)},
-                          {"Label26(1)", s("798", kUnitKg)},
-                          {"Label28", s("410", kUnitLitre)},
-                          {"Label30(1)", s("1107", kUnitKg)},
-                          {"Label32(1)", s("778", kUnitCc)},
-                          {"Label38(1)", s("311", kUnitKilogram)},
-                          {"Label39(1)", s("190", kUnitLitre)},
-                          {"Label40", s("798", kUnitKilogram)},
-                          {"Label41", s("1107", kUnitKilogram)},
-                          {"Label42", s("778", kUnitCc)},
-                          {"Label47", "310"},
-                          {"Label46", "190"},
-                          {"Label45", "800"},
-                          {"Label44", "1110"},
-                          {"Label43", "800"},
-                          {"Label72", "310"},
-                          {"Label73", "155"},
-                          {"Label74", "835"},
-                          {"Label75", "1110"},
-                          {"Label76", "800"},
-                          {"Label61", "5%"},
-                          {"Label62", "0.7 %"},
-                          {"Label63", "4.3%"},
-                          {"Label57", "800"},
-                          {"Label64", s("34.4", kUnitKilogram)},
-                          {"Label65", s("834.4", kUnitKilogram)},
-                          {"Label66", s("155.6", kUnitLitre)}});
+    expectTexts(r.texts, expected::firstExampleTexts());
     EXPECT_EQ(r.texts.size(), 50u);
 }
 
@@ -157,20 +95,7 @@ TEST(WorkedExample, SecondDesignNumbersAndTexts)
     EXPECT_EQ(d.mcement, 0.15151516f);
     EXPECT_EQ(r.numbers.final, (FinalMix{330, 165, 750, 1190, 0}));
 
-    expectTexts(r.texts, {{"Label14", "0.5476"},
-                          {"Label5(2)", s("348", kUnitKgPerCm2)},
-                          {"Label12", s(kSlump75, kUnitCm)},
-                          {"Label80", s(kWithoutAdmixture)},
-                          {"Label77", s(kWithoutAdmixture, "=")},
-                          {"Label63", "2.3%"},
-                          {"Label64", s("16.79", kUnitKilogram)},
-                          {"Label65", s("746.79", kUnitKilogram)},
-                          {"Label66", s("163.21", kUnitLitre)},
-                          {"Label35(0)", s("25", kUnitLitre, kAbout, "0.9", kPail)},
-                          {"Label36(0)", s("0.07", kUnitCubicMetre, kAbout, "3.7", kBasket)},
-                          {"Label37(0)", s("0.11", kUnitCubicMetre, kAbout, "5.8", kBasket)},
-                          {"Label38(0)", s("0", kUnitCc)},
-                          {"Text6", s(kYieldPrefix, "0.15", kUnitCubicMetre, kBasketNote)}});
+    expectTexts(r.texts, expected::secondExampleTexts());
 }
 
 TEST(WorkedExample, TextsAreWrittenInWindowOrder)
@@ -321,7 +246,7 @@ TEST(PerBag, YieldRoundsHalfToEven)
     ASSERT_EQ(r.numbers.final.cement, 400);
     EXPECT_EQ(r.numbers.design.mcement, 0.125f);
     EXPECT_EQ(r.numbers.perBag.yield, 0.12);
-    EXPECT_EQ(r.texts.at("Text6").substr(0, kYieldPrefix.size() + 4), s(kYieldPrefix, "0.12"));
+    EXPECT_EQ(r.texts.at("Text6").substr(0, kYieldPrefix.size() + 4), expected::join({kYieldPrefix, "0.12"}));
 }
 
 TEST(Calculate, HasNoMemoryOfEarlierCalls)
