@@ -9,12 +9,11 @@
 
 #include <QPageSize>
 #include <QPainter>
+#include <utf8text.h>
 
 namespace report {
 
 namespace {
-
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 

@@ -9,12 +9,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <utf8text.h>
 
 namespace report {
 
 namespace {
-
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The menu entry's words without its trailing dots, as the title of the window it opens.
 QString savePdfTitle()

@@ -4,12 +4,11 @@
 #include "numbers.h"
 
 #include <span>
+#include <utf8text.h>
 
 namespace report {
 
 namespace {
-
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 std::vector<ReportLine> build(std::span<const layout::Row> rows, const CaptionLookup& caption, const QString& yield)
 {

@@ -4,6 +4,7 @@
 #include "ui_dataentrypage.h"
 
 #include <picklists.h>
+#include <utf8text.h>
 
 #include <QFile>
 #include <QPainter>
@@ -87,9 +88,9 @@ DataEntryPage::~DataEntryPage() = default;
 void DataEntryPage::fillLists()
 {
     for (const auto item : mix::slumpItems())
-        m_ui->Combo1->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+        m_ui->Combo1->addItem(fromUtf8(item));
     for (const auto item : mix::stoneItems())
-        m_ui->Combo2->addItem(QString::fromUtf8(item.data(), qsizetype(item.size())));
+        m_ui->Combo2->addItem(fromUtf8(item));
     // Adding to an empty list selects its first item; the lists start with nothing picked.
     m_ui->Combo1->setCurrentIndex(-1);
     m_ui->Combo2->setCurrentIndex(-1);

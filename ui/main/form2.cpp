@@ -8,6 +8,7 @@
 
 #include <calculate.h>
 #include <designfont.h>
+#include <utf8text.h>
 #include <weblink.h>
 
 #include <QAbstractButton>
@@ -31,8 +32,6 @@ QString objectNameOf(const QString& designName)
     name.remove(QLatin1Char(')'));
     return name;
 }
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 } // namespace
 
@@ -122,26 +121,26 @@ void Form2::Command1_Click()
 void Form2::refuse(const mix::CalcError& error)
 {
     MessageBoxSpec box;
-    box.text = utf8(error.message);
-    box.title = utf8(error.title);
+    box.text = fromUtf8(error.message);
+    box.title = fromUtf8(error.title);
     box.icon = QMessageBox::Question;
     box.buttons = QMessageBox::Ok;
     m_prompter.ask(this, box);
     activateWindow();
-    if (QWidget* field = control(utf8(error.focus)))
+    if (QWidget* field = control(fromUtf8(error.focus)))
         field->setFocus(Qt::OtherFocusReason);
 }
 
 void Form2::writeTexts(const mix::ResultTexts& texts)
 {
     for (const auto& [name, text] : texts.items()) {
-        QWidget* widget = control(utf8(name));
+        QWidget* widget = control(fromUtf8(name));
         if (auto* label = qobject_cast<QLabel*>(widget))
-            label->setText(utf8(text));
+            label->setText(fromUtf8(text));
         else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
-            box->setPlainText(utf8(text));
+            box->setPlainText(fromUtf8(text));
         else
-            qWarning("No control %s for a result text", qPrintable(utf8(name)));
+            qWarning("No control %s for a result text", qPrintable(fromUtf8(name)));
     }
 }
 

@@ -4,14 +4,13 @@
 #include "thaitexts.h"
 
 #include <QHash>
+#include <utf8text.h>
 
 #include <stdexcept>
 
 namespace reporttest {
 
 namespace {
-
-QString fromUtf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 } // namespace
 
