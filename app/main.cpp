@@ -1,9 +1,9 @@
-#include "designfont.h"
-#include "form1.h"
-#include "form2.h"
-#include "form3.h"
-#include "prompter.h"
-#include "reportcommand.h"
+#include "report/reportcommand.h"
+#include "ui/about/form3.h"
+#include "ui/common/designfont.h"
+#include "ui/common/prompter.h"
+#include "ui/main/form2.h"
+#include "ui/splash/form1.h"
 
 #include <QApplication>
 #include <QIcon>

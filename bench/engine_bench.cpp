@@ -1,5 +1,5 @@
-#include "calculate.h"
-#include "worked_examples.h"
+#include "engine/calculate.h"
+#include "tests/engine/worked_examples.h"
 
 #include <benchmark/benchmark.h>
 

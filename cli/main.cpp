@@ -1,6 +1,6 @@
-#include "options.h"
-#include "output.h"
-#include "pdfexport.h"
+#include "cli/options.h"
+#include "cli/output.h"
+#include "cli/pdfexport.h"
 
 #include <cstdio>
 #include <iostream>

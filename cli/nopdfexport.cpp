@@ -1,4 +1,4 @@
-#include "pdfexport.h"
+#include "cli/pdfexport.h"
 
 #include <iostream>
 

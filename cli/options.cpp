@@ -1,6 +1,6 @@
-#include "options.h"
+#include "cli/options.h"
 
-#include "picklists.h"
+#include "engine/picklists.h"
 
 #include <functional>
 #include <map>

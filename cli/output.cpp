@@ -1,6 +1,6 @@
-#include "output.h"
+#include "cli/output.h"
 
-#include "thaitexts.h"
+#include "engine/thaitexts.h"
 
 #include <charconv>
 #include <cstdio>

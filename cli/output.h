@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calcerror.h"
-#include "calculate.h"
+#include "engine/calcerror.h"
+#include "engine/calculate.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
-#include "pdfexport.h"
+#include "cli/pdfexport.h"
 
-#include "form2.h"
-#include "prompter.h"
-#include "reportpdf.h"
+#include "report/reportpdf.h"
+#include "ui/common/prompter.h"
+#include "ui/main/form2.h"
 
 #include <QAbstractButton>
 #include <QApplication>

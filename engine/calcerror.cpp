@@ -1,6 +1,6 @@
-#include "calcerror.h"
+#include "engine/calcerror.h"
 
-#include "thaitexts.h"
+#include "engine/thaitexts.h"
 
 namespace mix {
 namespace {

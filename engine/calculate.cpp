@@ -1,10 +1,10 @@
-#include "calculate.h"
+#include "engine/calculate.h"
 
-#include "moisture.h"
-#include "numbers.h"
-#include "perbag.h"
-#include "picklists.h"
-#include "proportioning.h"
+#include "engine/moisture.h"
+#include "engine/numbers.h"
+#include "engine/perbag.h"
+#include "engine/picklists.h"
+#include "engine/proportioning.h"
 
 namespace mix {
 namespace {

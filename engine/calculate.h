@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calcerror.h"
-#include "mixdesign.h"
-#include "mixinputs.h"
-#include "resulttexts.h"
+#include "engine/calcerror.h"
+#include "engine/mixdesign.h"
+#include "engine/mixinputs.h"
+#include "engine/resulttexts.h"
 
 #include <variant>
 

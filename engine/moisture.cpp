@@ -1,8 +1,8 @@
-#include "moisture.h"
+#include "engine/moisture.h"
 
-#include "calculate.h"
-#include "numbers.h"
-#include "siterounding.h"
+#include "engine/calculate.h"
+#include "engine/numbers.h"
+#include "engine/siterounding.h"
 
 namespace mix {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calcerror.h"
+#include "engine/calcerror.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "perbag.h"
+#include "engine/perbag.h"
 
-#include "calculate.h"
-#include "numbers.h"
+#include "engine/calculate.h"
+#include "engine/numbers.h"
 
 namespace mix {
 namespace {

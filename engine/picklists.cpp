@@ -1,6 +1,6 @@
-#include "picklists.h"
+#include "engine/picklists.h"
 
-#include "thaitexts.h"
+#include "engine/thaitexts.h"
 
 namespace mix {
 

@@ -1,6 +1,6 @@
-#include "proportioning.h"
+#include "engine/proportioning.h"
 
-#include "numbers.h"
+#include "engine/numbers.h"
 
 namespace mix {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calcerror.h"
-#include "mixdesign.h"
-#include "mixinputs.h"
-#include "picklists.h"
+#include "engine/calcerror.h"
+#include "engine/mixdesign.h"
+#include "engine/mixinputs.h"
+#include "engine/picklists.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "resulttexts.h"
+#include "engine/resulttexts.h"
 
-#include "calculate.h"
-#include "numbers.h"
-#include "proportioning.h"
-#include "siterounding.h"
-#include "thaitexts.h"
+#include "engine/calculate.h"
+#include "engine/numbers.h"
+#include "engine/proportioning.h"
+#include "engine/siterounding.h"
+#include "engine/thaitexts.h"
 
 namespace mix {
 

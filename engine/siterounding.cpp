@@ -1,6 +1,6 @@
-#include "siterounding.h"
+#include "engine/siterounding.h"
 
-#include "numbers.h"
+#include "engine/numbers.h"
 
 namespace mix {
 

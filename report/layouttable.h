@@ -2,7 +2,7 @@
 
 // Generated from the report layout; every blank is significant.
 
-#include "layoutrow.h"
+#include "report/layoutrow.h"
 
 namespace report::layout {
 

@@ -1,15 +1,15 @@
-#include "reportcommand.h"
+#include "report/reportcommand.h"
 
-#include "prompter.h"
-#include "reportlayout.h"
-#include "reportpage.h"
-#include "reportpdf.h"
-#include "reportrender.h"
-#include "reporttexts.h"
+#include "report/reportlayout.h"
+#include "report/reportpage.h"
+#include "report/reportpdf.h"
+#include "report/reportrender.h"
+#include "report/reporttexts.h"
+#include "ui/common/prompter.h"
 
+#include "ui/common/utf8text.h"
 #include <QPageSize>
 #include <QPainter>
-#include <utf8text.h>
 
 namespace report {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reportdialogs.h"
-#include "reportline.h"
+#include "report/reportdialogs.h"
+#include "report/reportline.h"
 
 #include <QObject>
 #include <QPrinter>

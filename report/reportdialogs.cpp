@@ -1,7 +1,8 @@
-#include "reportdialogs.h"
+#include "report/reportdialogs.h"
 
-#include "reporttexts.h"
+#include "report/reporttexts.h"
 
+#include "ui/common/utf8text.h"
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -9,7 +10,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <utf8text.h>
 
 namespace report {
 

@@ -1,4 +1,4 @@
-#include "reportfont.h"
+#include "report/reportfont.h"
 
 #include <QStringList>
 

@@ -1,10 +1,10 @@
-#include "reportlayout.h"
+#include "report/reportlayout.h"
 
-#include "layouttable.h"
-#include "numbers.h"
+#include "engine/numbers.h"
+#include "report/layouttable.h"
 
+#include "ui/common/utf8text.h"
 #include <span>
-#include <utf8text.h>
 
 namespace report {
 

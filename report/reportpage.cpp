@@ -1,4 +1,4 @@
-#include "reportpage.h"
+#include "report/reportpage.h"
 
 #include <QMarginsF>
 #include <QPageSize>

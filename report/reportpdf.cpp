@@ -1,8 +1,8 @@
-#include "reportpdf.h"
+#include "report/reportpdf.h"
 
-#include "reportlayout.h"
-#include "reportpage.h"
-#include "reportrender.h"
+#include "report/reportlayout.h"
+#include "report/reportpage.h"
+#include "report/reportrender.h"
 
 #include <QPainter>
 #include <QPdfWriter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reportline.h"
+#include "report/reportline.h"
 
 class QIODevice;
 

@@ -1,6 +1,6 @@
-#include "reportrender.h"
+#include "report/reportrender.h"
 
-#include "reportfont.h"
+#include "report/reportfont.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>

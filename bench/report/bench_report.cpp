@@ -1,6 +1,6 @@
-#include "reportlayout.h"
-#include "reportpdf.h"
-#include "samplecaptions.h"
+#include "report/reportlayout.h"
+#include "report/reportpdf.h"
+#include "tests/report/support/samplecaptions.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

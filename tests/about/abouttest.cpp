@@ -1,6 +1,6 @@
-#include "form3.h"
-#include "prompter.h"
-#include "weblink.h"
+#include "ui/about/form3.h"
+#include "ui/common/prompter.h"
+#include "ui/common/weblink.h"
 
 #include <QApplication>
 #include <QDesktopServices>

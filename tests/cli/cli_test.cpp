@@ -1,7 +1,7 @@
-#include "calculate.h"
-#include "options.h"
-#include "output.h"
-#include "picklists.h"
+#include "cli/options.h"
+#include "cli/output.h"
+#include "engine/calculate.h"
+#include "engine/picklists.h"
 
 #include <gtest/gtest.h>
 

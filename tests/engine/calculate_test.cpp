@@ -1,7 +1,7 @@
-#include "calculate.h"
-#include "expectedtexts.h"
-#include "thaitexts.h"
-#include "worked_examples.h"
+#include "engine/calculate.h"
+#include "engine/thaitexts.h"
+#include "tests/engine/worked_examples.h"
+#include "tests/support/expectedtexts.h"
 
 #include <gtest/gtest.h>
 

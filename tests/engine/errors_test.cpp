@@ -1,6 +1,6 @@
-#include "calculate.h"
-#include "thaitexts.h"
-#include "worked_examples.h"
+#include "engine/calculate.h"
+#include "engine/thaitexts.h"
+#include "tests/engine/worked_examples.h"
 
 #include <gtest/gtest.h>
 

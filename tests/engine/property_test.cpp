@@ -1,5 +1,5 @@
-#include "calculate.h"
-#include "picklists.h"
+#include "engine/calculate.h"
+#include "engine/picklists.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "siterounding.h"
+#include "engine/siterounding.h"
 
 #include <gtest/gtest.h>
 

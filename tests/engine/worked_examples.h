@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mixinputs.h"
-#include "picklists.h"
+#include "engine/mixinputs.h"
+#include "engine/picklists.h"
 
 #include <string>
 

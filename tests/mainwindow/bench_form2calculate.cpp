@@ -1,4 +1,4 @@
-#include "form2fixture.h"
+#include "tests/mainwindow/form2fixture.h"
 
 // One Calculate click, from reading the controls until every result control is written.
 class BenchForm2Calculate : public QObject {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "form2.h"
+#include "ui/main/form2.h"
 
-#include <calculate.h>
-#include <designfont.h>
-#include <picklists.h>
-#include <prompter.h>
-#include <thaitexts.h>
+#include "engine/calculate.h"
+#include "engine/picklists.h"
+#include "engine/thaitexts.h"
+#include "ui/common/designfont.h"
+#include "ui/common/prompter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

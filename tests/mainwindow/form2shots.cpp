@@ -1,10 +1,10 @@
 // Renders the main window with the first worked example calculated, one PNG per view, so
 // the layout can be looked at without clicking through it.
-#include "form2.h"
-#include "picturelabel.h"
-#include "windowtexts.h"
+#include "ui/main/form2.h"
+#include "ui/main/picturelabel.h"
+#include "ui/main/windowtexts.h"
 
-#include <designfont.h>
+#include "ui/common/designfont.h"
 
 #include <QAbstractButton>
 #include <QApplication>

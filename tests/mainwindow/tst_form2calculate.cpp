@@ -1,9 +1,9 @@
-#include "dataentrypage.h"
-#include "expectedtexts.h"
-#include "form2fixture.h"
-#include "picturelabel.h"
+#include "tests/mainwindow/form2fixture.h"
+#include "tests/support/expectedtexts.h"
+#include "ui/main/dataentrypage.h"
+#include "ui/main/picturelabel.h"
 
-#include <calcerror.h>
+#include "engine/calcerror.h"
 
 #include <QAction>
 

@@ -1,5 +1,5 @@
-#include "form2fixture.h"
-#include "windowtexts.h"
+#include "tests/mainwindow/form2fixture.h"
+#include "ui/main/windowtexts.h"
 
 #include <QClipboard>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "form2fixture.h"
+#include "tests/mainwindow/form2fixture.h"
 
 #include <QCheckBox>
 #include <QStyleOptionButton>

@@ -1,9 +1,9 @@
-#include "form2fixture.h"
-#include "picturelabel.h"
-#include "windowcaptions.h"
-#include "windowtexts.h"
+#include "tests/mainwindow/form2fixture.h"
+#include "tests/mainwindow/windowcaptions.h"
+#include "ui/main/picturelabel.h"
+#include "ui/main/windowtexts.h"
 
-#include <weblink.h>
+#include "ui/common/weblink.h"
 
 #include <QAction>
 #include <QDesktopServices>

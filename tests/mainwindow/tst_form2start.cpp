@@ -1,10 +1,10 @@
-#include "criteriatext.h"
-#include "fixedcaptions.h"
-#include "form2fixture.h"
-#include "statuspanels.h"
-#include "windowcaptions.h"
+#include "tests/mainwindow/form2fixture.h"
+#include "tests/mainwindow/windowcaptions.h"
+#include "tests/support/fixedcaptions.h"
+#include "ui/main/criteriatext.h"
+#include "ui/main/statuspanels.h"
 
-#include <picklists.h>
+#include "engine/picklists.h"
 
 #include <QMenuBar>
 #include <QStatusBar>

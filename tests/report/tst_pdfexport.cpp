@@ -1,6 +1,6 @@
-#include "pdfwords.h"
-#include "reportlayout.h"
-#include "samplecaptions.h"
+#include "report/reportlayout.h"
+#include "tests/report/support/pdfwords.h"
+#include "tests/report/support/samplecaptions.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "pdfwords.h"
-#include "prompter.h"
-#include "reportcommand.h"
-#include "reportlayout.h"
-#include "reporttexts.h"
-#include "samplecaptions.h"
+#include "report/reportcommand.h"
+#include "report/reportlayout.h"
+#include "report/reporttexts.h"
+#include "tests/report/support/pdfwords.h"
+#include "tests/report/support/samplecaptions.h"
+#include "ui/common/prompter.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "fixedcaptions.h"
-#include "reportlayout.h"
-#include "reportliterals.h"
-#include "samplecaptions.h"
-#include "thaitexts.h"
+#include "engine/thaitexts.h"
+#include "report/reportlayout.h"
+#include "tests/report/support/reportliterals.h"
+#include "tests/report/support/samplecaptions.h"
+#include "tests/support/fixedcaptions.h"
 
 #include <QTest>
 

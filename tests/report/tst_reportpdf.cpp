@@ -1,9 +1,9 @@
-#include "pdfwords.h"
-#include "reportfont.h"
-#include "reportlayout.h"
-#include "reportpage.h"
-#include "reportpdf.h"
-#include "samplecaptions.h"
+#include "report/reportfont.h"
+#include "report/reportlayout.h"
+#include "report/reportpage.h"
+#include "report/reportpdf.h"
+#include "tests/report/support/pdfwords.h"
+#include "tests/report/support/samplecaptions.h"
 
 #include <QBuffer>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
-#include "form1.h"
-#include "progressstrip.h"
-#include "weblink.h"
+#include "ui/common/weblink.h"
+#include "ui/splash/form1.h"
+#include "ui/splash/progressstrip.h"
 
 #include <QApplication>
 #include <QGuiApplication>

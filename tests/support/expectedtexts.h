@@ -3,7 +3,7 @@
 // Every result text of both worked examples, by control name: what the engine writes and the
 // window shows.
 
-#include "thaitexts.h"
+#include "engine/thaitexts.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,10 +1,10 @@
-#include "form3.h"
+#include "ui/about/form3.h"
 
 #include "ui_form3.h"
 
-#include "artwork.h"
-#include "designfont.h"
-#include "weblink.h"
+#include "ui/common/artwork.h"
+#include "ui/common/designfont.h"
+#include "ui/common/weblink.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompter.h"
+#include "ui/common/prompter.h"
 
 #include <QDialog>
 

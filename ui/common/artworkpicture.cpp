@@ -1,6 +1,6 @@
-#include "artworkpicture.h"
+#include "ui/common/artworkpicture.h"
 
-#include "artwork.h"
+#include "ui/common/artwork.h"
 
 #include <QPainter>
 

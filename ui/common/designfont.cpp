@@ -1,4 +1,4 @@
-#include "designfont.h"
+#include "ui/common/designfont.h"
 
 #include <QStringList>
 

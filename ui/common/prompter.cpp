@@ -1,4 +1,4 @@
-#include "prompter.h"
+#include "ui/common/prompter.h"
 
 QMessageBox::StandardButton MessageBoxPrompter::ask(QWidget* parent, const MessageBoxSpec& box)
 {

@@ -1,7 +1,7 @@
-#include "weblink.h"
+#include "ui/common/weblink.h"
 
-#include "prompter.h"
-#include "siteconfig.h"
+#include "ui/common/prompter.h"
+#include "ui/common/siteconfig.h"
 
 #include <QDesktopServices>
 #include <QUrl>

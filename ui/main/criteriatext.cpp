@@ -1,4 +1,4 @@
-#include "criteriatext.h"
+#include "ui/main/criteriatext.h"
 
 // Generated from the design texts; every blank is significant.
 const std::array<const char*, 26>& designCriteriaPieces()

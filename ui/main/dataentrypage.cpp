@@ -1,10 +1,10 @@
-#include "dataentrypage.h"
+#include "ui/main/dataentrypage.h"
 
-#include "numberkeyfilter.h"
+#include "ui/main/numberkeyfilter.h"
 #include "ui_dataentrypage.h"
 
-#include <picklists.h>
-#include <utf8text.h>
+#include "engine/picklists.h"
+#include "ui/common/utf8text.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <mixinputs.h>
+#include "engine/mixinputs.h"
 
 #include <QWidget>
 

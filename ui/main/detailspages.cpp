@@ -1,4 +1,4 @@
-#include "detailspages.h"
+#include "ui/main/detailspages.h"
 
 #include "ui_detailspages.h"
 

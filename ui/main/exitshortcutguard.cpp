@@ -1,4 +1,4 @@
-#include "exitshortcutguard.h"
+#include "ui/main/exitshortcutguard.h"
 
 #include <QAction>
 #include <QKeyEvent>

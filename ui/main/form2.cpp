@@ -1,15 +1,15 @@
-#include "form2.h"
+#include "ui/main/form2.h"
 
-#include "criteriatext.h"
-#include "exitshortcutguard.h"
-#include "statuspanels.h"
+#include "ui/main/criteriatext.h"
+#include "ui/main/exitshortcutguard.h"
+#include "ui/main/statuspanels.h"
+#include "ui/main/windowtexts.h"
 #include "ui_form2.h"
-#include "windowtexts.h"
 
-#include <calculate.h>
-#include <designfont.h>
-#include <utf8text.h>
-#include <weblink.h>
+#include "engine/calculate.h"
+#include "ui/common/designfont.h"
+#include "ui/common/utf8text.h"
+#include "ui/common/weblink.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <mixdesign.h>
-#include <prompter.h>
+#include "engine/mixdesign.h"
+#include "ui/common/prompter.h"
 
 #include <QHash>
 #include <QMainWindow>

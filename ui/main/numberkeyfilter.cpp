@@ -1,4 +1,4 @@
-#include "numberkeyfilter.h"
+#include "ui/main/numberkeyfilter.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

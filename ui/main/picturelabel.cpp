@@ -1,4 +1,4 @@
-#include "picturelabel.h"
+#include "ui/main/picturelabel.h"
 
 #include <QFile>
 #include <QMouseEvent>

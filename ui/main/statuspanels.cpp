@@ -1,7 +1,7 @@
-#include "statuspanels.h"
+#include "ui/main/statuspanels.h"
 
-#include "picturelabel.h"
-#include "windowtexts.h"
+#include "ui/main/picturelabel.h"
+#include "ui/main/windowtexts.h"
 
 #include <QLabel>
 #include <QStatusBar>

@@ -1,9 +1,9 @@
-#include "form1.h"
+#include "ui/splash/form1.h"
 
 #include "ui_form1.h"
 
-#include "designfont.h"
-#include "weblink.h"
+#include "ui/common/designfont.h"
+#include "ui/common/weblink.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

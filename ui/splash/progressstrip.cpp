@@ -1,4 +1,4 @@
-#include "progressstrip.h"
+#include "ui/splash/progressstrip.h"
 
 #include <QFontMetrics>
 #include <QPainter>

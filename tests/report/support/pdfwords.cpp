@@ -1,4 +1,4 @@
-#include "pdfwords.h"
+#include "tests/report/support/pdfwords.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,10 +1,10 @@
-#include "samplecaptions.h"
+#include "tests/report/support/samplecaptions.h"
 
-#include "fixedcaptions.h"
-#include "thaitexts.h"
+#include "engine/thaitexts.h"
+#include "tests/support/fixedcaptions.h"
 
+#include "ui/common/utf8text.h"
 #include <QHash>
-#include <utf8text.h>
 
 #include <stdexcept>
 

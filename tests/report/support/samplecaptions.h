@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calculate.h"
-#include "reportline.h"
+#include "engine/calculate.h"
+#include "report/reportline.h"
 
 namespace reporttest {
 
