@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorKind::Overflow, "Text4"},
         RefusalCase{"SandSoWetTheWaterGoesNegative", [](MixInputs& i) { i.moistureText = "24.5"; },
                     ErrorKind::OutOfRange, "Text4"}),
-    [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<RefusalCase>& refusal) { return std::string(refusal.param.name); });
 
 TEST(Refusal, IncompleteAndMissingDoseShareTheFixedMessage)
 {
