@@ -25,5 +25,6 @@ inline mix::MixInputs secondExample()
             .slumpItem = " 7.5 (บวก,ลบ)2.5  ",
             .stoneItem = " หิน1",
             .noAdmixtureChecked = true,
+            .doseText = {},
             .moistureText = "3"};
 }
