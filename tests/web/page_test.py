@@ -2,14 +2,17 @@
 """The phone page in headless Chromium at 360 x 740: worked example 1 typed in, every kind of
 refusal, the layout at phone width, and a reload with the server gone (the service worker).
 Usage: page_test.py SITE_DIR SHOT_DIR  (screenshots go to SHOT_DIR; timings are printed)"""
+import base64
 import functools
 import http.server
+import re
 import sys
 import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.print_page_options import PrintOptions
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 SITE, SHOTS = sys.argv[1], sys.argv[2]
@@ -111,6 +114,11 @@ def main():
         for control, expected in FIRST_EXAMPLE.items():
             check(text(browser, control) == expected, f"{control} reads {text(browser, control)!r}, not {expected!r}")
         check(browser.find_element(By.ID, "message").get_attribute("hidden") is not None, "message shown after a design")
+        browser.execute_script("window.dispatchEvent(new Event('beforeprint'))")
+        a4 = PrintOptions()
+        a4.page_width, a4.page_height = 21.0, 29.7
+        pages = len(re.findall(rb"/Type\s*/Page\b", base64.b64decode(browser.print_page(a4))))
+        check(pages == 1, f"the printed summary takes {pages} pages")
         browser.execute_script("document.getElementById('results').scrollIntoView()")
         browser.save_screenshot(f"{SHOTS}/page-results.png")
 
