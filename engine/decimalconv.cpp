@@ -11,6 +11,7 @@
 #define MIXDESIGN_CHARCONV 0
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 #endif
 
 namespace mix {
