@@ -151,6 +151,8 @@ def main():
         offline = browser.execute_script("return window.mixTimings.interactive")
         enter_first_example(browser)
         check(text(browser, "Label17(0)") == "835", "no design after an offline reload")
+        errors = [entry["message"] for entry in browser.get_log("browser") if entry["level"] == "SEVERE"]
+        check(not errors, f"console errors: {errors}")
         timings = online + browser.execute_script("return window.mixTimings.calculate")
         print(f"page interactive {interactive:.0f} ms after navigation, {offline:.0f} ms offline; Calculate to result: first "
               f"{timings[0]:.2f} ms, then {min(timings[1:]):.2f}-{max(timings[1:]):.2f} ms over {len(timings) - 1} clicks")
