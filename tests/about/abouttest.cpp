@@ -1,5 +1,5 @@
-#include "ui/about/form3.h"
 #include "tests/support/recordingprompter.h"
+#include "ui/about/form3.h"
 #include "ui/common/weblink.h"
 
 #include <QApplication>
@@ -11,7 +11,6 @@
 #include <QUrl>
 
 namespace {
-
 
 class UrlRecorder : public QObject {
     Q_OBJECT
