@@ -144,6 +144,8 @@ def main():
         online = browser.execute_script("return window.mixTimings.calculate")
         # Offline: the server is gone; the service worker must serve the page and the engine.
         WebDriverWait(browser, 20).until(lambda b: b.execute_script("return !!navigator.serviceWorker.controller"))
+        installability = browser.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+        check(not installability, f"cannot be added to the home screen: {installability}")
         server.shutdown()
         server.server_close()
         browser.refresh()
