@@ -73,7 +73,7 @@ void BatchWriter::begin(std::string& out) const
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result) const
 {
     if (m_format == BatchFormat::Jsonl)
-        out += jsonDesign(inputs, result);
+        appendJsonDesign(out, inputs, result);
     else
         csvLine(out, &inputs, &result.numbers, "", "");
 }

@@ -10,7 +10,8 @@ namespace cli {
 
 inline constexpr int kJsonSchema = 1;
 
-// One accepted design as one line of JSON (docs/json.md), newline included.
+// One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`.
+void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result);
 std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result);
 
 // One refused design: kind, the control to correct and the window's Thai message.

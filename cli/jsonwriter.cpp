@@ -6,18 +6,16 @@
 namespace cli {
 namespace {
 
-// Length of the well-formed UTF-8 sequence at the start of `s`, or 0.
-size_t utf8Length(std::string_view s)
+// Length of the well-formed UTF-8 sequence of `left` bytes at `p` that begins with a byte of
+// 0x80 or more, or 0. Inline: Thai is three bytes a letter and this runs for every one of them.
+inline size_t utf8Length(const unsigned char* p, size_t left)
 {
-    const auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char c = byte(0);
+    const unsigned char c = p[0];
     size_t n = 0;
     unsigned char low = 0x80, high = 0xBF;
-    if (c < 0x80)
-        return 1;
-    if (c >= 0xC2 && c <= 0xDF)
+    if (c >= 0xC2 && c <= 0xDF) {
         n = 2;
-    else if (c >= 0xE0 && c <= 0xEF) {
+    } else if (c >= 0xE0 && c <= 0xEF) {
         n = 3;
         low = c == 0xE0 ? 0xA0 : 0x80;
         high = c == 0xED ? 0x9F : 0xBF; // no UTF-16 surrogates
@@ -25,14 +23,41 @@ size_t utf8Length(std::string_view s)
         n = 4;
         low = c == 0xF0 ? 0x90 : 0x80;
         high = c == 0xF4 ? 0x8F : 0xBF;
-    } else
+    } else {
         return 0;
-    if (s.size() < n || byte(1) < low || byte(1) > high)
+    }
+    if (left < n || p[1] < low || p[1] > high)
         return 0;
     for (size_t i = 2; i < n; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
+        if (p[i] < 0x80 || p[i] > 0xBF)
             return 0;
     return n;
+}
+
+void appendEscape(std::string& out, unsigned char c)
+{
+    switch (c) {
+    case '"':
+        out += "\\\"";
+        return;
+    case '\\':
+        out += "\\\\";
+        return;
+    case '\n':
+        out += "\\n";
+        return;
+    case '\r':
+        out += "\\r";
+        return;
+    case '\t':
+        out += "\\t";
+        return;
+    default:
+        static constexpr char hex[] = "0123456789abcdef";
+        out += "\\u00";
+        out += hex[c >> 4];
+        out += hex[c & 15];
+    }
 }
 
 } // namespace
@@ -47,47 +72,78 @@ std::string jsonNumber(double value, Precision precision)
     return std::string(buf, result.ptr);
 }
 
+void appendJsonString(std::string& out, std::string_view text)
+{
+    out += '"';
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    size_t runStart = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = bytes[i];
+        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
+            ++i;
+            continue;
+        }
+        const size_t n = c >= 0x80 ? utf8Length(bytes + i, text.size() - i) : 0;
+        if (n > 0) {
+            i += n;
+            continue;
+        }
+        out.append(text.substr(runStart, i - runStart));
+        if (c >= 0x80)
+            out += "\xEF\xBF\xBD";
+        else
+            appendEscape(out, c);
+        runStart = ++i;
+    }
+    out.append(text.substr(runStart));
+    out += '"';
+}
+
 std::string jsonString(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size() + 2);
-    out += '"';
-    while (!text.empty()) {
-        const unsigned char c = static_cast<unsigned char>(text[0]);
-        const size_t n = utf8Length(text);
-        if (n == 0) {
-            out += "\xEF\xBF\xBD";
-            text.remove_prefix(1);
-            continue;
-        }
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c < 0x20 || c == 0x7F) {
-            static constexpr char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            out.append(text.substr(0, n));
-        }
-        text.remove_prefix(n);
-    }
-    out += '"';
+    appendJsonString(out, text);
     return out;
 }
 
-JsonObject& JsonObject::raw(std::string_view key, std::string_view json)
+void JsonWriter::key(std::string_view key)
 {
-    if (!m_body.empty())
-        m_body += ',';
-    m_body.append(jsonString(key)).append(":").append(json);
+    if (!m_first)
+        m_out += ',';
+    m_first = false;
+    if (!key.empty()) {
+        appendJsonString(m_out, key);
+        m_out += ':';
+    }
+}
+
+JsonWriter& JsonWriter::begin(std::string_view name)
+{
+    key(name);
+    m_out += '{';
+    m_first = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::end()
+{
+    m_out += '}';
+    m_first = false;
+    return *this;
+}
+
+JsonWriter& JsonWriter::raw(std::string_view name, std::string_view json)
+{
+    key(name);
+    m_out.append(json);
+    return *this;
+}
+
+JsonWriter& JsonWriter::text(std::string_view name, std::string_view value)
+{
+    key(name);
+    appendJsonString(m_out, value);
     return *this;
 }
 
