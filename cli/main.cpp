@@ -12,6 +12,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 constexpr int kRefused = 2;
@@ -22,6 +27,11 @@ void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data()
 
 int batch(const cli::Options& options)
 {
+#ifdef _WIN32
+    // The CSV carries its own CRLF; a text-mode stream would double the CR and eat a ^Z.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     if (*options.batchFile == "-")
         return cli::runBatch(std::cin, std::cout, std::cerr, options);
     std::ifstream file(*options.batchFile, std::ios::binary);
