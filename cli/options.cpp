@@ -134,9 +134,9 @@ const OptionSpec* find(std::string_view name)
     return it == kOptions.end() ? nullptr : &*it;
 }
 
-// Values never begin with '-' in normal use; one that does is taken for a forgotten value,
-// unless it is written --option=VALUE.
-bool looksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+// A value in the next argument that looks like one of our options is taken for a forgotten
+// value (--strength --cube). Single-dash words such as -platform are values: file names.
+bool looksLikeOption(const std::string& arg) { return arg.rfind("--", 0) == 0 || arg == "-h"; }
 
 Failure checkCombination(const Options& o, const std::set<std::string_view>& seen)
 {
@@ -177,7 +177,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         }
         const OptionSpec* spec = find(name);
         if (!spec)
-            return UsageError{looksLikeOption(arg) ? "unknown option " + name : "unexpected argument '" + arg + "'"};
+            return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + name
+                                                              : "unexpected argument '" + arg + "'"};
         if (seen.count(spec->name))
             return UsageError{name + " given twice"};
         if (!spec->pairedWith.empty() && seen.count(spec->pairedWith))

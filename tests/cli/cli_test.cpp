@@ -38,6 +38,9 @@ TEST(Options, MapOntoTheWindowsControls)
     const auto empty = std::get<Options>(parse({"--strength=", "--admixture=", "--"})).inputs;
     EXPECT_TRUE(empty.strengthText.empty() && empty.doseText.empty() && empty.admixtureChecked);
 
+    EXPECT_EQ(std::get<Options>(parse({"--pdf", "-platform"})).pdfFile, "-platform");
+    EXPECT_EQ(std::get<Options>(parse({"--strength", "-5"})).inputs.strengthText, "-5");
+
     const auto batch = std::get<Options>(parse({"--batch", "-", "--format", "csv", "--bom"}));
     EXPECT_EQ(batch.batchFile, "-");
     EXPECT_TRUE(batch.batchFormat == BatchFormat::Csv && batch.bom);
@@ -54,6 +57,8 @@ TEST(Options, UsageErrorsNameTheOption)
         {{"--strength", "240", "--strength=250"}, "--strength given twice"},
         {{"--strength"}, "--strength needs a value"},
         {{"--strength", "--cube"}, "--strength needs a value"},
+        {{"--pdf", "-h"}, "--pdf needs a value"},
+        {{"-x"}, "unknown option -x"},
         {{"--json=yes"}, "--json takes no value"},
         {{"--colour", "red"}, "unknown option --colour"},
         {{"240"}, "unexpected argument '240'"},
