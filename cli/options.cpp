@@ -184,12 +184,12 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (!spec->pairedWith.empty() && seen.count(spec->pairedWith))
             return UsageError{"choose one of " + std::string(spec->pairedWith) + " and " + name};
         seen.insert(spec->name);
+        if (spec->value.empty() && value)
+            return UsageError{name + " takes no value"};
         if (!spec->apply) {
             optionsEnded = true;
             continue;
         }
-        if (spec->value.empty() && value)
-            return UsageError{name + " takes no value"};
         if (!spec->value.empty() && !value) {
             if (i + 1 >= args.size() || looksLikeOption(args[i + 1]))
                 return UsageError{name + " needs a value"};
