@@ -15,7 +15,7 @@ enum class Group { Design, Output, Batch, Info };
 
 using Failure = std::optional<std::string>;
 
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;
     std::string_view value; // what the value is, for the usage; empty for a flag
     Group group;
@@ -35,7 +35,7 @@ Failure fileName(std::optional<std::string>& target, const std::string& value, s
 }
 
 // A new option is one row here; the usage text and the checks below follow from it.
-constexpr std::array<OptionSpec, 17> kOptions{{
+constexpr std::array<OptionRow, 17> kOptions{{
     {"--strength", "KG_CM2", Group::Design, "",
      [](Options& o, const std::string& v) {
          o.inputs.strengthText = v;
@@ -128,7 +128,7 @@ constexpr std::array<OptionSpec, 17> kOptions{{
     {"--", "", Group::Info, "", nullptr, "end of the options"},
 }};
 
-const OptionSpec* find(std::string_view name)
+const OptionRow* find(std::string_view name)
 {
     const auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const auto& o) { return o.name == name; });
     return it == kOptions.end() ? nullptr : &*it;
@@ -141,9 +141,9 @@ bool looksLikeOption(const std::string& arg) { return arg.rfind("--", 0) == 0 ||
 Failure checkCombination(const Options& o, const std::set<std::string_view>& seen)
 {
     const auto firstOf = [&](Group g) -> std::string_view {
-        for (const auto& spec : kOptions)
-            if (spec.group == g && seen.count(spec.name))
-                return spec.name;
+        for (const auto& row : kOptions)
+            if (row.group == g && seen.count(row.name))
+                return row.name;
         return "";
     };
     if (o.batchFile) {
@@ -175,27 +175,27 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
             name = arg.substr(0, eq);
             value = arg.substr(eq + 1);
         }
-        const OptionSpec* spec = find(name);
-        if (!spec)
+        const OptionRow* row = find(name);
+        if (!row)
             return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + name
                                                               : "unexpected argument '" + arg + "'"};
-        if (seen.count(spec->name))
+        if (seen.count(row->name))
             return UsageError{name + " given twice"};
-        if (!spec->pairedWith.empty() && seen.count(spec->pairedWith))
-            return UsageError{"choose one of " + std::string(spec->pairedWith) + " and " + name};
-        seen.insert(spec->name);
-        if (spec->value.empty() && value)
+        if (!row->pairedWith.empty() && seen.count(row->pairedWith))
+            return UsageError{"choose one of " + std::string(row->pairedWith) + " and " + name};
+        seen.insert(row->name);
+        if (row->value.empty() && value)
             return UsageError{name + " takes no value"};
-        if (!spec->apply) {
+        if (!row->apply) {
             optionsEnded = true;
             continue;
         }
-        if (!spec->value.empty() && !value) {
+        if (!row->value.empty() && !value) {
             if (i + 1 >= args.size() || looksLikeOption(args[i + 1]))
                 return UsageError{name + " needs a value"};
             value = args[++i];
         }
-        if (auto failure = spec->apply(options, value.value_or("")))
+        if (auto failure = row->apply(options, value.value_or("")))
             return UsageError{*failure};
     }
     if (auto failure = checkCombination(options, seen))
@@ -216,14 +216,14 @@ std::string usageText()
     std::string out = synopsisText() +
                       "\n"
                       "Designs 1 m3 of concrete and prints the final mix and the batch for one 50 kg bag of cement.\n";
-    for (const auto& spec : kOptions) {
-        if (spec.help.empty())
+    for (const auto& row : kOptions) {
+        if (row.help.empty())
             continue;
-        std::string left = "  " + std::string(spec.name);
-        if (!spec.value.empty())
-            left.append(" ").append(spec.value);
+        std::string left = "  " + std::string(row.name);
+        if (!row.value.empty())
+            left.append(" ").append(row.value);
         left.resize(std::max<size_t>(left.size() + 2, 22), ' ');
-        out.append(left).append(spec.help).append("\n");
+        out.append(left).append(row.help).append("\n");
     }
     out += "\n"
            "A missing design option is an empty field, as in the window. Exit status: 0 designed,\n"
