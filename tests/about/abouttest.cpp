@@ -1,14 +1,13 @@
+#include "tests/support/fakeopener.h"
 #include "ui/about/form3.h"
 #include "ui/common/prompter.h"
 #include "ui/common/weblink.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 
 namespace {
 
@@ -21,16 +20,6 @@ public:
         return QMessageBox::Ok;
     }
 };
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
-QString siteScheme() { return QUrl(siteBaseAddress()).scheme(); }
 
 QLabel* label(QWidget* box, const QString& name) { return box->findChild<QLabel*>(name); }
 
@@ -69,15 +58,12 @@ private slots:
 
 private:
     RecordingPrompter m_prompter;
-    UrlRecorder m_recorder;
 };
 
 void AboutTest::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(siteScheme());
     closeAndFlush(Form3::openBox());
     m_prompter.asked.clear();
-    m_recorder.opened.clear();
 }
 
 void AboutTest::captionsAreTheDesignedOnes_data()
@@ -175,23 +161,21 @@ void AboutTest::linksOpenTheHomePage()
 {
     QFETCH(QString, control);
     QFETCH(QStringList, opened);
-    QDesktopServices::setUrlHandler(siteScheme(), &m_recorder, "open");
+    const FakeOpener opener;
     Form3* box = Form3::showSingle(m_prompter);
     QTest::mouseClick(label(box, control), Qt::LeftButton);
-    QStringList addresses;
-    for (const QUrl& url : m_recorder.opened)
-        addresses << url.toString();
-    QCOMPARE(addresses, opened);
+    QTRY_COMPARE(FakeOpener::running(), 0);
+    QCOMPARE(opener.opened(), opened);
     QVERIFY(m_prompter.asked.isEmpty());
     QVERIFY(box->isVisible());
 }
 
 void AboutTest::failingBrowserIsReportedOnceAndTheBoxStaysOpen()
 {
-    // A handler whose slot does not exist makes the desktop report failure.
-    QDesktopServices::setUrlHandler(siteScheme(), &m_recorder, "noSuchSlot");
+    const FakeOpener opener(FakeOpener::Browser::Fails);
     QPointer<Form3> box = Form3::showSingle(m_prompter);
     QTest::mouseClick(label(box, QStringLiteral("Label4")), Qt::LeftButton);
+    QTRY_COMPARE(FakeOpener::running(), 0);
     QCOMPARE(m_prompter.asked.size(), 1);
     const MessageBoxSpec& shown = m_prompter.asked.first();
     QCOMPARE(shown.text, QStringLiteral("Unable to start Web browser !"));
