@@ -1,5 +1,5 @@
 #include "tests/support/fakeopener.h"
-#include "ui/common/prompter.h"
+#include "tests/support/recordingprompter.h"
 #include "ui/common/weblink.h"
 
 #include <QTest>
@@ -9,16 +9,16 @@
 
 namespace {
 
-class RecordingPrompter : public Prompter {
+// The box belongs to the window whose link it was.
+class OwnerRecordingPrompter : public RecordingPrompter {
 public:
-    QList<MessageBoxSpec> boxes;
     QList<QWidget*> owners;
 
+    OwnerRecordingPrompter() { answerAll = QMessageBox::Ok; }
     QMessageBox::StandardButton ask(QWidget* owner, const MessageBoxSpec& box) override
     {
-        boxes.append(box);
         owners.append(owner);
-        return QMessageBox::Ok;
+        return RecordingPrompter::ask(owner, box);
     }
 };
 
@@ -46,7 +46,7 @@ private slots:
         QFETCH(int, boxes);
         FakeOpener opener(browser);
         QWidget window;
-        RecordingPrompter prompter;
+        OwnerRecordingPrompter prompter;
 
         openWebLink(&window, address, prompter);
         QTRY_COMPARE(FakeOpener::running(), 0);
@@ -66,7 +66,7 @@ private slots:
     void windowClosedMeanwhileIsNotTold()
     {
         FakeOpener opener(FakeOpener::Browser::Fails);
-        RecordingPrompter prompter;
+        OwnerRecordingPrompter prompter;
         auto window = std::make_unique<QWidget>();
         openWebLink(window.get(), address, prompter);
         window.reset();

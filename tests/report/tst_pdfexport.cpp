@@ -45,8 +45,8 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
 
         const CalculatedWindow window = calculatedWindow(firstWorkedExample());
-        const std::vector<report::ReportLine> sheets[] = {report::sheet1Lines(window.caption),
-                                                          report::sheet2Lines(window.caption, window.mcement)};
+        const std::vector<report::ReportLine> sheets[] = {report::sheet1Lines(window.result),
+                                                          report::sheet2Lines(window.result)};
         const auto pages = readPdf(file);
         QCOMPARE(pages.size(), 2u);
         for (int s = 0; s < 2; ++s) {

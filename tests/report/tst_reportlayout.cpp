@@ -182,8 +182,8 @@ std::vector<std::string> secondExampleTexts()
 
 std::vector<report::ReportLine> bothSheets(const CalculatedWindow& window)
 {
-    auto lines = report::sheet1Lines(window.caption);
-    const auto sheet2 = report::sheet2Lines(window.caption, window.mcement);
+    auto lines = report::sheet1Lines(window.result);
+    const auto sheet2 = report::sheet2Lines(window.result);
     lines.insert(lines.end(), sheet2.begin(), sheet2.end());
     return lines;
 }
@@ -242,28 +242,19 @@ private slots:
         QCOMPARE(bold, expectedBold);
     }
 
-    void emptyCaptionsLeaveOnlyTheLiterals_data()
+    void emptyResultLeavesOnlyTheFixedTexts()
     {
-        QTest::addColumn<bool>("noLookupAtAll");
-        QTest::newRow("captions all empty") << false;
-        QTest::newRow("no lookup") << true;
-    }
-
-    void emptyCaptionsLeaveOnlyTheLiterals()
-    {
-        QFETCH(bool, noLookupAtAll);
-        report::CaptionLookup caption;
-        if (!noLookupAtAll)
-            caption = [](const QString&) { return QString(); };
-        const auto sheet1 = report::sheet1Lines(caption);
-        const auto sheet2 = report::sheet2Lines(caption, 0.16129032f);
+        mix::CalcResult empty;
+        empty.numbers.design.mcement = 0.16129032f;
+        const auto sheet1 = report::sheet1Lines(empty);
+        const auto sheet2 = report::sheet2Lines(empty);
         QCOMPARE(sheet1.size(), 44u);
         QCOMPARE(sheet2.size(), 10u);
         QCOMPARE(sheet1[2].text, u(kPrintedStrengthWanted)); // 1.3
-        QVERIFY(sheet1[4].text.isEmpty());                   // 1.5, labels alone
-        QVERIFY(sheet1[7].text.isEmpty());                   // 1.8, three labels
-        QCOMPARE(sheet1[12].text, QStringLiteral(" "));      // 1.13 keeps its blank
-        QCOMPARE(sheet1[25].text, u(kUnitKilogram));         // 1.26 keeps its unit
+        QCOMPARE(sheet1[4].text, u(cap("Label11")));         // 1.5, its fixed caption alone
+        QCOMPARE(sheet1[7].text, u(cap("Label8")));          // 1.8, three labels
+        QCOMPARE(sheet1[12].text, u(cap("Label21(1)")) + QStringLiteral(" ")); // 1.13 keeps its blank
+        QCOMPARE(sheet1[25].text, u(cap("Label52")) + u(kUnitKilogram)); // 1.26 keeps its unit
         QCOMPARE(sheet2[1].text, u(kPrintedBagCement));      // 2.2
         QCOMPARE(sheet2[7].text, u(cat(kPrintedYieldPrefix, "0.16", kPrintedYieldUnit)));
     }
@@ -286,7 +277,9 @@ private slots:
         QFETCH(float, mcement);
         QFETCH(QString, expected);
         QCOMPARE(report::yieldText(mcement), expected);
-        const auto sheet2 = report::sheet2Lines([](const QString&) { return QString(); }, mcement);
+        mix::CalcResult empty;
+        empty.numbers.design.mcement = mcement;
+        const auto sheet2 = report::sheet2Lines(empty);
         QCOMPARE(sheet2[7].text, u(kPrintedYieldPrefix) + expected + u(kPrintedYieldUnit));
     }
 };

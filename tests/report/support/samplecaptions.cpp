@@ -3,7 +3,7 @@
 #include "engine/thaitexts.h"
 #include "tests/support/fixedcaptions.h"
 
-#include "ui/common/utf8text.h"
+#include "report/utf8text.h"
 #include <QHash>
 
 #include <stdexcept>
@@ -42,18 +42,7 @@ CalculatedWindow calculatedWindow(const mix::MixInputs& inputs)
     auto* result = std::get_if<mix::CalcResult>(&outcome);
     if (!result)
         throw std::runtime_error("the sample design was refused");
-
-    QHash<QString, QString> labels;
-    for (const auto& [control, text] : fixedCaptions)
-        labels.insert(fromUtf8(control), fromUtf8(text));
-    for (const auto& [control, text] : result->texts.items())
-        labels.insert(fromUtf8(control), fromUtf8(text));
-
-    CalculatedWindow window;
-    window.result = *result;
-    window.mcement = result->numbers.design.mcement;
-    window.caption = [labels](const QString& control) { return labels.value(control); };
-    return window;
+    return {*result};
 }
 
 } // namespace reporttest
