@@ -17,11 +17,20 @@ namespace {
 constexpr int kSoftware = 70;
 constexpr int kCannotCreate = 73;
 
+// Qt's own chatter (a missing runtime folder, font fall-backs) is no business of the command's
+// user; every failure that matters comes back as a result and is told by the command.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "mixdesign: " << message.toLocal8Bit().constData() << "\n";
+}
+
 // Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
 // platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
 // Qt sees no argument of the user's, so none of them can be taken for one of its own options.
 QByteArray renderPdf(const mix::CalcResult& result)
 {
+    qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "mixdesign";
@@ -48,3 +57,12 @@ int writePdf(const mix::CalcResult& result, const std::string& file)
 }
 
 } // namespace cli
+
+#ifdef MIXDESIGN_PDF_MODULE
+// The entry the command looks up when it loads this module for --pdf.
+extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const mix::CalcResult* result,
+                                                                          const char* file)
+{
+    return cli::writePdf(*result, file);
+}
+#endif

@@ -5,8 +5,8 @@
 #include "engine/calculate.h"
 #include "engine/picklists.h"
 #include "engine/thaitexts.h"
-#include "ui/common/designfont.h"
 #include "tests/support/recordingprompter.h"
+#include "ui/common/designfont.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,7 +19,6 @@
 #include <QTest>
 
 #include <memory>
-
 
 // Every test starts from a fresh window, shown and active, whose boxes the prompter answers.
 inline bool openWindow(std::unique_ptr<Form2>& window, RecordingPrompter& prompter)

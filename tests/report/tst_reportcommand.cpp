@@ -45,7 +45,6 @@ public:
     }
 };
 
-
 RecordingPrompter okToEverything()
 {
     RecordingPrompter prompter;

@@ -250,12 +250,12 @@ private slots:
         const auto sheet2 = report::sheet2Lines(empty);
         QCOMPARE(sheet1.size(), 44u);
         QCOMPARE(sheet2.size(), 10u);
-        QCOMPARE(sheet1[2].text, u(kPrintedStrengthWanted)); // 1.3
-        QCOMPARE(sheet1[4].text, u(cap("Label11")));         // 1.5, its fixed caption alone
-        QCOMPARE(sheet1[7].text, u(cap("Label8")));          // 1.8, three labels
+        QCOMPARE(sheet1[2].text, u(kPrintedStrengthWanted));                   // 1.3
+        QCOMPARE(sheet1[4].text, u(cap("Label11")));                           // 1.5, its fixed caption alone
+        QCOMPARE(sheet1[7].text, u(cap("Label8")));                            // 1.8, three labels
         QCOMPARE(sheet1[12].text, u(cap("Label21(1)")) + QStringLiteral(" ")); // 1.13 keeps its blank
-        QCOMPARE(sheet1[25].text, u(cap("Label52")) + u(kUnitKilogram)); // 1.26 keeps its unit
-        QCOMPARE(sheet2[1].text, u(kPrintedBagCement));      // 2.2
+        QCOMPARE(sheet1[25].text, u(cap("Label52")) + u(kUnitKilogram));       // 1.26 keeps its unit
+        QCOMPARE(sheet2[1].text, u(kPrintedBagCement));                        // 2.2
         QCOMPARE(sheet2[7].text, u(cat(kPrintedYieldPrefix, "0.16", kPrintedYieldUnit)));
     }
 

@@ -71,8 +71,7 @@ private slots:
         sink.open(QIODevice::WriteOnly);
         QPdfWriter device(&sink);
         const double twipsPerUnit = 1440.0 / device.logicalDpiX();
-        for (const auto& sheet :
-             {report::sheet1Lines(window.result), report::sheet2Lines(window.result)}) {
+        for (const auto& sheet : {report::sheet1Lines(window.result), report::sheet2Lines(window.result)}) {
             for (const report::ReportLine& line : sheet) {
                 const QFontMetricsF metrics(report::reportFont(line.bold), &device);
                 const double end = line.x + metrics.horizontalAdvance(line.text) * twipsPerUnit;
@@ -91,7 +90,8 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("report.pdf"));
         QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(report::reportPdf(report::reportSheets(window.result))) > 0);
+        QVERIFY(out.open(QIODevice::WriteOnly) &&
+                out.write(report::reportPdf(report::reportSheets(window.result))) > 0);
         out.close();
 
         const std::vector<PdfPage> pages = readPdf(file);

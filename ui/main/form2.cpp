@@ -6,8 +6,8 @@
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
 
-#include "ui/common/designfont.h"
 #include "report/utf8text.h"
+#include "ui/common/designfont.h"
 #include "ui/common/weblink.h"
 
 #include <QAbstractButton>
