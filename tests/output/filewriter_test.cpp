@@ -39,13 +39,7 @@ private:
     qint64 m_room;
 };
 
-QByteArray document(int size)
-{
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = char('A' + i % 26);
-    return bytes;
-}
+QByteArray document(int tens) { return QByteArray("0123456789").repeated(tens); }
 
 QByteArray contents(const QByteArray& path)
 {
@@ -66,19 +60,6 @@ void put(const QByteArray& path, const QByteArray& bytes, mode_t mode)
     ::close(fd);
 }
 
-// Names as bytes, straight from the folder, hidden ones included.
-std::set<std::string> namesIn(const QByteArray& folder)
-{
-    std::set<std::string> names;
-    if (DIR* dir = ::opendir(folder.constData())) {
-        while (const dirent* entry = ::readdir(dir))
-            if (std::string(entry->d_name) != "." && std::string(entry->d_name) != "..")
-                names.insert(entry->d_name);
-        ::closedir(dir);
-    }
-    return names;
-}
-
 mode_t modeOf(const QByteArray& path, bool follow = true)
 {
     struct stat st {};
@@ -89,7 +70,18 @@ mode_t modeOf(const QByteArray& path, bool follow = true)
 struct Folder {
     QTemporaryDir dir;
     QByteArray path(const char* name) const { return QFile::encodeName(dir.path()) + '/' + name; }
-    std::set<std::string> names() const { return namesIn(QFile::encodeName(dir.path())); }
+    // Names as bytes, straight from the folder, hidden ones included.
+    std::set<std::string> names() const
+    {
+        std::set<std::string> names;
+        DIR* folder = ::opendir(QFile::encodeName(dir.path()).constData());
+        while (const dirent* entry = folder ? ::readdir(folder) : nullptr)
+            if (const std::string name = entry->d_name; name != "." && name != "..")
+                names.insert(name);
+        if (folder)
+            ::closedir(folder);
+        return names;
+    }
 };
 
 } // namespace
@@ -97,11 +89,11 @@ struct Folder {
 TEST(FileWriter, DeviceFailingPartWayIsAnIoErrorWithItsReason)
 {
     FailingDevice device(1000);
-    const auto result = output::writeAll(device, document(5000));
+    const auto result = output::writeAll(device, document(500));
     EXPECT_EQ(result.status, WriteStatus::IoError);
     EXPECT_EQ(result.reason, QStringLiteral("device full"));
     EXPECT_EQ(output::exitStatus(result), 74);
-    EXPECT_EQ(device.data(), document(1000));
+    EXPECT_EQ(device.data(), document(100));
 }
 
 // A write that fails half-way through a real file (the file-size limit stands in for a full
@@ -119,7 +111,7 @@ TEST(FileWriter, FailedReplaceLeavesTheOldFileAsItWas)
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
-        const auto result = output::writeFile(target, document(100000));
+        const auto result = output::writeFile(target, document(10000));
         const QByteArray reason = result.reason.toUtf8();
         [[maybe_unused]] auto told = ::write(channel[1], reason.constData(), reason.size());
         ::_exit(output::exitStatus(result));
@@ -168,7 +160,7 @@ TEST(FileWriter, FifoIsWrittenIntoAndStaysAFifo)
     Folder folder;
     const QByteArray fifo = folder.path("pipe");
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    const QByteArray sent = document(300000); // more than the pipe holds at once
+    const QByteArray sent = document(30000); // more than the pipe holds at once
 
     QByteArray received;
     std::thread reader([&] { received = contents(fifo); });
