@@ -1,8 +1,8 @@
 #include "tests/mainwindow/form2fixture.h"
 #include "tests/mainwindow/windowcaptions.h"
 #include "tests/support/fakeopener.h"
+#include "tests/support/golden.h"
 #include "ui/main/picturelabel.h"
-#include "ui/main/windowtexts.h"
 
 #include "ui/common/weblink.h"
 
@@ -134,8 +134,8 @@ private slots:
 
         QCOMPARE(m_prompter.boxes.size(), 1);
         const MessageBoxSpec& box = m_prompter.boxes[0];
-        QCOMPARE(box.text, QString::fromUtf8(windowtext::kExitQuestion));
-        QCOMPARE(box.title, QString::fromUtf8(windowtext::kExitTitle));
+        QCOMPARE(box.text, golden::box(QStringLiteral("exit")).second);
+        QCOMPARE(box.title, golden::box(QStringLiteral("exit")).first);
         QCOMPARE(box.icon, QMessageBox::Question);
         QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.defaultButton, QMessageBox::Yes);

@@ -3,6 +3,7 @@
 #include "report/reporttexts.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
+#include "tests/support/golden.h"
 #include "tests/support/recordingprompter.h"
 
 #include <QFileDialog>
@@ -107,8 +108,8 @@ private slots:
         QCOMPARE(f.dialogs.formsShown, QList<int>{0});
         QCOMPARE(f.prompter.boxes.size(), 1);
         const MessageBoxSpec& paper = f.prompter.boxes.front();
-        QCOMPARE(paper.text, u(report::text::kPaperPrompt));
-        QCOMPARE(paper.title, u(report::text::kPaperPromptTitle));
+        QCOMPARE(paper.text, golden::box(QStringLiteral("paper")).second);
+        QCOMPARE(paper.title, golden::box(QStringLiteral("paper")).first);
         QCOMPARE(paper.icon, QMessageBox::Question);
         QCOMPARE(paper.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(sheet1DoneBeforePrompt);
@@ -236,7 +237,7 @@ private slots:
         QCOMPARE(f.prompter.boxes.size(), 1);
         const MessageBoxSpec& told = f.prompter.boxes.front();
         QCOMPARE(told.icon, QMessageBox::Warning);
-        QVERIFY(told.text != u(report::text::kPaperPrompt));
+        QVERIFY(told.text != golden::box(QStringLiteral("paper")).second);
         QVERIFY(!told.text.isEmpty() && told.text.at(0).script() == QChar::Script_Thai);
         QVERIFY(QDir(dir.path()).isEmpty());
     }

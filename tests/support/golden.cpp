@@ -28,4 +28,15 @@ QList<std::pair<QString, QString>> table(const QString& relativePath)
     return rows;
 }
 
+std::pair<QString, QString> box(const QString& name)
+{
+    for (const QString& line : lines(QStringLiteral("window/messageboxes.tsv"))) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() == 3 && fields[0] == name)
+            return {fields[1], fields[2]};
+    }
+    QTest::qFail(qPrintable(QStringLiteral("no golden message box ") + name), __FILE__, __LINE__);
+    return {};
+}
+
 } // namespace golden

@@ -13,4 +13,7 @@ QStringList lines(const QString& relativePath);
 // Lines "NAME<TAB>TEXT" as pairs; the text keeps every blank.
 QList<std::pair<QString, QString>> table(const QString& relativePath);
 
+// A message box of the window by its name in window/messageboxes.tsv: its title and text.
+std::pair<QString, QString> box(const QString& name);
+
 } // namespace golden
