@@ -3,10 +3,11 @@
 #include <QFile>
 
 #ifdef Q_OS_UNIX
+#include "output/descriptorwrite.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -55,48 +56,11 @@ namespace {
 
 WriteResult failure(WriteStatus status, int error) { return {status, qt_error_string(error)}; }
 
-// A reader that went away (a closed pipe, a FIFO whose reader quit) must come back as EPIPE
-// to report, not as SIGPIPE ending the program before it can say why.
-class SigpipeHeld {
-public:
-    SigpipeHeld()
-    {
-        sigemptyset(&m_pipe);
-        sigaddset(&m_pipe, SIGPIPE);
-        sigset_t pending;
-        sigpending(&pending);
-        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
-        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
-    }
-    ~SigpipeHeld()
-    {
-        const int savedErrno = errno;
-        sigset_t pending;
-        sigpending(&pending);
-        if (!m_wasPending && sigismember(&pending, SIGPIPE) == 1) {
-            const timespec now{};
-            while (sigtimedwait(&m_pipe, nullptr, &now) == -1 && errno == EINTR) {
-            }
-        }
-        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
-        errno = savedErrno;
-    }
-    SigpipeHeld(const SigpipeHeld&) = delete;
-    SigpipeHeld& operator=(const SigpipeHeld&) = delete;
-
-private:
-    sigset_t m_pipe;
-    sigset_t m_previous;
-    bool m_wasPending = false;
-};
-
 WriteResult writeDescriptor(int fd, const QByteArray& document)
 {
-    QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
-        return {WriteStatus::IoError, file.errorString()};
-    const SigpipeHeld held;
-    return writeAll(file, document);
+    if (const int error = writeFully(fd, std::string_view(document.constData(), size_t(document.size()))))
+        return failure(WriteStatus::IoError, error);
+    return {};
 }
 
 // A FIFO or a device node stays what it is: opened and written like any other file, with
