@@ -1,41 +1,110 @@
+#include "cli/batch.h"
+#include "cli/json.h"
 #include "cli/options.h"
-#include "cli/output.h"
 #include "cli/pdfexport.h"
+#include "cli/textreport.h"
+#include "engine/calculate.h"
+#include "engine/version.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include "output/descriptorwrite.h"
+
+#include <unistd.h>
+#endif
 
 namespace {
+
 constexpr int kRefused = 2;
 constexpr int kUsage = 64;
+constexpr int kNoInput = 66;
+
+void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+constexpr int kIoError = 74;
+
+// The answer on standard output, checked to the last byte: a full disk or a closed output is
+// a failure the caller must hear of, never an exit 0 with nothing written.
+int answer(const std::string& text)
+{
+#ifdef _WIN32
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    const int error = written ? 0 : errno;
+#else
+    const int error = output::writeFully(STDOUT_FILENO, text);
+#endif
+    if (error == 0)
+        return 0;
+    print(stderr, std::string("mixdesign: cannot write standard output: ") + std::strerror(error) + "\n");
+    return kIoError;
+}
+
+int batch(const cli::Options& options)
+{
+#ifdef _WIN32
+    // The CSV carries its own CRLF; a text-mode stream would double the CR and eat a ^Z.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    if (*options.batchFile == "-")
+        return cli::runBatch(std::cin, std::cout, std::cerr, options);
+    std::ifstream file(*options.batchFile, std::ios::binary);
+    if (!file) {
+        std::fprintf(stderr, "mixdesign: cannot open %s\n", options.batchFile->c_str());
+        return kNoInput;
+    }
+    return cli::runBatch(file, std::cout, std::cerr, options);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        print(stderr, cli::usageText());
+        return kUsage;
+    }
     const auto parsed = cli::parseOptions(args);
     if (const auto* usage = std::get_if<cli::UsageError>(&parsed)) {
-        std::cerr << "mixdesign: " << usage->message << "\n\n" << cli::usageText();
+        print(stderr, "mixdesign: " + usage->message + "\n" + cli::synopsisText() +
+                          "Try 'mixdesign --help' for every option.\n");
         return kUsage;
     }
     const auto& options = std::get<cli::Options>(parsed);
-    if (options.help) {
-        std::cout << cli::usageText();
-        return 0;
-    }
+    if (options.help)
+        return answer(cli::usageText());
+    if (options.version)
+        return answer("mixdesign " + std::string(mix::kVersion) + "\n");
+    if (options.batchFile)
+        return batch(options);
 
     const auto outcome = mix::calculate(options.inputs);
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
-        std::cerr << error->message << "\n";
-        if (options.json)
-            std::cout << cli::jsonError(*error);
+        print(stderr, "mixdesign: " + error->message + "\n");
+        if (options.json) {
+            if (const int status = answer(cli::jsonRefusal(*error)); status != 0)
+                return status;
+        }
         return kRefused;
     }
     const auto& result = std::get<mix::CalcResult>(outcome);
     if (options.pdfFile) {
         if (const int status = cli::writePdf(result, *options.pdfFile); status != 0)
             return status;
+        // The PDF went to standard output: nothing else may follow it there.
+        if (*options.pdfFile == "-")
+            return 0;
     }
-    std::cout << (options.json ? cli::jsonReport(result) : cli::textReport(result));
-    return 0;
+    return answer(options.json ? cli::jsonDesign(options.inputs, result) : cli::textReport(result));
 }
