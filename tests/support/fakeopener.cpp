@@ -6,11 +6,13 @@
 #include <QProcess>
 #include <QUrl>
 
+#ifndef Q_OS_LINUX
 namespace {
 
 const char* const schemes[] = {"http", "https"};
 
 } // namespace
+#endif
 
 FakeOpener::FakeOpener(Browser browser)
 {
