@@ -38,12 +38,11 @@ int main(int argc, char* argv[])
     waitUntilPainted(splash);
 
     Form2 mainWindow;
-    report::ReportCommand report(
-        &mainWindow, defaultPrompter(), [&mainWindow](const QString& control) { return mainWindow.caption(control); },
-        [&mainWindow] { return mainWindow.design().mcement; });
+    report::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
     QObject::connect(&mainWindow, &Form2::printRequested, &report, &report::ReportCommand::Command2_Click);
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &report::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &report::ReportCommand::savePdf);
+    QObject::connect(&mainWindow, &Form2::previewRequested, &report, &report::ReportCommand::printPreview);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 
     handOver(splash, &mainWindow);

@@ -1,6 +1,6 @@
 #include "tests/mainwindow/form2fixture.h"
+#include "tests/support/golden.h"
 #include "ui/common/contrast.h"
-#include "ui/main/windowtexts.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
@@ -243,7 +243,7 @@ private slots:
         m_prompter.answers = {QMessageBox::No};
         QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(m_prompter.boxes.size(), 1);
-        QCOMPARE(m_prompter.boxes[0].text, QString::fromUtf8(windowtext::kExitQuestion));
+        QCOMPARE(m_prompter.boxes[0].text, golden::box(QStringLiteral("exit")).second);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
         QCOMPARE(snapshot(*m_window), before);
     }
