@@ -31,6 +31,13 @@ ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource r
 {
 }
 
+QPrinter& ReportCommand::currentPrinter()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
@@ -41,11 +48,11 @@ void ReportCommand::fitPrinterToReport()
 {
     // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
     // a PDF gets the very page of the PDF menu entry, so both give the same sheets.
-    if (m_printer.outputFormat() == QPrinter::PdfFormat) {
-        m_printer.setPageLayout(reportPageLayout());
+    if (currentPrinter().outputFormat() == QPrinter::PdfFormat) {
+        currentPrinter().setPageLayout(reportPageLayout());
     } else {
-        m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
+        currentPrinter().setPageSize(QPageSize(QPageSize::A4));
+        currentPrinter().setPageOrientation(QPageLayout::Portrait);
     }
 }
 
@@ -54,11 +61,11 @@ void ReportCommand::Command2_Click()
     const std::vector<Sheet> report = sheets();
     if (report.empty())
         return;
-    if (!m_dialogs.showPrinter(m_window, m_printer, m_commonDialog1))
+    if (!m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1))
         return;
     fitPrinterToReport();
 
-    const QString sheet1File = printsToFile() ? m_printer.outputFileName() : QString();
+    const QString sheet1File = printsToFile() ? currentPrinter().outputFileName() : QString();
     if (!printSheet(report[0], sheet1File))
         return;
 
@@ -86,7 +93,7 @@ void ReportCommand::Command2_Click()
 void ReportCommand::setprint_Click()
 {
     m_commonDialog1.Flags = kPrintSetupForm;
-    m_dialogs.showPrinter(m_window, m_printer, m_commonDialog1);
+    m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1);
 }
 
 void ReportCommand::savePdf()
@@ -106,7 +113,7 @@ void ReportCommand::printPreview()
     if (report.empty())
         return;
     fitPrinterToReport();
-    m_dialogs.showPreview(m_window, m_printer, [&report](QPrinter& printer) {
+    m_dialogs.showPreview(m_window, currentPrinter(), [&report](QPrinter& printer) {
         QPainter painter;
         if (painter.begin(&printer))
             renderSheets(painter, printer, report);
@@ -115,7 +122,7 @@ void ReportCommand::printPreview()
 
 bool ReportCommand::printsToFile() const
 {
-    return m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+    return m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
 }
 
 bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
@@ -127,7 +134,7 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
-    if (painter.begin(&m_printer)) {
+    if (painter.begin(&currentPrinter())) {
         render(painter, sheet);
         if (painter.end())
             return true;

@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include <functional>
+#include <memory>
 
 namespace mix {
 struct CalcResult;
@@ -40,7 +41,7 @@ public:
 
     const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
     // The printer the next print goes to, with the settings last confirmed in the dialog.
-    QPrinter& currentPrinter() { return m_printer; }
+    QPrinter& currentPrinter();
 
 private:
     std::vector<Sheet> sheets() const;
@@ -60,7 +61,9 @@ private:
     ResultSource m_result;
     ReportDialogs& m_dialogs;
     CommonDialog m_commonDialog1;
-    QPrinter m_printer{QPrinter::HighResolution};
+    // Made on first use: a printer loads the print system (CUPS and what it needs), several
+    // megabytes a user who never prints should not carry from start-up.
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // Where sheet 2 goes when sheet 1 went to `sheet1File`: beside it, named as sheet 2, so
