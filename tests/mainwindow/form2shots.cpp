@@ -45,6 +45,10 @@ int main(int argc, char* argv[])
     Form2 window;
     window.setWindowTitle(QString::fromUtf8(windowtext::kStartCaption));
     window.show();
+    auto* tabs = find<QTabWidget>(window, "SSTab1");
+    tabs->setCurrentIndex(3);
+    bool ok = save(window, dir, QStringLiteral("tab3-pour-before.png"));
+    tabs->setCurrentIndex(0);
 
     find<QLineEdit>(window, "Text2")->setText(QStringLiteral("240"));
     find<QAbstractButton>(window, "Check1")->click();
@@ -55,8 +59,7 @@ int main(int argc, char* argv[])
     find<QLineEdit>(window, "Text4")->setText(QStringLiteral("5"));
     find<QAbstractButton>(window, "Command1")->click();
 
-    auto* tabs = find<QTabWidget>(window, "SSTab1");
-    bool ok = save(window, dir, QStringLiteral("tab0-data-entry.png"));
+    ok &= save(window, dir, QStringLiteral("tab0-data-entry.png"));
     tabs->setCurrentIndex(2);
     ok &= save(window, dir, QStringLiteral("tab2-criteria.png"));
     tabs->setCurrentIndex(1);
@@ -65,5 +68,10 @@ int main(int argc, char* argv[])
     ok &= save(window, dir, QStringLiteral("tab1-page2.png"));
     emit find<PictureLabel>(window, "Image10")->clicked();
     ok &= save(window, dir, QStringLiteral("tab1-page3.png"));
+    tabs->setCurrentIndex(3);
+    find<QLineEdit>(window, "volumeField")->setText(QStringLiteral("10"));
+    ok &= save(window, dir, QStringLiteral("tab3-pour.png"));
+    find<QLineEdit>(window, "bagsPerBatchField")->setText(QStringLiteral("1.5"));
+    ok &= save(window, dir, QStringLiteral("tab3-pour-bad-entry.png"));
     return ok ? 0 : 1;
 }

@@ -116,6 +116,7 @@ void Form2::Command1_Click()
     m_ui->dataEntryPage->enablePrint();
     m_ui->savepdf->setEnabled(true);
     m_ui->detailsPages->showPages();
+    m_ui->pourPage->setDesign(accepted.numbers);
 }
 
 void Form2::refuse(const mix::CalcError& error)
