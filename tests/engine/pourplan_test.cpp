@@ -5,34 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace mix;
 
 namespace {
 
-// The figures of one pour, each worked by hand from the final mix.
-struct Figures {
-    double cementKg, bags, sandKg, sandM3, sandOrder, sandBaskets, stoneKg, stoneM3, stoneOrder, stoneBaskets, water,
-        pails, admixture, batches;
-    PourBatch batch;
-};
-
-struct PlanRow {
-    const char* name;
-    FinalMix mix;
-    PourSettings settings;
-    Figures want;
-};
+constexpr FinalMix kFirst{310, 155, 835, 1110, 800};
+constexpr FinalMix kSecond{330, 165, 750, 1190, 0};
 
 PourSettings pour(double volume, double waste, double bagKg = 50, double basket = 0.019, double pail = 27,
                   int bagsPerBatch = 1)
 {
     return {volume, waste, bagKg, basket, pail, bagsPerBatch};
 }
-
-constexpr FinalMix kFirst{310, 155, 835, 1110, 800};
-constexpr FinalMix kSecond{330, 165, 750, 1190, 0};
 
 PourPlan planned(const FinalMix& mix, const PourSettings& settings)
 {
@@ -42,175 +26,62 @@ PourPlan planned(const FinalMix& mix, const PourSettings& settings)
     return std::get<PourPlan>(r);
 }
 
+// kg, bags, then sand and stone (kg, m³, order m³, baskets), water (L, pails), admixture L,
+// batches; then one batch: cement kg, water L, pails, sand m³, baskets, stone m³, baskets, cc.
+std::vector<double> figures(const PourPlan& p)
+{
+    const PourBatch& b = p.perBatch;
+    return {p.cementKg,    p.cementBags, p.sandKg,       p.sandM3,       p.sandOrderM3, p.sandBaskets,
+            p.stoneKg,     p.stoneM3,    p.stoneOrderM3, p.stoneBaskets, p.water,       p.waterPails,
+            p.admixture,   p.batches,    b.cementKg,     b.water,        b.pails,       b.sand,
+            b.sandBaskets, b.stone,      b.stoneBaskets, b.admixture};
+}
+
 } // namespace
 
 TEST(PourPlan, FiguresWorkedByHand)
 {
-    const PlanRow rows[] = {
+    struct Row {
+        const char* name;
+        FinalMix mix;
+        PourSettings settings;
+        std::vector<double> want;
+    };
+    // clang-format off
+    const Row rows[] = {
         // 3255 kg / 50 = 65.1 -> 66 bags; 8767.5 kg / 1600 = 5.48 m³ -> 5.5, / 0.019 = 288.4 baskets;
         // 11655 kg -> 7.28 m³ -> 7.5, 383.4 baskets; 1627.5 L / 27 = 60.3 pails; 8.4 L admixture.
         // One 50 kg bag per batch reads as the per-bag frame: 25 L, 0.9 pail, 4.2 and 5.8 baskets, 129.03 cc.
-        {"first example, 10 m³ and 5 %",
-         kFirst,
-         pour(10, 5),
-         {3255,
-          66,
-          8768,
-          5.48,
-          5.5,
-          288.4,
-          11655,
-          7.28,
-          7.5,
-          383.4,
-          1627.5,
-          60.3,
-          8.4,
-          66,
-          {50, 25, 0.9, 0.08, 4.2, 0.11, 5.8, 129.03}}},
+        {"first example, 10 m³ and 5 %", kFirst, pour(10, 5),
+         {3255, 66, 8768, 5.48, 5.5, 288.4, 11655, 7.28, 7.5, 383.4, 1627.5, 60.3, 8.4, 66,
+          50, 25, 0.9, 0.08, 4.2, 0.11, 5.8, 129.03}},
         // 3255 / 40 = 81.4 -> 82 bags, 41 batches of 80 kg: m = 80/310, 40 L, 0.13 and 0.18 m³.
-        {"40 kg bags, two to a batch",
-         kFirst,
-         pour(10, 5, 40, 0.019, 27, 2),
-         {3255,
-          82,
-          8768,
-          5.48,
-          5.5,
-          288.4,
-          11655,
-          7.28,
-          7.5,
-          383.4,
-          1627.5,
-          60.3,
-          8.4,
-          41,
-          {80, 40, 1.5, 0.13, 6.8, 0.18, 9.5, 206.45}}},
+        {"40 kg bags, two to a batch", kFirst, pour(10, 5, 40, 0.019, 27, 2),
+         {3255, 82, 8768, 5.48, 5.5, 288.4, 11655, 7.28, 7.5, 383.4, 1627.5, 60.3, 8.4, 41,
+          80, 40, 1.5, 0.13, 6.8, 0.18, 9.5, 206.45}},
         // 5.4797 / 0.025 = 219.2; 1627.5 / 20 = 81.375 -> 81.4; per batch 25 / 20 = 1.25, a tie, -> 1.2.
-        {"0.025 m³ basket and 20 L pail",
-         kFirst,
-         pour(10, 5, 50, 0.025, 20),
-         {3255,
-          66,
-          8768,
-          5.48,
-          5.5,
-          219.2,
-          11655,
-          7.28,
-          7.5,
-          291.4,
-          1627.5,
-          81.4,
-          8.4,
-          66,
-          {50, 25, 1.2, 0.08, 3.2, 0.11, 4.4, 129.03}}},
+        {"0.025 m³ basket and 20 L pail", kFirst, pour(10, 5, 50, 0.025, 20),
+         {3255, 66, 8768, 5.48, 5.5, 219.2, 11655, 7.28, 7.5, 291.4, 1627.5, 81.4, 8.4, 66,
+          50, 25, 1.2, 0.08, 3.2, 0.11, 4.4, 129.03}},
         // The second example's per-bag frame: 25 L, 0.9 pail, 0.07 m³ and 3.7, 0.11 m³ and 5.8 baskets.
-        {"second example, no admixture",
-         kSecond,
-         pour(10, 5),
-         {3465,
-          70,
-          7875,
-          4.92,
-          5,
-          259,
-          12495,
-          7.81,
-          8,
-          411,
-          1732.5,
-          64.2,
-          0,
-          70,
-          {50, 25, 0.9, 0.07, 3.7, 0.11, 5.8, 0}}},
+        {"second example, no admixture", kSecond, pour(10, 5),
+         {3465, 70, 7875, 4.92, 5, 259, 12495, 7.81, 8, 411, 1732.5, 64.2, 0, 70,
+          50, 25, 0.9, 0.07, 3.7, 0.11, 5.8, 0}},
         // 0.105 m³ in all: 32.55 kg is one bag; half a cubic metre is the least order.
-        {"0.1 m³",
-         kFirst,
-         pour(0.1, 5),
-         {33,
-          1,
-          88,
-          0.05,
-          0.5,
-          2.9,
-          117,
-          0.07,
-          0.5,
-          3.8,
-          16.3,
-          0.6,
-          0.1,
-          1,
-          {50, 25, 0.9, 0.08, 4.2, 0.11, 5.8, 129.03}}},
+        {"0.1 m³", kFirst, pour(0.1, 5),
+         {33, 1, 88, 0.05, 0.5, 2.9, 117, 0.07, 0.5, 3.8, 16.3, 0.6, 0.1, 1,
+          50, 25, 0.9, 0.08, 4.2, 0.11, 5.8, 129.03}},
         // 25 m³ with 10 % is 27.5 m³: exactly 165 bags and 16.5 m³ of sand, neither rounded up;
         // 20.625 m³ of stone is a tie shown as 20.62.
-        {"exact multiple of a bag and of half a cubic metre",
-         {300, 180, 960, 1200, 0},
-         pour(25, 10),
-         {8250,
-          165,
-          26400,
-          16.5,
-          16.5,
-          868.4,
-          33000,
-          20.62,
-          21,
-          1085.5,
-          4950,
-          183.3,
-          0,
-          165,
-          {50, 30, 1.1, 0.1, 5.3, 0.13, 6.8, 0}}},
+        {"exact multiple of a bag and of half a cubic metre", {300, 180, 960, 1200, 0}, pour(25, 10),
+         {8250, 165, 26400, 16.5, 16.5, 868.4, 33000, 20.62, 21, 1085.5, 4950, 183.3, 0, 165,
+          50, 30, 1.1, 0.1, 5.3, 0.13, 6.8, 0}},
     };
+    // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
         const PourPlan p = planned(row.mix, row.settings);
-        const Figures& w = row.want;
-        EXPECT_EQ(p.settings, row.settings);
-        EXPECT_DOUBLE_EQ(p.cementKg, w.cementKg);
-        EXPECT_DOUBLE_EQ(p.cementBags, w.bags);
-        EXPECT_DOUBLE_EQ(p.sandKg, w.sandKg);
-        EXPECT_DOUBLE_EQ(p.sandM3, w.sandM3);
-        EXPECT_DOUBLE_EQ(p.sandOrderM3, w.sandOrder);
-        EXPECT_DOUBLE_EQ(p.sandBaskets, w.sandBaskets);
-        EXPECT_DOUBLE_EQ(p.stoneKg, w.stoneKg);
-        EXPECT_DOUBLE_EQ(p.stoneM3, w.stoneM3);
-        EXPECT_DOUBLE_EQ(p.stoneOrderM3, w.stoneOrder);
-        EXPECT_DOUBLE_EQ(p.stoneBaskets, w.stoneBaskets);
-        EXPECT_DOUBLE_EQ(p.water, w.water);
-        EXPECT_DOUBLE_EQ(p.waterPails, w.pails);
-        EXPECT_EQ(p.admixtureUsed, row.mix.admixture > 0);
-        EXPECT_DOUBLE_EQ(p.admixture, w.admixture);
-        EXPECT_DOUBLE_EQ(p.batches, w.batches);
-        const PourBatch& b = p.perBatch;
-        EXPECT_DOUBLE_EQ(b.cementKg, w.batch.cementKg);
-        EXPECT_DOUBLE_EQ(b.water, w.batch.water);
-        EXPECT_DOUBLE_EQ(b.pails, w.batch.pails);
-        EXPECT_DOUBLE_EQ(b.sand, w.batch.sand);
-        EXPECT_DOUBLE_EQ(b.sandBaskets, w.batch.sandBaskets);
-        EXPECT_DOUBLE_EQ(b.stone, w.batch.stone);
-        EXPECT_DOUBLE_EQ(b.stoneBaskets, w.batch.stoneBaskets);
-        EXPECT_DOUBLE_EQ(b.admixture, w.batch.admixture);
-    }
-}
-
-// Whatever the design, one default batch is the per-bag step's batch, value for value.
-TEST(PourPlan, DefaultBatchIsThePerBagBatch)
-{
-    for (const auto& inputs : {firstExample(), secondExample()}) {
-        const auto design = std::get<DesignNumbers>(computeDesign(inputs));
-        const PourBatch b = planned(design.final, pour(1, 5)).perBatch;
-        const PerBag& bag = design.perBag;
-        EXPECT_EQ(b.water, bag.water);
-        EXPECT_EQ(b.pails, bag.pails);
-        EXPECT_EQ(b.sand, bag.sand);
-        EXPECT_EQ(b.sandBaskets, bag.sandBaskets);
-        EXPECT_EQ(b.stone, bag.stone);
-        EXPECT_EQ(b.stoneBaskets, bag.stoneBaskets);
-        EXPECT_EQ(b.admixture, bag.admixture);
+        EXPECT_EQ(figures(p), row.want) << row.name;
+        EXPECT_EQ(p.admixtureUsed, row.mix.admixture > 0) << row.name;
     }
 }
 
@@ -218,15 +89,11 @@ TEST(PourPlan, TextsAsShown)
 {
     const ResultTexts with = pourPlanTexts(planned(kFirst, pour(10, 5)));
     const std::pair<const char*, const char*> expected[] = {
-        {"cementTotal", "3255  กก."},        {"cementBags", "66  ถุง"},
-        {"cementPerBatch", "50  กก."},       {"sandTotal", "8768  กก."},
-        {"sandVolume", "5.48  ลบ.ม."},       {"sandOrder", "5.5  ลบ.ม."},
-        {"sandBaskets", "288.4  บุ้งกี๋"},       {"sandPerBatch", "0.08  ลบ.ม."},
-        {"sandPerBatchBaskets", "4.2  บุ้งกี๋"}, {"stoneOrder", "7.5  ลบ.ม."},
-        {"stoneBaskets", "383.4  บุ้งกี๋"},      {"waterTotal", "1627.5  ลิตร"},
-        {"waterPails", "60.3  ถัง"},          {"waterPerBatch", "25  ลิตร"},
-        {"waterPerBatchPails", "0.9  ถัง"},   {"admixtureTotal", "8.4  ลิตร"},
-        {"admixturePerBatch", "129.03  ซีซี"}, {"batchesTotal", "66  ครั้ง"},
+        {"cementTotal", "3255  กก."},  {"cementBags", "66  ถุง"},
+        {"sandVolume", "5.48  ลบ.ม."}, {"sandOrder", "5.5  ลบ.ม."},
+        {"sandBaskets", "288.4  บุ้งกี๋"}, {"waterTotal", "1627.5  ลิตร"},
+        {"waterPails", "60.3  ถัง"},    {"admixturePerBatch", "129.03  ซีซี"},
+        {"batchesTotal", "66  ครั้ง"},
     };
     for (const auto& [control, text] : expected)
         EXPECT_EQ(with.at(control), text) << control;
@@ -239,75 +106,44 @@ TEST(PourPlan, TextsAsShown)
 
 TEST(PourEntries, EachBadEntryNamesItsFieldWithAShortMessage)
 {
-    struct Row {
-        PourField field;
-        const char* text;
-        const char* message; // empty: accepted
-    };
-    const Row rows[] = {
-        {PourField::Volume, "10", ""},
-        {PourField::Volume, "0.1", ""},
+    const std::string huge(400, '9');
+    const std::tuple<PourField, std::string, const char*> rows[] = {
         {PourField::Volume, "", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PourField::Volume, ".", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
         {PourField::Volume, "1.2.3", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PourField::Volume, "-5", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PourField::Volume, "0", "ต้องมากกว่า 0"},
         {PourField::Volume, "0.000", "ต้องมากกว่า 0"},
-        {PourField::Volume,
-         "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
-         "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
-         "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999"
-         "9999999999999999999999999999999999999999999999999999999999999999999999999999999999999999",
-         "มากเกินไปจนคำนวณไม่ได้"},
-        {PourField::Waste, "0", ""},
+        {PourField::Volume, huge, "มากเกินไปจนคำนวณไม่ได้"},
         {PourField::Waste, "50", ""},
         {PourField::Waste, "50.01", "ต้องอยู่ระหว่าง 0-50"},
-        {PourField::Waste, "abc", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PourField::BagKg, "40", ""},
         {PourField::BagKg, "0", "ต้องมากกว่า 0"},
-        {PourField::Basket, "0.025", ""},
         {PourField::Basket, "0", "ต้องมากกว่า 0"},
-        {PourField::Pail, "20", ""},
         {PourField::Pail, "0.0", "ต้องมากกว่า 0"},
-        {PourField::BagsPerBatch, "2", ""},
         {PourField::BagsPerBatch, "2.0", ""},
         {PourField::BagsPerBatch, "1.5", "ต้องเป็น 1, 2, 3, ... ถุง"},
         {PourField::BagsPerBatch, "0", "ต้องเป็น 1, 2, 3, ... ถุง"},
         {PourField::BagsPerBatch, "40000", "มากเกินไปจนคำนวณไม่ได้"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.text).substr(0, 12));
-        const auto r = readPourField(row.field, row.text);
-        if (*row.message == '\0') {
-            EXPECT_TRUE(std::holds_alternative<double>(r));
-            continue;
-        }
-        ASSERT_TRUE(std::holds_alternative<PourFieldError>(r));
-        EXPECT_EQ(std::get<PourFieldError>(r), (PourFieldError{row.field, row.message}));
+    for (const auto& [field, text, message] : rows) {
+        const auto r = readPourField(field, text);
+        if (*message == '\0')
+            EXPECT_TRUE(std::holds_alternative<double>(r)) << text;
+        else
+            EXPECT_EQ(std::get<PourFieldError>(r), (PourFieldError{field, message})) << text.substr(0, 9);
     }
-}
 
-TEST(PourEntries, AllFieldsTogether)
-{
-    const PourReading good = readPourEntries({"10", "5", "40", "0.025", "20", "2"});
-    EXPECT_TRUE(good.errors.empty());
-    EXPECT_EQ(good.settings, pour(10, 5, 40, 0.025, 20, 2));
-
+    EXPECT_EQ(readPourEntries({"10", "5", "40", "0.025", "20", "2"}).settings, pour(10, 5, 40, 0.025, 20, 2));
     // Nothing to plan yet is not a fault.
     const PourReading noVolume = readPourEntries({"", "5", "50", "0.019", "27", "1"});
     EXPECT_TRUE(noVolume.errors.empty());
     EXPECT_FALSE(noVolume.settings);
-
     const PourReading bad = readPourEntries({"0", "5", "50", "", "27", "0.5"});
     EXPECT_FALSE(bad.settings);
-    const std::vector<PourFieldError> expected{{PourField::Volume, "ต้องมากกว่า 0"},
-                                               {PourField::Basket, "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-                                               {PourField::BagsPerBatch, "ต้องเป็น 1, 2, 3, ... ถุง"}};
-    EXPECT_EQ(bad.errors, expected);
+    EXPECT_EQ(bad.errors, (std::vector<PourFieldError>{{PourField::Volume, "ต้องมากกว่า 0"},
+                                                       {PourField::Basket, "ไม่ใช่ตัวเลขที่ถูกต้อง"},
+                                                       {PourField::BagsPerBatch, "ต้องเป็น 1, 2, 3, ... ถุง"}}));
 }
 
 // A figure beyond what a number holds names the entry that drove it there, never shows "inf".
-TEST(PourPlan, FigureTooLargeIsRefused)
+TEST(PourPlan, FigureTooLargeNamesItsEntry)
 {
     const std::pair<PourSettings, PourField> rows[] = {
         {pour(1e307, 5), PourField::Volume},
@@ -315,24 +151,19 @@ TEST(PourPlan, FigureTooLargeIsRefused)
         {pour(10, 5, 50, 1e-320), PourField::Basket},
         {pour(10, 5, 50, 0.019, 1e-320), PourField::Pail},
     };
-    for (const auto& [settings, field] : rows) {
-        const auto r = planPour(kFirst, settings);
-        ASSERT_TRUE(std::holds_alternative<PourFieldError>(r));
-        EXPECT_EQ(std::get<PourFieldError>(r), (PourFieldError{field, "มากเกินไปจนคำนวณไม่ได้"}));
-    }
+    for (const auto& [settings, field] : rows)
+        EXPECT_EQ(std::get<PourFieldError>(planPour(kFirst, settings)), (PourFieldError{field, "มากเกินไปจนคำนวณไม่ได้"}));
 }
 
 TEST(PourPlan, VolumePartsOfACubicMetre)
 {
-    const auto design = std::get<DesignNumbers>(computeDesign(firstExample())).design;
-    const auto parts = volumeParts(design);
-    ASSERT_EQ(parts.size(), 4u); // 99 + 190 + 301 + 410 fill the 1000 litres: no air
-    const std::pair<const char*, const char*> expected[] = {
-        {"ซีเมนต์", "99  ลิตร"}, {"น้ำ", "190  ลิตร"}, {"ทราย", "301  ลิตร"}, {"หิน", "410  ลิตร"}};
-    for (size_t i = 0; i < parts.size(); ++i) {
-        EXPECT_EQ(parts[i].name, expected[i].first);
-        EXPECT_EQ(parts[i].litresText, expected[i].second);
-    }
+    // 99 + 190 + 301 + 410 fill the 1000 litres: no air.
+    const auto parts = volumeParts(std::get<DesignNumbers>(computeDesign(firstExample())).design);
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(parts[0].name, "ซีเมนต์");
+    EXPECT_EQ(parts[0].litresText, "99  ลิตร");
+    EXPECT_EQ(parts[3].name, "หิน");
+    EXPECT_EQ(parts[3].litresText, "410  ลิตร");
 
     MixDesign short20;
     short20.VOLUM = 100;
@@ -341,7 +172,6 @@ TEST(PourPlan, VolumePartsOfACubicMetre)
     short20.VGRAVEL = 400;
     const auto withAir = volumeParts(short20);
     ASSERT_EQ(withAir.size(), 5u);
-    EXPECT_EQ(withAir.back().material, Material::Air);
     EXPECT_EQ(withAir.back().name, "อากาศ");
     EXPECT_EQ(withAir.back().litres, 20);
 }
