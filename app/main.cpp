@@ -36,12 +36,11 @@ int main(int argc, char* argv[])
     // Created hidden before the splash, so the main window's own start-up work is done while the
     // splash is on screen; the splash sets its caption and shows it when it hands over.
     Form2 mainWindow;
-    report::ReportCommand report(
-        &mainWindow, defaultPrompter(), [&mainWindow](const QString& control) { return mainWindow.caption(control); },
-        [&mainWindow] { return mainWindow.design().mcement; });
+    report::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
     QObject::connect(&mainWindow, &Form2::printRequested, &report, &report::ReportCommand::Command2_Click);
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &report::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &report::ReportCommand::savePdf);
+    QObject::connect(&mainWindow, &Form2::previewRequested, &report, &report::ReportCommand::printPreview);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 
     auto* splash = new Form1(&mainWindow);

@@ -1,5 +1,5 @@
 #include "engine/calculate.h"
-#include "tests/engine/worked_examples.h"
+#include "tests/support/workedexamples.h"
 
 #include <benchmark/benchmark.h>
 

@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     }
     const auto& result = std::get<mix::CalcResult>(outcome);
     if (options.pdfFile) {
-        if (const int status = cli::writePdf(options.inputs, *options.pdfFile, argc, argv); status != 0)
+        if (const int status = cli::writePdf(result, *options.pdfFile); status != 0)
             return status;
     }
     std::cout << (options.json ? cli::jsonReport(result) : cli::textReport(result));

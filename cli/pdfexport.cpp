@@ -1,13 +1,12 @@
 #include "cli/pdfexport.h"
 
+#include "engine/calculate.h"
+#include "report/reportlayout.h"
 #include "report/reportpdf.h"
-#include "ui/common/prompter.h"
-#include "ui/main/form2.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
 
 #include <iostream>
 
@@ -15,90 +14,42 @@ namespace cli {
 
 namespace {
 
-constexpr int kRefused = 2;
 constexpr int kSoftware = 70;
 constexpr int kCannotCreate = 73;
 
-// Nobody watches the hidden window: whatever it would ask goes to stderr and is answered OK.
-class StderrPrompter : public Prompter {
-public:
-    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec& box) override
-    {
-        std::cerr << box.text.toStdString() << "\n";
-        ++m_asked;
-        return QMessageBox::Ok;
-    }
-    int asked() const { return m_asked; }
-
-private:
-    int m_asked = 0;
-};
-
-template <typename Control> Control* control(Form2& window, const char* name)
+// Qt's own chatter (a missing runtime folder, font fall-backs) is no business of the command's
+// user; every failure that matters comes back as a result and is told by the command.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
-    if (!found)
-        std::cerr << "mixdesign: the main window has no control " << name << "\n";
-    return found;
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "mixdesign: " << message.toLocal8Bit().constData() << "\n";
 }
 
-bool type(Form2& window, const char* name, const std::string& text)
+// Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
+// platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
+// Qt sees no argument of the user's, so none of them can be taken for one of its own options.
+QByteArray renderPdf(const mix::CalcResult& result)
 {
-    auto* field = control<QLineEdit>(window, name);
-    if (field)
-        field->setText(QString::fromStdString(text));
-    return field;
-}
-
-bool pick(Form2& window, const char* name, const std::string& item)
-{
-    auto* list = control<QComboBox>(window, name);
-    if (list)
-        list->setCurrentIndex(list->findText(QString::fromStdString(item), Qt::MatchExactly));
-    return list;
-}
-
-// Ticks a box the way a user does, so the window's own click handlers run.
-bool tick(Form2& window, const char* name, bool wanted)
-{
-    auto* box = control<QAbstractButton>(window, name);
-    if (box && box->isChecked() != wanted)
-        box->click();
-    return box;
-}
-
-bool fillAndCalculate(Form2& window, const mix::MixInputs& in)
-{
-    const bool filled = type(window, "Text2", in.strengthText) && tick(window, "Check1", in.cubeChecked) &&
-                        tick(window, "Check2", in.cylinderChecked) && pick(window, "Combo1", in.slumpItem) &&
-                        pick(window, "Combo2", in.stoneItem) && tick(window, "Check3", in.admixtureChecked) &&
-                        tick(window, "Check4", in.noAdmixtureChecked) && type(window, "Text3", in.doseText) &&
-                        type(window, "Text4", in.moistureText);
-    auto* calculate = filled ? control<QAbstractButton>(window, "Command1") : nullptr;
-    if (calculate)
-        calculate->click();
-    return calculate;
+    qInstallMessageHandler(quiet);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "mixdesign";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    return report::reportPdf(report::reportSheets(result));
 }
 
 } // namespace
 
-int writePdf(const mix::MixInputs& inputs, const std::string& file, int argc, char** argv)
+int writePdf(const mix::CalcResult& result, const std::string& file)
 {
-    // The report is drawn, never shown: no display is needed unless one is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    StderrPrompter prompter;
-    Form2 window(prompter);
-    if (!fillAndCalculate(window, inputs))
+    const QByteArray pdf = renderPdf(result);
+    if (pdf.isEmpty()) {
+        std::cerr << "mixdesign: the report could not be drawn\n";
         return kSoftware;
-    // The engine accepted these inputs already; a window that refuses them has told why.
-    if (prompter.asked() > 0 || window.design().mcement == 0)
-        return kRefused;
-
-    const auto caption = [&window](const QString& control) { return window.caption(control); };
-    if (!report::writeReportPdf(QString::fromStdString(file), caption, window.design().mcement)) {
+    }
+    QSaveFile out(QFile::decodeName(QByteArray::fromStdString(file)));
+    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit()) {
         std::cerr << "mixdesign: cannot write " << file << "\n";
         return kCannotCreate;
     }
@@ -106,3 +57,12 @@ int writePdf(const mix::MixInputs& inputs, const std::string& file, int argc, ch
 }
 
 } // namespace cli
+
+#ifdef MIXDESIGN_PDF_MODULE
+// The entry the command looks up when it loads this module for --pdf.
+extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const mix::CalcResult* result,
+                                                                          const char* file)
+{
+    return cli::writePdf(*result, file);
+}
+#endif

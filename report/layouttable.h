@@ -1,6 +1,6 @@
 #pragma once
 
-// Generated from the report layout; every blank is significant.
+// Every blank is significant.
 
 #include "report/layoutrow.h"
 

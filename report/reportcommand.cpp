@@ -1,5 +1,6 @@
 #include "report/reportcommand.h"
 
+#include "engine/calculate.h"
 #include "report/reportlayout.h"
 #include "report/reportpage.h"
 #include "report/reportpdf.h"
@@ -7,15 +8,12 @@
 #include "report/reporttexts.h"
 #include "ui/common/prompter.h"
 
-#include "ui/common/utf8text.h"
+#include "report/utf8text.h"
 #include <QPageSize>
 #include <QPainter>
+#include <QSaveFile>
 
 namespace report {
-
-namespace {
-
-} // namespace
 
 QString secondSheetFileName(const QString& sheet1File)
 {
@@ -26,17 +24,19 @@ QString secondSheetFileName(const QString& sheet1File)
     return base + QStringLiteral("-2.pdf");
 }
 
-ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, CaptionLookup caption, McementGetter mcement,
-                             ReportDialogs& dialogs)
-    : QObject(window), m_window(window), m_prompter(prompter), m_caption(std::move(caption)),
-      m_mcement(std::move(mcement)), m_dialogs(dialogs)
+ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource result, ReportDialogs& dialogs)
+    : QObject(window), m_window(window), m_prompter(prompter), m_result(std::move(result)), m_dialogs(dialogs)
 {
 }
 
-void ReportCommand::Command2_Click()
+std::vector<Sheet> ReportCommand::sheets() const
 {
-    if (!m_dialogs.showPrinter(m_window, m_printer, m_commonDialog1))
-        return;
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    return result ? reportSheets(*result) : std::vector<Sheet>{};
+}
+
+void ReportCommand::fitPrinterToReport()
+{
     // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
     // a PDF gets the very page of the PDF menu entry, so both give the same sheets.
     if (m_printer.outputFormat() == QPrinter::PdfFormat) {
@@ -45,8 +45,18 @@ void ReportCommand::Command2_Click()
         m_printer.setPageSize(QPageSize(QPageSize::A4));
         m_printer.setPageOrientation(QPageLayout::Portrait);
     }
+}
 
-    if (!printJob(sheet1Lines(m_caption))) {
+void ReportCommand::Command2_Click()
+{
+    const std::vector<Sheet> report = sheets();
+    if (report.empty())
+        return;
+    if (!m_dialogs.showPrinter(m_window, m_printer, m_commonDialog1))
+        return;
+    fitPrinterToReport();
+
+    if (!printJob(report[0])) {
         tellCannotPrint();
         return;
     }
@@ -62,7 +72,11 @@ void ReportCommand::Command2_Click()
     const QString sheet1File = m_printer.outputFileName();
     if (!sheet1File.isEmpty())
         m_printer.setOutputFileName(secondSheetFileName(sheet1File));
-    const bool printed = printJob(sheet2Lines(m_caption, m_mcement ? m_mcement() : 0.0f));
+    // Sheet 2 shows the design as it stands when it prints, as every caption does.
+    const std::vector<Sheet> now = sheets();
+    if (now.size() < 2)
+        return;
+    const bool printed = printJob(now[1]);
     if (!sheet1File.isEmpty())
         m_printer.setOutputFileName(sheet1File);
     if (!printed)
@@ -77,10 +91,15 @@ void ReportCommand::setprint_Click()
 
 void ReportCommand::savePdf()
 {
+    const std::vector<Sheet> report = sheets();
+    if (report.empty())
+        return;
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    if (writeReportPdf(file, m_caption, m_mcement ? m_mcement() : 0.0f))
+    const QByteArray pdf = reportPdf(report);
+    QSaveFile out(file);
+    if (!pdf.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size() && out.commit())
         return;
     MessageBoxSpec failed;
     failed.text = QStringLiteral("บันทึกไฟล์ PDF ไม่ได้ โปรดเลือกโฟลเดอร์หรือชื่อไฟล์อื่นแล้วลองใหม่อีกครั้ง");
@@ -89,7 +108,20 @@ void ReportCommand::savePdf()
     m_prompter.ask(m_window, failed);
 }
 
-bool ReportCommand::printJob(const std::vector<ReportLine>& lines)
+void ReportCommand::printPreview()
+{
+    const std::vector<Sheet> report = sheets();
+    if (report.empty())
+        return;
+    fitPrinterToReport();
+    m_dialogs.showPreview(m_window, m_printer, [&report](QPrinter& printer) {
+        QPainter painter;
+        if (painter.begin(&printer))
+            renderSheets(painter, printer, report);
+    });
+}
+
+bool ReportCommand::printJob(const Sheet& lines)
 {
     // A line that fails on paper is simply missing; only a job that cannot start or finish
     // counts as a failure.

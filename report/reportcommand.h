@@ -8,21 +8,25 @@
 
 #include <functional>
 
+namespace mix {
+struct CalcResult;
+}
 class Prompter;
 class QWidget;
 
 namespace report {
 
-// The Print button, the printer set-up entry and the PDF entry of the main window. It
-// prints whatever the window's labels show when it runs and keeps nothing but the current
-// printer and the dialog's form.
+// The Print button, the printer set-up, print preview and PDF entries of the main window. It
+// prints the window's last accepted design, asked for when it runs, and keeps nothing but the
+// current printer and the dialog's form.
 class ReportCommand : public QObject {
     Q_OBJECT
 
 public:
-    using McementGetter = std::function<float()>;
+    // The design to print, or null before the first accepted Calculate.
+    using ResultSource = std::function<const mix::CalcResult*()>;
 
-    ReportCommand(QWidget* window, Prompter& prompter, CaptionLookup caption, McementGetter mcement,
+    ReportCommand(QWidget* window, Prompter& prompter, ResultSource result,
                   ReportDialogs& dialogs = defaultReportDialogs());
 
     // Print button: the printer dialog, sheet 1, the paper prompt, then sheet 2 as its own job.
@@ -31,19 +35,22 @@ public:
     void setprint_Click();
     // Both sheets into one PDF the user names.
     void savePdf();
+    // Both sheets on screen, drawn as print and PDF draw them.
+    void printPreview();
 
     const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
     // The printer the next print goes to, with the settings last confirmed in the dialog.
     QPrinter& currentPrinter() { return m_printer; }
 
 private:
-    bool printJob(const std::vector<ReportLine>& lines);
+    std::vector<Sheet> sheets() const;
+    void fitPrinterToReport();
+    bool printJob(const Sheet& sheet);
     void tellCannotPrint();
 
     QWidget* m_window;
     Prompter& m_prompter;
-    CaptionLookup m_caption;
-    McementGetter m_mcement;
+    ResultSource m_result;
     ReportDialogs& m_dialogs;
     CommonDialog m_commonDialog1;
     QPrinter m_printer{QPrinter::HighResolution};

@@ -2,11 +2,12 @@
 
 #include "report/reporttexts.h"
 
-#include "ui/common/utf8text.h"
+#include "report/utf8text.h"
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -15,14 +16,18 @@ namespace report {
 
 namespace {
 
-// The menu entry's words without its trailing dots, as the title of the window it opens.
-QString savePdfTitle()
+// A menu entry's words without its trailing dots, as the title of the window it opens.
+QString titleOfEntry(std::string_view entry)
 {
-    QString title = fromUtf8(text::kSavePdfMenu);
+    QString title = fromUtf8(entry);
     while (title.endsWith(QLatin1Char('.')))
         title.chop(1);
     return title;
 }
+
+QString savePdfTitle() { return titleOfEntry(text::kSavePdfMenu); }
+
+QString previewTitle() { return titleOfEntry(text::kPreviewMenu); }
 
 } // namespace
 
@@ -61,6 +66,14 @@ QString QtReportDialogs::choosePdfFile(QWidget* parent)
     if (box->exec() != QDialog::Accepted || box->selectedFiles().isEmpty())
         return {};
     return box->selectedFiles().constFirst();
+}
+
+void QtReportDialogs::showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    QPrintPreviewDialog box(&printer, parent);
+    box.setWindowTitle(previewTitle());
+    QObject::connect(&box, &QPrintPreviewDialog::paintRequested, &box, [&paint](QPrinter* target) { paint(*target); });
+    box.exec();
 }
 
 ReportDialogs& defaultReportDialogs()

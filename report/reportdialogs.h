@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QFileDialog;
@@ -29,12 +30,15 @@ public:
     virtual bool showPrinter(QWidget* parent, QPrinter& printer, const CommonDialog& dialog) = 0;
     // The PDF file to write both sheets into, or empty when the user cancels.
     virtual QString choosePdfFile(QWidget* parent) = 0;
+    // Shows what `paint` draws on `printer`, page by page, until the user closes it.
+    virtual void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 };
 
 class QtReportDialogs : public ReportDialogs {
 public:
     bool showPrinter(QWidget* parent, QPrinter& printer, const CommonDialog& dialog) override;
     QString choosePdfFile(QWidget* parent) override;
+    void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };
 
 // The save dialog for the PDF, set up but not shown: it asks before overwriting a file and

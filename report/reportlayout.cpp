@@ -1,18 +1,30 @@
 #include "report/reportlayout.h"
 
+#include "engine/calculate.h"
+#include "engine/fixedcaptions.h"
 #include "engine/numbers.h"
 #include "report/layouttable.h"
+#include "report/utf8text.h"
 
-#include "ui/common/utf8text.h"
 #include <span>
 
 namespace report {
 
 namespace {
 
-std::vector<ReportLine> build(std::span<const layout::Row> rows, const CaptionLookup& caption, const QString& yield)
+// What the window shows in `control` after the Calculate that gave `result`: a fixed caption
+// or the text the Calculate wrote.
+std::string_view captionOf(const mix::CalcResult& result, std::string_view control)
 {
-    std::vector<ReportLine> lines;
+    if (const auto fixed = mix::fixedCaption(control))
+        return *fixed;
+    return result.texts.at(control);
+}
+
+Sheet build(std::span<const layout::Row> rows, const mix::CalcResult& result)
+{
+    const QString yield = yieldText(result.numbers.design.mcement);
+    Sheet lines;
     lines.reserve(rows.size());
     for (const layout::Row& row : rows) {
         QString text;
@@ -22,8 +34,7 @@ std::vector<ReportLine> build(std::span<const layout::Row> rows, const CaptionLo
                 text += fromUtf8(part.text);
                 break;
             case layout::PartKind::Label:
-                if (caption)
-                    text += caption(fromUtf8(part.text));
+                text += fromUtf8(captionOf(result, part.text));
                 break;
             case layout::PartKind::Yield:
                 text += yield;
@@ -47,11 +58,10 @@ QString yieldText(float mcement)
     return QString::fromStdString(mix::formatDouble(rounded));
 }
 
-std::vector<ReportLine> sheet1Lines(const CaptionLookup& caption) { return build(layout::kSheet1, caption, {}); }
+Sheet sheet1Lines(const mix::CalcResult& result) { return build(layout::kSheet1, result); }
 
-std::vector<ReportLine> sheet2Lines(const CaptionLookup& caption, float mcement)
-{
-    return build(layout::kSheet2, caption, yieldText(mcement));
-}
+Sheet sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
+
+std::vector<Sheet> reportSheets(const mix::CalcResult& result) { return {sheet1Lines(result), sheet2Lines(result)}; }
 
 } // namespace report

@@ -2,13 +2,20 @@
 
 #include "report/reportline.h"
 
+namespace mix {
+struct CalcResult;
+}
+
 namespace report {
 
-// Sheet 1, the calculation record: always 44 lines, whatever the captions hold.
-std::vector<ReportLine> sheet1Lines(const CaptionLookup& caption);
+// Sheet 1, the calculation record: always 44 lines.
+Sheet sheet1Lines(const mix::CalcResult& result);
 
 // Sheet 2, the batch for one bag of cement: always 10 lines.
-std::vector<ReportLine> sheet2Lines(const CaptionLookup& caption, float mcement);
+Sheet sheet2Lines(const mix::CalcResult& result);
+
+// Every sheet of the report of one accepted design, in printing order.
+std::vector<Sheet> reportSheets(const mix::CalcResult& result);
 
 // The concrete one bag yields, in cubic metres, as sheet 2 prints it.
 QString yieldText(float mcement);

@@ -1,16 +1,15 @@
 #include "report/reportpdf.h"
 
-#include "report/reportlayout.h"
 #include "report/reportpage.h"
 #include "report/reportrender.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace report {
 
-bool writeReportPdf(QIODevice* device, const CaptionLookup& caption, float mcement)
+bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets)
 {
     QPdfWriter writer(device);
     writer.setPageLayout(reportPageLayout());
@@ -18,25 +17,17 @@ bool writeReportPdf(QIODevice* device, const CaptionLookup& caption, float mceme
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    render(painter, sheet1Lines(caption));
-    if (!writer.newPage())
-        return false;
-    render(painter, sheet2Lines(caption, mcement));
-    return painter.end();
+    const bool drawn = renderSheets(painter, writer, sheets);
+    return painter.end() && drawn;
 }
 
-bool writeReportPdf(const QString& file, const CaptionLookup& caption, float mcement)
+QByteArray reportPdf(std::span<const Sheet> sheets)
 {
-    // Written aside and renamed at the end, so a failure never leaves half a report behind
-    // nor spoils the file it was meant to replace.
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (!writeReportPdf(&out, caption, mcement)) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeReportPdf(&buffer, sheets))
+        return {};
+    return buffer.data();
 }
 
 } // namespace report

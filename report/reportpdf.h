@@ -2,14 +2,20 @@
 
 #include "report/reportline.h"
 
+#include <QByteArray>
+
+#include <span>
+
 class QIODevice;
 
 namespace report {
 
-// Both sheets of the report as one PDF, one upright A4 page each, drawn exactly as they
-// are printed. Returns false when the output cannot be opened or written; the file is then
-// left as it was.
-bool writeReportPdf(const QString& file, const CaptionLookup& caption, float mcement);
-bool writeReportPdf(QIODevice* device, const CaptionLookup& caption, float mcement);
+// The sheets as one PDF, one upright A4 page each, drawn exactly as they are printed.
+// False when the device cannot be written.
+bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets);
+
+// The whole PDF in memory, so that a file is only touched once the document is complete;
+// empty if it could not be made.
+QByteArray reportPdf(std::span<const Sheet> sheets);
 
 } // namespace report

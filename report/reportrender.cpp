@@ -3,6 +3,7 @@
 #include "report/reportfont.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -14,7 +15,7 @@ constexpr qreal kTwipsPerInch = 1440.0;
 
 } // namespace
 
-void render(QPainter& painter, const std::vector<ReportLine>& lines)
+void render(QPainter& painter, const Sheet& lines)
 {
     QPaintDevice* device = painter.device();
     const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
@@ -32,6 +33,16 @@ void render(QPainter& painter, const std::vector<ReportLine>& lines)
         painter.drawText(baseline, line.text);
     }
     painter.restore();
+}
+
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets)
+{
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        render(painter, sheets[i]);
+    }
+    return true;
 }
 
 } // namespace report

@@ -2,12 +2,19 @@
 
 #include "report/reportline.h"
 
+#include <span>
+
 class QPainter;
+class QPagedPaintDevice;
 
 namespace report {
 
-// Draws one sheet on any painter (printer, PDF, image): each line once, unwrapped, at its
-// twip position from the top-left of the painter's device.
-void render(QPainter& painter, const std::vector<ReportLine>& lines);
+// Draws one sheet on any painter (printer, PDF, preview, image): each line once, unwrapped,
+// at its twip position from the top-left of the painter's device.
+void render(QPainter& painter, const Sheet& sheet);
+
+// Draws `sheets` one to a page of `device`, which `painter` is painting on: the one drawing
+// behind the PDF and the print preview. False when the device cannot start a new page.
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets);
 
 } // namespace report

@@ -10,5 +10,6 @@ inline constexpr std::string_view kPaperPrompt = "ยังเหลืออี
 inline constexpr std::string_view kPaperPromptTitle = "โปรดเตรียมกระดาษ";
 inline constexpr std::string_view kPrinterSetup = "ตั้งค่าเครื่องพิมพ์";
 inline constexpr std::string_view kSavePdfMenu = "บันทึกรายงานเป็น PDF...";
+inline constexpr std::string_view kPreviewMenu = "ตัวอย่างก่อนพิมพ์...";
 
 } // namespace report::text

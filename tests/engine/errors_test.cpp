@@ -1,6 +1,6 @@
 #include "engine/calculate.h"
-#include "engine/thaitexts.h"
-#include "tests/engine/worked_examples.h"
+#include "tests/engine/golden.h"
+#include "tests/support/workedexamples.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +27,16 @@ CalcError refused(const MixInputs& in)
     return std::get<CalcError>(r);
 }
 
+// The refusal of each kind as the user reads it: name, kind, focus, title, message.
+std::vector<std::string> goldenRefusal(const std::string& name)
+{
+    for (const auto& row : goldenRows("refusals.tsv"))
+        if (row.at(0) == name)
+            return row;
+    ADD_FAILURE() << "no golden refusal " << name;
+    return std::vector<std::string>(5);
+}
+
 } // namespace
 
 class Refusal : public testing::TestWithParam<RefusalCase> {};
@@ -38,7 +48,7 @@ TEST_P(Refusal, KindAndFocus)
     const CalcError e = refused(in);
     EXPECT_EQ(errorKindName(e.kind), errorKindName(GetParam().kind));
     EXPECT_EQ(e.focus, GetParam().focus);
-    EXPECT_EQ(e.title, text::kPatienceTitle);
+    EXPECT_EQ(e.title, goldenRefusal("empty_strength").at(3));
     EXPECT_FALSE(e.message.empty());
 }
 
@@ -92,10 +102,33 @@ TEST(Refusal, IncompleteAndMissingDoseShareTheFixedMessage)
 {
     auto in = firstExample();
     in.strengthText.clear();
-    EXPECT_EQ(refused(in).message, text::kIncomplete);
+    EXPECT_EQ(refused(in).message, goldenRefusal("empty_strength").at(4));
     in = firstExample();
     in.doseText.clear();
-    EXPECT_EQ(refused(in).message, text::kIncomplete);
+    EXPECT_EQ(refused(in).message, goldenRefusal("dose_missing").at(4));
+}
+
+TEST(Refusal, EachKindSaysWhatTheGoldenFileSays)
+{
+    const std::pair<const char*, std::function<void(MixInputs&)>> cases[] = {
+        {"empty_strength", [](MixInputs& i) { i.strengthText.clear(); }},
+        {"dose_missing", [](MixInputs& i) { i.doseText.clear(); }},
+        {"strength_not_a_number", [](MixInputs& i) { i.strengthText = "2.4.0"; }},
+        {"moisture_overflow", [](MixInputs& i) { i.moistureText = "4000"; }},
+        {"strength_too_low", [](MixInputs& i) { i.strengthText = "89.4"; }},
+        {"sand_far_too_wet", [](MixInputs& i) { i.moistureText = "30"; }},
+    };
+    EXPECT_EQ(goldenRows("refusals.tsv").size(), std::size(cases));
+    for (const auto& [name, change] : cases) {
+        auto in = firstExample();
+        change(in);
+        const CalcError e = refused(in);
+        const auto want = goldenRefusal(name);
+        EXPECT_EQ(errorKindName(e.kind), want.at(1)) << name;
+        EXPECT_EQ(e.focus, want.at(2)) << name;
+        EXPECT_EQ(e.title, want.at(3)) << name;
+        EXPECT_EQ(e.message, want.at(4)) << name;
+    }
 }
 
 TEST(Refusal, TheFirstFaultInComputationOrderWins)

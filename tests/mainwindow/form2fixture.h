@@ -5,8 +5,8 @@
 #include "engine/calculate.h"
 #include "engine/picklists.h"
 #include "engine/thaitexts.h"
+#include "tests/support/recordingprompter.h"
 #include "ui/common/designfont.h"
-#include "ui/common/prompter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -19,24 +19,6 @@
 #include <QTest>
 
 #include <memory>
-
-// Answers the boxes a test expects, in order, and fails the test on any other box, so a
-// window under test can never wait for a click nobody gives.
-class RecordingPrompter : public Prompter {
-public:
-    QList<MessageBoxSpec> boxes;
-    QList<QMessageBox::StandardButton> answers;
-
-    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec& box) override
-    {
-        boxes.append(box);
-        if (answers.isEmpty()) {
-            QTest::qFail(qPrintable(QStringLiteral("unexpected message box: ") + box.text), __FILE__, __LINE__);
-            return QMessageBox::NoButton;
-        }
-        return answers.takeFirst();
-    }
-};
 
 // Every test starts from a fresh window, shown and active, whose boxes the prompter answers.
 inline bool openWindow(std::unique_ptr<Form2>& window, RecordingPrompter& prompter)

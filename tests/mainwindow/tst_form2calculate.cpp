@@ -1,5 +1,5 @@
 #include "tests/mainwindow/form2fixture.h"
-#include "tests/support/expectedtexts.h"
+#include "tests/support/golden.h"
 #include "ui/main/dataentrypage.h"
 #include "ui/main/picturelabel.h"
 
@@ -12,14 +12,18 @@ Q_DECLARE_METATYPE(Example)
 
 namespace {
 
-using namespace mix::text;
+// Literal copy of the strength unit; every blank is significant.
+const QString kUnitKgPerCm2 = QStringLiteral("  กก./ตร.ซม.");
 
-Texts qtTexts(const ExpectedTexts& texts)
+// A refusal's title and message as the golden file has them.
+std::pair<QString, QString> goldenRefusal(const QString& name)
 {
-    Texts out;
-    for (const auto& [control, text] : texts)
-        out.append({u8(control), u8(text)});
-    return out;
+    for (const QString& line : golden::lines(QStringLiteral("refusals.tsv"))) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.value(0) == name)
+            return {fields.value(3), fields.value(4)};
+    }
+    return {};
 }
 
 QString pageInFront(const QWidget& window)
@@ -65,9 +69,9 @@ private slots:
         QTest::addColumn<int>("F");
         QTest::addColumn<int>("M");
         QTest::newRow("cube, slump 10.0, stone 2, admixture")
-            << firstExample() << qtTexts(expected::firstExampleTexts()) << 300 << 250;
+            << firstExample() << golden::table(QStringLiteral("texts/example1.tsv")) << 300 << 250;
         QTest::newRow("cylinder, slump 7.5, stone 1, none")
-            << secondExample() << qtTexts(expected::secondExampleTexts()) << 348 << 0;
+            << secondExample() << golden::table(QStringLiteral("texts/example2.tsv")) << 348 << 0;
     }
     void workedExamples()
     {
@@ -92,6 +96,8 @@ private slots:
 
         QVERIFY(control(*m_window, "Command2")->isEnabled());
         QVERIFY(m_window->findChild<QAction*>("savepdf")->isEnabled());
+        QVERIFY(m_window->findChild<QAction*>("preview")->isEnabled());
+        QVERIFY(m_window->lastResult() && m_window->lastResult()->texts == accepted.texts);
         QCOMPARE(pageInFront(*m_window), QStringLiteral("Frame1"));
         QCOMPARE(m_window->caption("Label81"), QStringLiteral("1/3"));
     }
@@ -102,8 +108,8 @@ private slots:
         e.strength = "240.0";
         enter(*m_window, e);
         calculate(*m_window);
-        QCOMPARE(m_window->caption("Label7"), u8(expected::join({"240.0", kUnitKgPerCm2})));
-        QCOMPARE(m_window->caption("Label5(2)"), u8(expected::join({"300", kUnitKgPerCm2})));
+        QCOMPARE(m_window->caption("Label7"), QStringLiteral("240.0") + kUnitKgPerCm2);
+        QCOMPARE(m_window->caption("Label5(2)"), QStringLiteral("300") + kUnitKgPerCm2);
     }
 
     void refusalChangesNothing_data()
@@ -186,7 +192,7 @@ private slots:
 
         QCOMPARE(m_prompter.boxes.size(), 1);
         const MessageBoxSpec& box = m_prompter.boxes[0];
-        QCOMPARE(box.title, u8(kPatienceTitle));
+        QCOMPARE(box.title, goldenRefusal(QStringLiteral("empty_strength")).first);
         QCOMPARE(box.icon, QMessageBox::Question);
         QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         const auto result = mix::calculate(control<DataEntryPage>(w, "dataEntryPage")->inputs());
@@ -194,7 +200,7 @@ private slots:
         QCOMPARE(int(error.kind), kind);
         QCOMPARE(box.text, u8(error.message));
         if (kind <= int(mix::ErrorKind::DoseMissing))
-            QCOMPARE(box.text, u8(kIncomplete));
+            QCOMPARE(box.text, goldenRefusal(QStringLiteral("empty_strength")).second);
 
         QCOMPARE(snapshot(w), before);
         QCOMPARE(w.design(), design);

@@ -1,5 +1,5 @@
 #include "tests/mainwindow/form2fixture.h"
-#include "ui/main/windowtexts.h"
+#include "tests/support/golden.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
@@ -194,7 +194,7 @@ private slots:
         m_prompter.answers = {QMessageBox::No};
         QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(m_prompter.boxes.size(), 1);
-        QCOMPARE(m_prompter.boxes[0].text, QString::fromUtf8(windowtext::kExitQuestion));
+        QCOMPARE(m_prompter.boxes[0].text, golden::box(QStringLiteral("exit")).second);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
         QCOMPARE(snapshot(*m_window), before);
     }

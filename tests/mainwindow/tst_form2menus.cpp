@@ -1,7 +1,7 @@
 #include "tests/mainwindow/form2fixture.h"
 #include "tests/mainwindow/windowcaptions.h"
+#include "tests/support/golden.h"
 #include "ui/main/picturelabel.h"
-#include "ui/main/windowtexts.h"
 
 #include "ui/common/weblink.h"
 
@@ -77,8 +77,8 @@ private slots:
             for (QAction* entry : menu->menu()->actions())
                 if (!entry->isSeparator())
                     order << entry->objectName();
-        QCOMPARE(order, (QStringList{"setprint", "savepdf", "exitme", "drev", "club", "crose", "shop", "download",
-                                     "educate", "product"}));
+        QCOMPARE(order, (QStringList{"setprint", "preview", "savepdf", "exitme", "drev", "club", "crose", "shop",
+                                     "download", "educate", "product"}));
     }
 
     void linkAddresses()
@@ -147,8 +147,8 @@ private slots:
 
         QCOMPARE(m_prompter.boxes.size(), 1);
         const MessageBoxSpec& box = m_prompter.boxes[0];
-        QCOMPARE(box.text, QString::fromUtf8(windowtext::kExitQuestion));
-        QCOMPARE(box.title, QString::fromUtf8(windowtext::kExitTitle));
+        QCOMPARE(box.text, golden::box(QStringLiteral("exit")).second);
+        QCOMPARE(box.title, golden::box(QStringLiteral("exit")).first);
         QCOMPARE(box.icon, QMessageBox::Question);
         QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.defaultButton, QMessageBox::Yes);
@@ -166,15 +166,18 @@ private slots:
         QSignalSpy print(&w, &Form2::printRequested);
         QSignalSpy setUp(&w, &Form2::printSetupRequested);
         QSignalSpy pdf(&w, &Form2::savePdfRequested);
+        QSignalSpy preview(&w, &Form2::previewRequested);
         QSignalSpy about(&w, &Form2::aboutRequested);
         const QStringList before = snapshot(w);
         control<QAbstractButton>(w, "Command2")->click();
         w.findChild<QAction*>("setprint")->trigger();
         w.findChild<QAction*>("savepdf")->trigger();
+        w.findChild<QAction*>("preview")->trigger();
         w.findChild<QAction*>("product")->trigger();
         QCOMPARE(print.size(), 1);
         QCOMPARE(setUp.size(), 1);
         QCOMPARE(pdf.size(), 1);
+        QCOMPARE(preview.size(), 1);
         QCOMPARE(about.size(), 1);
         QCOMPARE(snapshot(w), before);
     }
@@ -185,6 +188,8 @@ private slots:
         QSignalSpy print(&fresh, &Form2::printRequested);
         QVERIFY(!control(fresh, "Command2")->isEnabled());
         QVERIFY(!fresh.findChild<QAction*>("savepdf")->isEnabled());
+        QVERIFY(!fresh.findChild<QAction*>("preview")->isEnabled());
+        QVERIFY(!fresh.lastResult());
         control<QAbstractButton>(fresh, "Command2")->click();
         QCOMPARE(print.size(), 0);
         for (const char* entry :

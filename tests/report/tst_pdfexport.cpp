@@ -1,6 +1,8 @@
+#include "report/reportcommand.h"
 #include "report/reportlayout.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
+#include "tests/support/recordingprompter.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -15,9 +17,21 @@ struct Run {
     QString stderrText;
 };
 
-Run mixdesign(const QStringList& args)
+// As over ssh or from cron: no display, and an environment that asks for X11 all the same.
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    return env;
+}
+
+Run mixdesign(const QStringList& args, const QString& folder = {})
 {
     QProcess tool;
+    tool.setProcessEnvironment(withoutDisplay());
+    tool.setWorkingDirectory(folder);
     tool.start(QStringLiteral(MIXDESIGN_EXE), args);
     Run run;
     if (tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit)
@@ -25,6 +39,18 @@ Run mixdesign(const QStringList& args)
     run.stderrText = QString::fromUtf8(tool.readAllStandardError());
     return run;
 }
+
+// The PDF the main window's Save as PDF writes for the same design.
+class SaveTo : public report::ReportDialogs {
+public:
+    explicit SaveTo(QString file) : m_file(std::move(file)) {}
+    bool showPrinter(QWidget*, QPrinter&, const report::CommonDialog&) override { return false; }
+    QString choosePdfFile(QWidget*) override { return m_file; }
+    void showPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
+
+private:
+    QString m_file;
+};
 
 const QStringList kFirstExample{"--strength", "240",         "--cube", "--slump",    "10.0", "--stone",
                                 "2",          "--admixture", "250",    "--moisture", "5"};
@@ -37,25 +63,49 @@ class TestPdfExport : public QObject {
 private slots:
     void initTestCase() { QVERIFY2(pdfToolAvailable(), "pdftotext (poppler-utils) is needed"); }
 
-    void writesBothSheetsFromTheWindowsCaptions()
+    void writesWhatTheWindowSavesWithoutADisplay()
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("report.pdf"));
         const Run run = mixdesign(kFirstExample + QStringList{"--pdf", file});
         QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
 
-        const CalculatedWindow window = calculatedWindow(firstWorkedExample());
-        const std::vector<report::ReportLine> sheets[] = {report::sheet1Lines(window.caption),
-                                                          report::sheet2Lines(window.caption, window.mcement)};
+        CalculatedWindow window = calculatedWindow(firstWorkedExample());
+        const QString saved = dir.filePath(QStringLiteral("saved.pdf"));
+        SaveTo dialogs(saved);
+        RecordingPrompter prompter;
+        report::ReportCommand command(
+            nullptr, prompter, [&window] { return &window.result; }, dialogs);
+        command.savePdf();
+
         const auto pages = readPdf(file);
+        const auto windowPages = readPdf(saved);
         QCOMPARE(pages.size(), 2u);
+        QCOMPARE(windowPages.size(), 2u);
+        const report::Sheet sheets[] = {report::sheet1Lines(window.result), report::sheet2Lines(window.result)};
         for (int s = 0; s < 2; ++s) {
             QCOMPARE(qRound(pages[s].width), 595);
             QCOMPARE(qRound(pages[s].height), 842);
             QCOMPARE(pages[s].lines.size(), sheets[s].size());
-            for (std::size_t i = 0; i < sheets[s].size(); ++i)
-                QCOMPARE(comparable(pages[s].lines[i].text), comparable(sheets[s][i].text));
+            QCOMPARE(windowPages[s].lines.size(), sheets[s].size());
+            for (std::size_t i = 0; i < sheets[s].size(); ++i) {
+                const PdfLine& got = pages[s].lines[i];
+                const PdfLine& want = windowPages[s].lines[i];
+                QCOMPARE(comparable(got.text), comparable(sheets[s][i].text));
+                QCOMPARE(got.text, want.text);
+                QCOMPARE(qRound(got.xMin * 10), qRound(want.xMin * 10));
+                QCOMPARE(qRound(got.yMin * 10), qRound(want.yMin * 10));
+                QCOMPARE(qRound(got.xMax * 10), qRound(want.xMax * 10));
+            }
         }
+    }
+
+    void qtsOwnOptionsAreTheUsersFileNames()
+    {
+        QTemporaryDir dir;
+        const Run run = mixdesign(kFirstExample + QStringList{"--pdf", "-platform"}, dir.path());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+        QCOMPARE(readPdf(dir.filePath(QStringLiteral("-platform"))).size(), 2u);
     }
 
     void refusedDesignWritesNothing()
@@ -79,5 +129,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPdfExport)
+QTEST_MAIN(TestPdfExport)
 #include "tst_pdfexport.moc"

@@ -3,7 +3,8 @@
 #include "report/reporttexts.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
-#include "ui/common/prompter.h"
+#include "tests/support/golden.h"
+#include "tests/support/recordingprompter.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -35,22 +36,22 @@ public:
         ++pdfAsked;
         return pdfFile;
     }
-};
-
-class RecordingPrompter : public Prompter {
-public:
-    QList<MessageBoxSpec> asked;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
-    std::function<void()> whileShown;
-
-    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec& box) override
+    // The preview draws into a PDF here, so a test can read its pages.
+    QString previewFile;
+    void showPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
     {
-        asked << box;
-        if (whileShown)
-            whileShown();
-        return answer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(previewFile);
+        paint(printer);
     }
 };
+
+RecordingPrompter okToEverything()
+{
+    RecordingPrompter prompter;
+    prompter.answerAll = QMessageBox::Ok;
+    return prompter;
+}
 
 std::function<bool(QPrinter&)> printTo(const QString& file, bool confirmed = true)
 {
@@ -72,13 +73,12 @@ QStringList firstLines(const QString& file)
 
 struct Fixture {
     CalculatedWindow window = calculatedWindow(firstWorkedExample());
-    float mcement = window.mcement;
     FakeDialogs dialogs;
-    RecordingPrompter prompter;
-    report::ReportCommand command{nullptr, prompter, window.caption, [this] { return mcement; }, dialogs};
+    RecordingPrompter prompter = okToEverything();
+    report::ReportCommand command{nullptr, prompter, [this] { return &window.result; }, dialogs};
 
-    QString sheet1Title() const { return comparable(report::sheet1Lines(window.caption).front().text); }
-    QString sheet2Title() const { return comparable(report::sheet2Lines(window.caption, mcement).front().text); }
+    QString sheet1Title() const { return comparable(report::sheet1Lines(window.result).front().text); }
+    QString sheet2Title() const { return comparable(report::sheet2Lines(window.result).front().text); }
 };
 
 } // namespace
@@ -106,10 +106,10 @@ private slots:
         f.command.Command2_Click();
 
         QCOMPARE(f.dialogs.formsShown, QList<int>{0});
-        QCOMPARE(f.prompter.asked.size(), 1);
-        const MessageBoxSpec& paper = f.prompter.asked.front();
-        QCOMPARE(paper.text, u(report::text::kPaperPrompt));
-        QCOMPARE(paper.title, u(report::text::kPaperPromptTitle));
+        QCOMPARE(f.prompter.boxes.size(), 1);
+        const MessageBoxSpec& paper = f.prompter.boxes.front();
+        QCOMPARE(paper.text, golden::box(QStringLiteral("paper")).second);
+        QCOMPARE(paper.title, golden::box(QStringLiteral("paper")).first);
         QCOMPARE(paper.icon, QMessageBox::Question);
         QCOMPARE(paper.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QVERIFY(sheet1DoneBeforePrompt);
@@ -125,7 +125,7 @@ private slots:
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")), false);
         f.command.Command2_Click();
         QCOMPARE(f.dialogs.formsShown.size(), 1);
-        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(f.prompter.boxes.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
@@ -145,7 +145,7 @@ private slots:
         QTemporaryDir dir;
         Fixture f;
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
-        f.prompter.answer = answer;
+        f.prompter.answerAll = answer;
         f.command.Command2_Click();
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("report.pdf"))));
         QCOMPARE(QFile::exists(dir.filePath(QStringLiteral("report-2.pdf"))), sheet2Printed);
@@ -157,11 +157,11 @@ private slots:
         QTemporaryDir dir;
         Fixture f;
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
-        f.prompter.whileShown = [&] { f.mcement = 0.125f; };
+        f.prompter.whileShown = [&] { f.window.result.numbers.design.mcement = 0.125f; };
         f.command.Command2_Click();
         const auto pages = readPdf(dir.filePath(QStringLiteral("report-2.pdf")));
         QCOMPARE(pages.size(), 1u);
-        const auto expected = report::sheet2Lines(f.window.caption, 0.125f);
+        const auto expected = report::sheet2Lines(f.window.result);
         QCOMPARE(pages[0].lines.size(), expected.size());
         QCOMPARE(comparable(pages[0].lines[7].text), comparable(expected[7].text));
     }
@@ -234,10 +234,10 @@ private slots:
         f.dialogs.printerChoice = printTo(file.isEmpty() ? file : dir.filePath(file));
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         f.command.Command2_Click();
-        QCOMPARE(f.prompter.asked.size(), 1);
-        const MessageBoxSpec& told = f.prompter.asked.front();
+        QCOMPARE(f.prompter.boxes.size(), 1);
+        const MessageBoxSpec& told = f.prompter.boxes.front();
         QCOMPARE(told.icon, QMessageBox::Warning);
-        QVERIFY(told.text != u(report::text::kPaperPrompt));
+        QVERIFY(told.text != golden::box(QStringLiteral("paper")).second);
         QVERIFY(!told.text.isEmpty() && told.text.at(0).script() == QChar::Script_Thai);
         QVERIFY(QDir(dir.path()).isEmpty());
     }
@@ -252,7 +252,7 @@ private slots:
         f.command.setprint_Click();
         QCOMPARE(f.command.CommonDialog1().Flags, report::kPrintSetupForm);
         QCOMPARE(f.dialogs.formsShown, QList<int>{report::kPrintSetupForm});
-        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(f.prompter.boxes.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
         // The choice made in the set-up form is the printer the next print uses.
         QCOMPARE(f.command.currentPrinter().outputFileName(), dir.filePath(QStringLiteral("report.pdf")));
@@ -269,7 +269,7 @@ private slots:
         f.dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
         f.command.savePdf();
         QCOMPARE(firstLines(f.dialogs.pdfFile), (QStringList{f.sheet1Title(), f.sheet2Title()}));
-        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(f.prompter.boxes.isEmpty());
         QVERIFY(f.dialogs.formsShown.isEmpty());
     }
 
@@ -278,7 +278,7 @@ private slots:
         Fixture f;
         f.command.savePdf();
         QCOMPARE(f.dialogs.pdfAsked, 1);
-        QVERIFY(f.prompter.asked.isEmpty());
+        QVERIFY(f.prompter.boxes.isEmpty());
     }
 
     void savePdfThatCannotBeWrittenIsToldOnce()
@@ -287,9 +287,44 @@ private slots:
         Fixture f;
         f.dialogs.pdfFile = dir.filePath(QStringLiteral("missing/report.pdf"));
         f.command.savePdf();
-        QCOMPARE(f.prompter.asked.size(), 1);
-        QCOMPARE(f.prompter.asked.front().icon, QMessageBox::Warning);
+        QCOMPARE(f.prompter.boxes.size(), 1);
+        QCOMPARE(f.prompter.boxes.front().icon, QMessageBox::Warning);
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void previewDrawsWhatThePdfHolds()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("saved.pdf"));
+        f.dialogs.previewFile = dir.filePath(QStringLiteral("preview.pdf"));
+        f.command.savePdf();
+        f.command.printPreview();
+        const auto saved = readPdf(f.dialogs.pdfFile);
+        const auto shown = readPdf(f.dialogs.previewFile);
+        QCOMPARE(shown.size(), 2u);
+        QCOMPARE(shown.size(), saved.size());
+        for (std::size_t page = 0; page < shown.size(); ++page) {
+            QCOMPARE(shown[page].lines.size(), saved[page].lines.size());
+            for (std::size_t i = 0; i < shown[page].lines.size(); ++i) {
+                QCOMPARE(shown[page].lines[i].text, saved[page].lines[i].text);
+                QCOMPARE(qRound(shown[page].lines[i].xMin), qRound(saved[page].lines[i].xMin));
+                QCOMPARE(qRound(shown[page].lines[i].yMin), qRound(saved[page].lines[i].yMin));
+            }
+        }
+    }
+
+    void nothingToPrintBeforeTheFirstDesign()
+    {
+        FakeDialogs dialogs;
+        RecordingPrompter prompter = okToEverything();
+        report::ReportCommand command{nullptr, prompter, [] { return nullptr; }, dialogs};
+        command.Command2_Click();
+        command.savePdf();
+        command.printPreview();
+        QVERIFY(dialogs.formsShown.isEmpty());
+        QCOMPARE(dialogs.pdfAsked, 0);
+        QVERIFY(prompter.boxes.isEmpty());
     }
 
     void saveDialogAsksBeforeOverwriting()

@@ -4,7 +4,7 @@
 #include "ui_dataentrypage.h"
 
 #include "engine/picklists.h"
-#include "ui/common/utf8text.h"
+#include "report/utf8text.h"
 
 #include <QFile>
 #include <QPainter>

@@ -6,9 +6,8 @@
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
 
-#include "engine/calculate.h"
+#include "report/utf8text.h"
 #include "ui/common/designfont.h"
-#include "ui/common/utf8text.h"
 #include "ui/common/weblink.h"
 
 #include <QAbstractButton>
@@ -54,6 +53,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 
     fillStatusBar(statusBar(), QDate::currentDate());
     m_ui->savepdf->setEnabled(false);
+    m_ui->preview->setEnabled(false);
     connectMenus();
 
     auto* guard = new ExitShortcutGuard(m_ui->exitme, this);
@@ -110,11 +110,12 @@ void Form2::Command1_Click()
         refuse(*error);
         return;
     }
-    const auto& accepted = std::get<mix::CalcResult>(result);
-    m_design = accepted.numbers.design;
-    writeTexts(accepted.texts);
+    m_result = std::get<mix::CalcResult>(result);
+    m_design = m_result->numbers.design;
+    writeTexts(m_result->texts);
     m_ui->dataEntryPage->enablePrint();
     m_ui->savepdf->setEnabled(true);
+    m_ui->preview->setEnabled(true);
     m_ui->detailsPages->showPages();
     m_ui->pourPage->setDesign(accepted.numbers);
 }
@@ -169,6 +170,7 @@ void Form2::connectMenus()
 
     connect(m_ui->setprint, &QAction::triggered, this, &Form2::printSetupRequested);
     connect(m_ui->savepdf, &QAction::triggered, this, &Form2::savePdfRequested);
+    connect(m_ui->preview, &QAction::triggered, this, &Form2::previewRequested);
     connect(m_ui->exitme, &QAction::triggered, this, &Form2::exitQuestion);
     connect(m_ui->product, &QAction::triggered, this, &Form2::aboutRequested);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/calculate.h"
 #include "engine/mixdesign.h"
 #include "ui/common/prompter.h"
 
@@ -7,14 +8,11 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class Form2;
 }
-namespace mix {
-class ResultTexts;
-struct CalcError;
-} // namespace mix
 
 // The working window: data entry, calculation details and design criteria on three tabs,
 // with the menus. It reads its controls, lets the engine compute and writes the texts the
@@ -27,6 +25,9 @@ public:
     ~Form2() override;
 
     const mix::MixDesign& design() const;
+    // The last accepted design, everything the report and the other outputs need; null before
+    // the first accepted Calculate.
+    const mix::CalcResult* lastResult() const { return m_result ? &*m_result : nullptr; }
 
     // The text of a label or text box by its design name ("Label15(0)", "Label11", "Text6");
     // empty when there is no such control.
@@ -36,6 +37,7 @@ signals:
     void printRequested();
     void printSetupRequested();
     void savePdfRequested();
+    void previewRequested();
     void aboutRequested();
 
 private:
@@ -51,5 +53,6 @@ private:
     std::unique_ptr<Ui::Form2> m_ui;
     Prompter& m_prompter;
     mix::MixDesign m_design;
+    std::optional<mix::CalcResult> m_result;
     QHash<QString, QWidget*> m_controls;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-// Generated from the report layout; every blank is significant.
+// Literal copies of the printed report's fixed texts; every blank is significant.
 
 #include <string_view>
 
@@ -21,6 +21,7 @@ inline constexpr std::string_view kPrintedBagWater = "น้ำ = ";
 inline constexpr std::string_view kPrintedBagSand = "ทราย = ";
 inline constexpr std::string_view kPrintedBagStone = "หิน = ";
 inline constexpr std::string_view kPrintedBagAdmixture = "น้ำยาผสมคอนกรีต = ";
+inline constexpr std::string_view kPrintedKilogram = "  กิโลกรัม";
 inline constexpr std::string_view kPrintedNoteHeading = "***หมายเหตุ***  ";
 inline constexpr std::string_view kPrintedYieldPrefix = "ส่วนผสมต่อซีเมนต์ 1 ถุง ( 50 kg.)จะได้ปริมาณคอนกรีต=  ";
 inline constexpr std::string_view kPrintedYieldUnit = "  ลบ.ม.(คิว) ";

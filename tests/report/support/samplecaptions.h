@@ -13,8 +13,6 @@ mix::MixInputs secondWorkedExample();
 // the engine in their labels beside the fixed captions of the details page.
 struct CalculatedWindow {
     mix::CalcResult result;
-    report::CaptionLookup caption;
-    float mcement = 0;
 };
 CalculatedWindow calculatedWindow(const mix::MixInputs& inputs);
 

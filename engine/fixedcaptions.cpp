@@ -1,11 +1,15 @@
-#pragma once
+#include "engine/fixedcaptions.h"
 
-// Generated from the design texts: fixed captions by control name.
-
+#include <algorithm>
 #include <array>
-#include <utility>
 
-inline constexpr std::array<std::pair<const char*, const char*>, 50> fixedCaptions{{
+namespace mix {
+
+namespace {
+
+// Every blank is significant: the report prints these exactly as the window shows them.
+// clang-format off
+constexpr std::array<FixedCaption, 50> kFixedCaptions{{
     {"Label11", "ค่ายุบตัว="},
     {"Label78", "ขนาดหิน="},
     {"Label8", "1. ปริมาณน้ำที่ใช้เมื่อ"},
@@ -57,3 +61,19 @@ inline constexpr std::array<std::pair<const char*, const char*>, 50> fixedCaptio
     {"Frame4(0)", "ผลการคำนวณปรับสภาพความชื้น หิน-ทราย แล้ว ใน 1 ลบ.ม."},
     {"Frame6(0)", "การผสมด้วยซีเมนต์ 1 ถุง ปรับสภาพ หิน-ทราย แล้ว "},
 }};
+// clang-format on
+
+} // namespace
+
+std::span<const FixedCaption> fixedCaptions() { return kFixedCaptions; }
+
+std::optional<std::string_view> fixedCaption(std::string_view control)
+{
+    const auto found = std::find_if(kFixedCaptions.begin(), kFixedCaptions.end(),
+                                    [control](const FixedCaption& c) { return c.control == control; });
+    if (found == kFixedCaptions.end())
+        return std::nullopt;
+    return found->text;
+}
+
+} // namespace mix

@@ -1,0 +1,42 @@
+#include "tests/support/golden.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace golden {
+
+QStringList lines(const QString& relativePath)
+{
+    QFile file(QStringLiteral(MIXDESIGN_GOLDEN_DIR "/") + relativePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QTest::qFail(qPrintable(QStringLiteral("cannot read golden file ") + file.fileName()), __FILE__, __LINE__);
+        return {};
+    }
+    QStringList result = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (!result.isEmpty() && result.back().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+QList<std::pair<QString, QString>> table(const QString& relativePath)
+{
+    QList<std::pair<QString, QString>> rows;
+    for (const QString& line : lines(relativePath)) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        rows.append({line.left(tab), tab < 0 ? QString() : line.mid(tab + 1)});
+    }
+    return rows;
+}
+
+std::pair<QString, QString> box(const QString& name)
+{
+    for (const QString& line : lines(QStringLiteral("window/messageboxes.tsv"))) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() == 3 && fields[0] == name)
+            return {fields[1], fields[2]};
+    }
+    QTest::qFail(qPrintable(QStringLiteral("no golden message box ") + name), __FILE__, __LINE__);
+    return {};
+}
+
+} // namespace golden
