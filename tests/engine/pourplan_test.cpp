@@ -1,7 +1,7 @@
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
 #include "engine/pourtexts.h"
-#include "tests/engine/worked_examples.h"
+#include "tests/support/workedexamples.h"
 
 #include <gtest/gtest.h>
 

@@ -117,7 +117,7 @@ void Form2::Command1_Click()
     m_ui->savepdf->setEnabled(true);
     m_ui->preview->setEnabled(true);
     m_ui->detailsPages->showPages();
-    m_ui->pourPage->setDesign(accepted.numbers);
+    m_ui->pourPage->setDesign(m_result->numbers);
 }
 
 void Form2::refuse(const mix::CalcError& error)
