@@ -66,6 +66,11 @@ private slots:
             QCOMPARE(text(message), QString());
         }
 
+        // A new Calculate never leaves the old design's figures beside a bad entry.
+        retype("basketField", "0");
+        calculate(*m_window);
+        QCOMPARE(text("cementBags"), QString());
+
         // A new Calculate carries the planner along; without admixture the line says so.
         retype("basketField", "0.019");
         enter(*m_window, secondExample());

@@ -60,6 +60,8 @@ PourPage::~PourPage() = default;
 void PourPage::setDesign(const mix::DesignNumbers& design)
 {
     m_mix = design.final;
+    // The figures of the previous design must not stay beside this one, even while an entry is bad.
+    clearFigures();
     m_ui->volumeBar->setParts(mix::volumeParts(design.design));
     m_ui->calculateFirstNote->hide();
     m_ui->perBatchFrame->show();
@@ -88,7 +90,8 @@ void PourPage::entriesChanged()
         showMessage(error->field, fromUtf8(error->message));
         return;
     }
-    writeFigures(std::get<mix::PourPlan>(plan));
+    m_plan = std::get<mix::PourPlan>(plan);
+    writeFigures(*m_plan);
 }
 
 void PourPage::writeFigures(const mix::PourPlan& plan)
@@ -101,6 +104,7 @@ void PourPage::writeFigures(const mix::PourPlan& plan)
 
 void PourPage::clearFigures()
 {
+    m_plan.reset();
     for (QLabel* label : m_figures)
         label->clear();
 }

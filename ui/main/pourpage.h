@@ -31,6 +31,8 @@ public:
 
     // The last accepted design; until the first one the tab asks for a calculation.
     void setDesign(const mix::DesignNumbers& design);
+    // The plan the tab shows, for the report; null without a design or a volume.
+    const mix::PourPlan* plan() const { return m_plan ? &*m_plan : nullptr; }
 
 private:
     struct Entry {
@@ -48,4 +50,5 @@ private:
     std::vector<Entry> m_entries;
     QHash<QString, QLabel*> m_figures; // by object name, as the engine names the figures
     std::optional<mix::FinalMix> m_mix;
+    std::optional<mix::PourPlan> m_plan;
 };
