@@ -37,6 +37,7 @@ int main(int argc, char* argv[])
     // splash is on screen; the splash sets its caption and shows it when it hands over.
     Form2 mainWindow;
     report::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
+    report.setPlanSource([&mainWindow] { return mainWindow.pourPlan(); });
     QObject::connect(&mainWindow, &Form2::printRequested, &report, &report::ReportCommand::Command2_Click);
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &report::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &report::ReportCommand::savePdf);

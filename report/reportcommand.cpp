@@ -15,13 +15,13 @@
 
 namespace report {
 
-QString secondSheetFileName(const QString& sheet1File)
+QString sheetFileName(const QString& sheet1File, int number)
 {
     QString base = sheet1File;
     const QString suffix = QStringLiteral(".pdf");
     if (base.endsWith(suffix, Qt::CaseInsensitive))
         base.chop(suffix.size());
-    return base + QStringLiteral("-2.pdf");
+    return base + QStringLiteral("-%1.pdf").arg(number);
 }
 
 ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource result, ReportDialogs& dialogs)
@@ -32,7 +32,7 @@ ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource r
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? reportSheets(*result) : std::vector<Sheet>{};
+    return result ? reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
 }
 
 void ReportCommand::fitPrinterToReport()
@@ -66,21 +66,23 @@ void ReportCommand::Command2_Click()
     paper.title = fromUtf8(text::kPaperPromptTitle);
     paper.icon = QMessageBox::Question;
     paper.buttons = QMessageBox::Ok;
-    if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
-        return;
-
     const QString sheet1File = m_printer.outputFileName();
-    if (!sheet1File.isEmpty())
-        m_printer.setOutputFileName(secondSheetFileName(sheet1File));
-    // Sheet 2 shows the design as it stands when it prints, as every caption does.
-    const std::vector<Sheet> now = sheets();
-    if (now.size() < 2)
-        return;
-    const bool printed = printJob(now[1]);
+    for (size_t next = 1; next < report.size(); ++next) {
+        if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
+            break;
+        if (!sheet1File.isEmpty())
+            m_printer.setOutputFileName(sheetFileName(sheet1File, int(next) + 1));
+        // Each sheet shows the design as it stands when it prints, as every caption does.
+        const std::vector<Sheet> now = sheets();
+        if (now.size() <= next)
+            break; // the volume was taken away while the prompt was up
+        if (!printJob(now[next])) {
+            tellCannotPrint();
+            break;
+        }
+    }
     if (!sheet1File.isEmpty())
         m_printer.setOutputFileName(sheet1File);
-    if (!printed)
-        tellCannotPrint();
 }
 
 void ReportCommand::setprint_Click()

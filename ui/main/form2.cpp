@@ -79,6 +79,8 @@ Form2::~Form2() = default;
 
 const mix::MixDesign& Form2::design() const { return m_design; }
 
+const mix::PourPlan* Form2::pourPlan() const { return m_result ? m_ui->pourPage->plan() : nullptr; }
+
 QString Form2::caption(const QString& control) const
 {
     QWidget* widget = this->control(control);
