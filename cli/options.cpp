@@ -1,156 +1,236 @@
 #include "cli/options.h"
 
-#include "engine/picklists.h"
+#include "cli/inputnames.h"
 
-#include <functional>
-#include <map>
+#include <algorithm>
+#include <array>
+#include <set>
+#include <string_view>
 
 namespace cli {
 namespace {
 
-struct Parser {
-    Options options;
-    bool specimenGiven = false;
-    bool admixtureGiven = false;
+// Which options combine: one design's inputs and outputs, or a batch, never both.
+enum class Group { Design, Output, Batch, Info };
 
-    std::optional<UsageError> specimen(bool cube)
-    {
-        if (specimenGiven)
-            return UsageError{"choose one of --cube and --cylinder"};
-        specimenGiven = true;
-        (cube ? options.inputs.cubeChecked : options.inputs.cylinderChecked) = true;
-        return std::nullopt;
-    }
+using Failure = std::optional<std::string>;
 
-    std::optional<UsageError> admixture(bool with, const std::string& dose)
-    {
-        if (admixtureGiven)
-            return UsageError{"choose one of --admixture and --no-admixture"};
-        admixtureGiven = true;
-        (with ? options.inputs.admixtureChecked : options.inputs.noAdmixtureChecked) = true;
-        options.inputs.doseText = dose;
-        return std::nullopt;
-    }
+struct OptionRow {
+    std::string_view name;
+    std::string_view value; // what the value is, for the usage; empty for a flag
+    Group group;
+    std::string_view pairedWith; // the other of two options that exclude each other
+    Failure (*apply)(Options&, const std::string& value);
+    std::string_view help;
 };
 
-std::optional<UsageError> pick(const std::string& value, const std::vector<std::string>& names, const auto& items,
-                               std::string& target, const char* option)
+Failure ok() { return std::nullopt; }
+
+Failure fileName(std::optional<std::string>& target, const std::string& value, std::string_view option)
 {
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (value == names[i]) {
-            target = std::string(items[i]);
-            return std::nullopt;
-        }
+    if (value.empty())
+        return std::string(option) + " needs a file name";
+    target = value;
+    return ok();
+}
+
+// A new option is one row here; the usage text and the checks below follow from it.
+constexpr std::array<OptionRow, 17> kOptions{{
+    {"--strength", "KG_CM2", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         o.inputs.strengthText = v;
+         return ok();
+     },
+     "compressive strength wanted, kg/cm2, as typed: digits and one '.'"},
+    {"--cube", "", Group::Design, "--cylinder",
+     [](Options& o, const std::string&) {
+         setSpecimen(o.inputs, "cube");
+         return ok();
+     },
+     "the strength is on cubes"},
+    {"--cylinder", "", Group::Design, "--cube",
+     [](Options& o, const std::string&) {
+         setSpecimen(o.inputs, "cylinder");
+         return ok();
+     },
+     "the strength is on cylinders"},
+    {"--slump", "CM", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return setSlump(o.inputs, v) ? ok() : Failure("--slump takes 7.5, 10, 10.0 or 12.5");
+     },
+     "slump class 7.5, 10 (or 10.0) or 12.5, each plus or minus 2.5 cm"},
+    {"--stone", "N", Group::Design, "",
+     [](Options& o, const std::string& v) { return setStone(o.inputs, v) ? ok() : Failure("--stone takes 1 or 2"); },
+     "largest crushed stone, 1 or 2"},
+    {"--admixture", "DOSE", Group::Design, "--no-admixture",
+     [](Options& o, const std::string& v) {
+         setAdmixture(o.inputs, "yes");
+         o.inputs.doseText = v;
+         return ok();
+     },
+     "water-reducing admixture, maker's dose in cc per 100 kg of cement"},
+    {"--no-admixture", "", Group::Design, "--admixture",
+     [](Options& o, const std::string&) {
+         setAdmixture(o.inputs, "no");
+         return ok();
+     },
+     "no admixture"},
+    {"--moisture", "PERCENT", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         o.inputs.moistureText = v;
+         return ok();
+     },
+     "total moisture of the sand, per cent"},
+    {"--json", "", Group::Output, "",
+     [](Options& o, const std::string&) {
+         o.json = true;
+         return ok();
+     },
+     "one JSON object instead of the Thai text (see docs/json.md)"},
+    {"--pdf", "FILE", Group::Output, "",
+     [](Options& o, const std::string& v) { return fileName(o.pdfFile, v, "--pdf"); },
+     "also write the two-sheet report into FILE (A4)"},
+    {"--batch", "FILE", Group::Batch, "",
+     [](Options& o, const std::string& v) { return fileName(o.batchFile, v, "--batch"); },
+     "design every row of a CSV file ('-': standard input)"},
+    {"--format", "jsonl|csv", Group::Batch, "",
+     [](Options& o, const std::string& v) {
+         if (v != "jsonl" && v != "csv")
+             return Failure("--format takes jsonl or csv");
+         o.batchFormat = v == "csv" ? BatchFormat::Csv : BatchFormat::Jsonl;
+         return ok();
+     },
+     "batch output: one JSON object per line (default) or CSV"},
+    {"--bom", "", Group::Batch, "",
+     [](Options& o, const std::string&) {
+         o.bom = true;
+         return ok();
+     },
+     "start the CSV output with a UTF-8 byte-order mark, for spreadsheets"},
+    {"--version", "", Group::Info, "",
+     [](Options& o, const std::string&) {
+         o.version = true;
+         return ok();
+     },
+     "print the version"},
+    {"--help", "", Group::Info, "",
+     [](Options& o, const std::string&) {
+         o.help = true;
+         return ok();
+     },
+     "this text"},
+    {"-h", "", Group::Info, "",
+     [](Options& o, const std::string&) {
+         o.help = true;
+         return ok();
+     },
+     ""},
+    {"--", "", Group::Info, "", nullptr, "end of the options"},
+}};
+
+const OptionRow* find(std::string_view name)
+{
+    const auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const auto& o) { return o.name == name; });
+    return it == kOptions.end() ? nullptr : &*it;
+}
+
+// A value in the next argument that looks like one of our options is taken for a forgotten
+// value (--strength --cube). Single-dash words such as -platform are values: file names.
+bool looksLikeOption(const std::string& arg) { return arg.rfind("--", 0) == 0 || arg == "-h"; }
+
+Failure checkCombination(const Options& o, const std::set<std::string_view>& seen)
+{
+    const auto firstOf = [&](Group g) -> std::string_view {
+        for (const auto& row : kOptions)
+            if (row.group == g && seen.count(row.name))
+                return row.name;
+        return "";
+    };
+    if (o.batchFile) {
+        for (Group g : {Group::Design, Group::Output})
+            if (const auto other = firstOf(g); !other.empty())
+                return "--batch takes every design from its file; " + std::string(other) + " cannot go with it";
+    } else if (const auto batchOnly = firstOf(Group::Batch); !batchOnly.empty()) {
+        return std::string(batchOnly) + " needs --batch";
     }
-    std::string allowed;
-    for (const auto& n : names)
-        allowed += (allowed.empty() ? "" : "|") + n;
-    return UsageError{std::string(option) + " takes " + allowed};
+    if (o.bom && o.batchFormat != BatchFormat::Csv)
+        return std::string("--bom needs --format csv");
+    return ok();
 }
 
 } // namespace
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& args)
 {
-    Parser p;
-    auto& in = p.options.inputs;
-    using Handler = std::function<std::optional<UsageError>(const std::string&)>;
-    const std::map<std::string, Handler> withValue{
-        {"--strength",
-         [&](const std::string& v) {
-             in.strengthText = v;
-             return std::optional<UsageError>{};
-         }},
-        {"--moisture",
-         [&](const std::string& v) {
-             in.moistureText = v;
-             return std::optional<UsageError>{};
-         }},
-        {"--slump",
-         [&](const std::string& v) {
-             return pick(v, {"7.5", "10.0", "12.5"}, mix::slumpItems(), in.slumpItem, "--slump");
-         }},
-        {"--stone",
-         [&](const std::string& v) {
-             return pick(v, {"1", "2"}, mix::stoneItems(), in.stoneItem, "--stone");
-         }},
-        {"--admixture", [&](const std::string& v) { return p.admixture(true, v); }},
-        {"--pdf",
-         [&](const std::string& v) {
-             if (v.empty())
-                 return std::optional<UsageError>{UsageError{"--pdf needs a file name"}};
-             p.options.pdfFile = v;
-             return std::optional<UsageError>{};
-         }},
-    };
-    const std::map<std::string, std::function<std::optional<UsageError>()>> flags{
-        {"--cube", [&] { return p.specimen(true); }},
-        {"--cylinder", [&] { return p.specimen(false); }},
-        {"--no-admixture", [&] { return p.admixture(false, ""); }},
-        {"--json",
-         [&] {
-             p.options.json = true;
-             return std::optional<UsageError>{};
-         }},
-        {"--help",
-         [&] {
-             p.options.help = true;
-             return std::optional<UsageError>{};
-         }},
-        {"-h",
-         [&] {
-             p.options.help = true;
-             return std::optional<UsageError>{};
-         }},
-    };
-
+    Options options;
+    std::set<std::string_view> seen;
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
+        const std::string& arg = args[i];
+        if (optionsEnded)
+            return UsageError{"unexpected argument '" + arg + "'"};
+        std::string name = arg;
         std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
         }
-        if (auto f = flags.find(name); f != flags.end()) {
-            if (value)
-                return UsageError{name + " takes no value"};
-            if (auto err = f->second())
-                return *err;
+        const OptionRow* row = find(name);
+        if (!row)
+            return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + name
+                                                              : "unexpected argument '" + arg + "'"};
+        if (seen.count(row->name))
+            return UsageError{name + " given twice"};
+        if (!row->pairedWith.empty() && seen.count(row->pairedWith))
+            return UsageError{"choose one of " + std::string(row->pairedWith) + " and " + name};
+        seen.insert(row->name);
+        if (row->value.empty() && value)
+            return UsageError{name + " takes no value"};
+        if (!row->apply) {
+            optionsEnded = true;
             continue;
         }
-        auto h = withValue.find(name);
-        if (h == withValue.end())
-            return UsageError{"unknown option " + name};
-        if (!value) {
-            if (i + 1 >= args.size())
+        if (!row->value.empty() && !value) {
+            if (i + 1 >= args.size() || looksLikeOption(args[i + 1]))
                 return UsageError{name + " needs a value"};
             value = args[++i];
         }
-        if (auto err = h->second(*value))
-            return *err;
+        if (auto failure = row->apply(options, value.value_or("")))
+            return UsageError{*failure};
     }
-    return p.options;
+    if (auto failure = checkCombination(options, seen))
+        return UsageError{*failure};
+    return options;
+}
+
+std::string synopsisText()
+{
+    return "usage: mixdesign --strength KG_CM2 (--cube | --cylinder) --slump CM --stone N\n"
+           "                 (--admixture DOSE | --no-admixture) --moisture PERCENT [--json] [--pdf FILE]\n"
+           "       mixdesign --batch FILE [--format jsonl|csv] [--bom]\n"
+           "       mixdesign --version | --help\n";
 }
 
 std::string usageText()
 {
-    return "usage: mixdesign --strength KG_CM2 (--cube | --cylinder) --slump 7.5|10.0|12.5 --stone 1|2\n"
-           "                 (--admixture DOSE | --no-admixture) --moisture PERCENT [--json] [--pdf FILE]\n"
-           "\n"
-           "Designs 1 m3 of concrete and prints the final mix and the batch for one 50 kg bag of cement.\n"
-           "  --strength KG_CM2   compressive strength wanted, kg/cm2 (as typed: digits and one '.')\n"
-           "  --cube, --cylinder  the specimen the strength refers to\n"
-           "  --slump CM          slump class 7.5, 10.0 or 12.5 (each plus or minus 2.5 cm)\n"
-           "  --stone N           largest stone: 1 or 2\n"
-           "  --admixture DOSE    water-reducing admixture, maker's dose in cc per 100 kg of cement\n"
-           "  --no-admixture      no admixture\n"
-           "  --moisture PERCENT  total moisture of the sand, per cent\n"
-           "  --json              one JSON object with every stored value and every result text\n"
-           "  --pdf FILE          write the two-sheet report into FILE (A4, one page per sheet)\n"
-           "  --help              this text\n"
-           "\n"
-           "A missing option is an empty field, as in the window. Exit status: 0 designed, 2 refused\n"
-           "(the reason on stderr, or as JSON with --json), 64 usage error.\n";
+    std::string out = synopsisText() +
+                      "\n"
+                      "Designs 1 m3 of concrete and prints the final mix and the batch for one 50 kg bag of cement.\n";
+    for (const auto& row : kOptions) {
+        if (row.help.empty())
+            continue;
+        std::string left = "  " + std::string(row.name);
+        if (!row.value.empty())
+            left.append(" ").append(row.value);
+        left.resize(std::max<size_t>(left.size() + 2, 22), ' ');
+        out.append(left).append(row.help).append("\n");
+    }
+    out += "\n"
+           "A missing design option is an empty field, as in the window. Exit status: 0 designed,\n"
+           "2 refused (the reason on stderr, and as JSON with --json) or, with --batch, any row not\n"
+           "designed; 64 usage error; 65 batch input that is not CSV with the expected header;\n"
+           "66 batch file that cannot be opened. See mixdesign(1).\n";
+    return out;
 }
 
 } // namespace cli

@@ -9,21 +9,29 @@
 
 namespace cli {
 
+enum class BatchFormat { Jsonl, Csv };
+
 struct Options {
     mix::MixInputs inputs;
     bool json = false;
-    bool help = false;
     std::optional<std::string> pdfFile;
+    std::optional<std::string> batchFile; // "-" is standard input
+    BatchFormat batchFormat = BatchFormat::Jsonl;
+    bool bom = false;
+    bool help = false;
+    bool version = false;
 };
 
 struct UsageError {
-    std::string message;
+    std::string message; // names the option at fault
 };
 
 // Maps the options onto the window's controls: a missing option is an empty field or a
 // clear box, an empty value an empty text, so the engine refuses exactly as the window would.
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& args);
 
+std::string synopsisText();
+// Built from the same table the parser reads, so every option is listed.
 std::string usageText();
 
 } // namespace cli

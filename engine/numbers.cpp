@@ -1,7 +1,8 @@
 #include "engine/numbers.h"
 
+#include "engine/decimalconv.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -26,14 +27,12 @@ std::optional<double> parseNumber(std::string_view text)
     int digits = 0;
     int fractionDigits = 0;
     bool afterPoint = false;
-    bool nonZeroBeforePoint = false;
     unsigned long long mantissa = 0;
     for (char c : text) {
         if (c >= '0' && c <= '9') {
             mantissa = mantissa * 10 + static_cast<unsigned>(c - '0'); // wraps harmlessly past 15 digits
             ++digits;
             fractionDigits += afterPoint ? 1 : 0;
-            nonZeroBeforePoint |= !afterPoint && c != '0';
         } else if (c == '.' && !afterPoint) {
             afterPoint = true;
         } else {
@@ -45,15 +44,7 @@ std::optional<double> parseNumber(std::string_view text)
     if (digits <= 15)
         return static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
 
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range)
-        // A run of digits too long for a double: huge if any integer digit is not zero,
-        // otherwise a fraction too small to be anything but zero.
-        return nonZeroBeforePoint ? std::numeric_limits<double>::infinity() : 0.0;
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
+    return plainDecimalToDouble(text);
 }
 
 std::string formatSignificant(double x, int digits)
@@ -63,18 +54,12 @@ std::string formatSignificant(double x, int digits)
     if (x == 0.0)
         return "0";
 
-    // Scientific form gives the correctly rounded significant digits and the decimal
-    // exponent; the plain form is rebuilt from those so no exponent ever shows.
-    char sci[48];
-    const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(x), std::chars_format::scientific, digits - 1);
-    char mantissa[24];
-    int length = 0;
-    const char* p = sci;
-    for (; p != res.ptr && *p != 'e'; ++p)
-        if (*p != '.')
-            mantissa[length++] = *p;
-    int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exponent);
+    // The correctly rounded significant digits and the decimal exponent; the plain form is
+    // rebuilt from those so no exponent ever shows.
+    const SignificantDigits sig = significantDigits(x, digits);
+    const char* mantissa = sig.digits;
+    const int exponent = sig.exponent;
+    int length = sig.count;
     while (length > 1 && mantissa[length - 1] == '0')
         --length;
 

@@ -1,126 +1,185 @@
+#include "cli/batch.h"
+#include "cli/csvreader.h"
+#include "cli/json.h"
+#include "cli/jsonwriter.h"
 #include "cli/options.h"
-#include "cli/output.h"
 #include "engine/calculate.h"
-#include "engine/picklists.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <regex>
+#include <random>
+#include <sstream>
 
 using namespace cli;
 
 namespace {
 
-Options parsed(const std::vector<std::string>& args)
-{
-    auto r = parseOptions(args);
-    if (auto* e = std::get_if<UsageError>(&r)) {
-        ADD_FAILURE() << e->message;
-        return {};
-    }
-    return std::get<Options>(r);
-}
-
-bool isUsageError(const std::vector<std::string>& args)
-{
-    return std::holds_alternative<UsageError>(parseOptions(args));
-}
-
-// The value of "key":number in a flat JSON text, as the text it was written with.
-std::string jsonNumber(const std::string& json, const std::string& key)
-{
-    std::smatch m;
-    const std::regex rx("\"" + key + "\":(-?[0-9.eE+-]+)");
-    return std::regex_search(json, m, rx) ? m[1].str() : "";
-}
+std::variant<Options, UsageError> parse(const std::vector<std::string>& args) { return parseOptions(args); }
 
 } // namespace
 
 TEST(Options, MapOntoTheWindowsControls)
 {
-    const auto o = parsed({"--strength", "240", "--cube", "--slump", "7.5", "--stone=2", "--admixture", "250",
-                           "--moisture", "5", "--json", "--pdf", "out.pdf"});
-    EXPECT_EQ(o.inputs.strengthText, "240");
-    EXPECT_TRUE(o.inputs.cubeChecked);
-    EXPECT_FALSE(o.inputs.cylinderChecked);
-    EXPECT_EQ(o.inputs.slumpItem, mix::slumpItems()[0]); // trailing blanks and all
-    EXPECT_EQ(o.inputs.stoneItem, mix::stoneItems()[1]);
-    EXPECT_TRUE(o.inputs.admixtureChecked);
-    EXPECT_FALSE(o.inputs.noAdmixtureChecked);
-    EXPECT_EQ(o.inputs.doseText, "250");
-    EXPECT_EQ(o.inputs.moistureText, "5");
+    const auto o = std::get<Options>(parse({"--strength", "240", "--cube", "--slump", "7.5", "--stone=2", "--admixture",
+                                            "250", "--moisture", "5", "--json", "--pdf", "out.pdf"}));
+    const auto& in = o.inputs;
+    EXPECT_EQ(in.strengthText, "240");
+    EXPECT_TRUE(in.cubeChecked && !in.cylinderChecked && in.admixtureChecked && !in.noAdmixtureChecked);
+    EXPECT_EQ(in.slumpItem, " 7.5 (บวก,ลบ)2.5  "); // trailing blanks and all
+    EXPECT_EQ(in.stoneItem, " หิน2");
+    EXPECT_EQ(in.doseText, "250");
+    EXPECT_EQ(in.moistureText, "5");
     EXPECT_TRUE(o.json);
     EXPECT_EQ(o.pdfFile, "out.pdf");
+
+    // A spreadsheet's 10 and the list's 10.0 are the same item; an empty value is an empty field.
+    EXPECT_EQ(std::get<Options>(parse({"--slump", "10"})).inputs.slumpItem, " 10.0 (บวก,ลบ) 2.5");
+    EXPECT_EQ(std::get<Options>(parse({"--slump=10.0"})).inputs.slumpItem, " 10.0 (บวก,ลบ) 2.5");
+    const auto empty = std::get<Options>(parse({"--strength=", "--admixture=", "--"})).inputs;
+    EXPECT_TRUE(empty.strengthText.empty() && empty.doseText.empty() && empty.admixtureChecked);
+
+    EXPECT_EQ(std::get<Options>(parse({"--pdf", "-platform"})).pdfFile, "-platform");
+    EXPECT_EQ(std::get<Options>(parse({"--strength", "-5"})).inputs.strengthText, "-5");
+
+    const auto batch = std::get<Options>(parse({"--batch", "-", "--format", "csv", "--bom"}));
+    EXPECT_EQ(batch.batchFile, "-");
+    EXPECT_TRUE(batch.batchFormat == BatchFormat::Csv && batch.bom);
 }
 
-TEST(Options, MissingOptionsAreEmptyFieldsAndEmptyValuesEmptyTexts)
+TEST(Options, UsageErrorsNameTheOption)
 {
-    const auto none = parsed({});
-    EXPECT_EQ(none.inputs.strengthText, "");
-    EXPECT_FALSE(none.inputs.cubeChecked || none.inputs.cylinderChecked);
-    EXPECT_FALSE(none.inputs.admixtureChecked || none.inputs.noAdmixtureChecked);
-    EXPECT_EQ(none.inputs.slumpItem, "");
-
-    const auto empty = parsed({"--strength", "", "--admixture", ""});
-    EXPECT_EQ(empty.inputs.strengthText, "");
-    EXPECT_TRUE(empty.inputs.admixtureChecked);
-    auto err = mix::calculate(
-        parsed({"--strength", "240", "--cube", "--slump", "10.0", "--stone", "2", "--admixture", "", "--moisture", "5"})
-            .inputs);
-    ASSERT_TRUE(std::holds_alternative<mix::CalcError>(err));
-    EXPECT_EQ(std::get<mix::CalcError>(err).kind, mix::ErrorKind::DoseMissing);
-}
-
-TEST(Options, UsageErrors)
-{
-    EXPECT_TRUE(isUsageError({"--slump", "10"}));
-    EXPECT_TRUE(isUsageError({"--stone", "3"}));
-    EXPECT_TRUE(isUsageError({"--cube", "--cylinder"}));
-    EXPECT_TRUE(isUsageError({"--admixture", "250", "--no-admixture"}));
-    EXPECT_TRUE(isUsageError({"--strength"}));
-    EXPECT_TRUE(isUsageError({"--json=yes"}));
-    EXPECT_TRUE(isUsageError({"--colour", "red"}));
-    EXPECT_TRUE(isUsageError({"--pdf", ""}));
-    EXPECT_TRUE(parsed({"--help"}).help);
-}
-
-TEST(Json, SinglesReadBackAsTheSameFloat)
-{
-    const auto r =
-        std::get<mix::CalcResult>(mix::calculate(parsed({"--strength", "240", "--cylinder", "--slump", "7.5", "--stone",
-                                                         "1", "--no-admixture", "--moisture", "3"})
-                                                     .inputs));
-    const std::string json = jsonReport(r);
-    const auto& d = r.numbers.design;
-    const std::pair<const char*, float> singles[] = {{"WA", d.WA}, {"mcement", d.mcement}, {"V2", d.V2},
-                                                     {"V5", d.V5}, {"V8", d.V8},           {"V10", d.V10}};
-    for (const auto& [key, value] : singles) {
-        const std::string text = jsonNumber(json, key);
-        ASSERT_FALSE(text.empty()) << key;
-        EXPECT_EQ(std::strtof(text.c_str(), nullptr), value) << key << " written as " << text;
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"--slump", "11"}, "--slump takes 7.5, 10, 10.0 or 12.5"},
+        {{"--stone", "3"}, "--stone takes 1 or 2"},
+        {{"--cube", "--cylinder"}, "choose one of --cube and --cylinder"},
+        {{"--no-admixture", "--admixture", "250"}, "choose one of --no-admixture and --admixture"},
+        {{"--cube", "--cube"}, "--cube given twice"},
+        {{"--strength", "240", "--strength=250"}, "--strength given twice"},
+        {{"--strength"}, "--strength needs a value"},
+        {{"--strength", "--cube"}, "--strength needs a value"},
+        {{"--pdf", "-h"}, "--pdf needs a value"},
+        {{"-x"}, "unknown option -x"},
+        {{"--json=yes"}, "--json takes no value"},
+        {{"--colour", "red"}, "unknown option --colour"},
+        {{"240"}, "unexpected argument '240'"},
+        {{"--", "--json"}, "unexpected argument '--json'"},
+        {{"--pdf="}, "--pdf needs a file name"},
+        {{"--batch", "in.csv", "--strength", "240"},
+         "--batch takes every design from its file; --strength cannot go with it"},
+        {{"--batch", "in.csv", "--json"}, "--batch takes every design from its file; --json cannot go with it"},
+        {{"--format", "csv"}, "--format needs --batch"},
+        {{"--batch", "in.csv", "--format", "xml"}, "--format takes jsonl or csv"},
+        {{"--batch", "in.csv", "--bom"}, "--bom needs --format csv"},
+    };
+    for (const auto& [args, message] : rows) {
+        const auto r = parse(args);
+        ASSERT_TRUE(std::holds_alternative<UsageError>(r)) << args[0];
+        EXPECT_EQ(std::get<UsageError>(r).message, message);
     }
-    EXPECT_EQ(jsonNumber(json, "Weight"), "329");
-    EXPECT_NE(json.find("\"final\":{\"cement\":330,\"water\":165,\"sand\":750,\"stone\":1190,\"admixture\":0}"),
-              std::string::npos);
-    EXPECT_NE(json.find("\"Label14\":\"0.5476\""), std::string::npos);
 }
 
-TEST(Json, ErrorsAndEscapes)
+TEST(Json, StringsAreEscapedAndAlwaysValidUtf8)
 {
-    mix::CalcError e{mix::ErrorKind::NotANumber, "Text4", "a \"quoted\"\\ line\n", "t"};
-    EXPECT_EQ(jsonError(e),
-              "{\"error\":\"not_a_number\",\"focus\":\"Text4\",\"message\":\"a \\\"quoted\\\"\\\\ line\\n\"}\n");
+    EXPECT_EQ(jsonString("a \"q\"\\\n\t\x01 ก"), "\"a \\\"q\\\"\\\\\\n\\t\\u0001 ก\"");
+    // A Latin-1 byte, a cut-off Thai letter and an overlong slash each become U+FFFD.
+    EXPECT_EQ(jsonString("\xE9|\xE0\xB8|\xC0\xAF"),
+              "\"\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD\"");
+    EXPECT_EQ(jsonNumber(0.61f, Precision::Single), "0.61");
+    EXPECT_EQ(jsonNumber(0.61f), "0.6100000143051147");
+    EXPECT_EQ(jsonNumber(1.0 / 0.0), "null");
 }
 
-TEST(TextOutput, ShowsTheFinalMixAndTheBagBatch)
+TEST(CsvReader, ReadsWhatSpreadsheetsWrite)
 {
-    const auto r =
-        std::get<mix::CalcResult>(mix::calculate(parsed({"--strength", "240", "--cube", "--slump", "10.0", "--stone",
-                                                         "2", "--admixture", "250", "--moisture", "5"})
-                                                     .inputs));
-    const std::string text = textReport(r);
-    for (const char* control : {"Label15(0)", "Label16(0)", "Label17(0)", "Label18(0)", "Label19(0)", "Label35(0)",
-                                "Label36(0)", "Label37(0)", "Label38(0)", "Text6"})
-        EXPECT_NE(text.find(std::string(r.texts.at(control))), std::string::npos) << control;
+    struct Row {
+        const char* input;
+        std::vector<std::vector<std::string>> records; // after the header
+        std::vector<long> lines;
+    };
+    const Row rows[] = {
+        {"a;b\r\n1;\"x;\"\"y\"\"\"\r\n", {{"1", "x;\"y\""}}, {2}},
+        {"a,b\n\n\"1\n2\",3\n4,5", {{"1\n2", "3"}, {"4", "5"}}, {3, 5}},
+        {"a,b\n\"ab\"c,\"\"\n", {{"abc", ""}}, {2}},
+        {"a,b\n1,\"open\n2,3\n", {{"1", "open\n2,3\n"}}, {2}},
+    };
+    for (const auto& row : rows) {
+        std::istringstream in(row.input);
+        CsvReader reader(in);
+        std::vector<std::string> fields;
+        ASSERT_TRUE(reader.readHeader(fields));
+        EXPECT_EQ(fields, (std::vector<std::string>{"a", "b"})) << row.input;
+        for (size_t i = 0; i < row.records.size(); ++i) {
+            ASSERT_TRUE(reader.next(fields)) << row.input;
+            EXPECT_EQ(fields, row.records[i]) << row.input;
+            EXPECT_EQ(reader.line(), row.lines[i]) << row.input;
+        }
+        EXPECT_FALSE(reader.next(fields)) << row.input;
+    }
+    std::istringstream open("a,b\n1,\"open");
+    CsvReader reader(open);
+    std::vector<std::string> fields;
+    reader.readHeader(fields);
+    ASSERT_TRUE(reader.next(fields));
+    EXPECT_TRUE(reader.unterminatedQuote());
+}
+
+// The batch and the single call are one road: for any row, the batch writes exactly what
+// `mixdesign --json` writes for the same inputs.
+TEST(Batch, EveryRowEqualsTheSingleCall)
+{
+    std::mt19937 rng(20261208);
+    // The first value of each list, a usable one, comes half the time, so that many rows design.
+    const auto pick = [&](std::initializer_list<const char*> values) {
+        std::uniform_int_distribution<size_t> at(0, 2 * values.size() - 1);
+        const size_t i = at(rng);
+        return std::string(values.begin()[i < values.size() ? 0 : i - values.size()]);
+    };
+    std::string csv = "strength,specimen,slump,stone,admixture,dose,moisture\r\n";
+    std::vector<std::vector<std::string>> calls;
+    for (int row = 0; row < 400; ++row) {
+        const std::string strength =
+            pick({std::to_string(100 + rng() % 300).c_str(), "180.5", "0350", "", ".", "99999", "10", "3,5"});
+        const std::string specimen = pick({"cube", "cylinder", ""});
+        const std::string slump = pick({"7.5", "10", "10.0", "12.5", ""});
+        const std::string stone = pick({"1", "2", ""});
+        const std::string admixture = pick({"no", "yes", ""});
+        const std::string dose = admixture == "yes" ? pick({"250", "", "7000", "1.5"}) : "";
+        const std::string moisture = pick({"5", "0.5", "", "99", "3.25"});
+        csv += "\"" + strength + "\"," + specimen + "," + slump + "," + stone + "," + admixture + "," + dose + "," +
+               moisture + "\r\n";
+
+        std::vector<std::string> args{"--json", "--strength=" + strength, "--moisture=" + moisture};
+        if (!specimen.empty())
+            args.push_back("--" + specimen);
+        if (!slump.empty())
+            args.push_back("--slump=" + slump);
+        if (!stone.empty())
+            args.push_back("--stone=" + stone);
+        if (admixture == "yes")
+            args.push_back("--admixture=" + dose);
+        if (admixture == "no")
+            args.push_back("--no-admixture");
+        calls.push_back(args);
+    }
+    std::istringstream in(csv);
+    std::ostringstream out, err;
+    Options options;
+    options.batchFile = "-";
+    const int status = runBatch(in, out, err, options);
+    EXPECT_EQ(status, 2); // some of the rows are refused
+
+    std::istringstream lines(out.str());
+    std::string line;
+    int designed = 0;
+    for (const auto& args : calls) {
+        ASSERT_TRUE(std::getline(lines, line));
+        const auto single = std::get<Options>(parseOptions(args));
+        const auto outcome = mix::calculate(single.inputs);
+        const auto* result = std::get_if<mix::CalcResult>(&outcome);
+        designed += result != nullptr;
+        EXPECT_EQ(line + "\n",
+                  result ? jsonDesign(single.inputs, *result) : jsonRefusal(std::get<mix::CalcError>(outcome)));
+    }
+    EXPECT_FALSE(std::getline(lines, line));
+    EXPECT_GT(designed, 40);
 }

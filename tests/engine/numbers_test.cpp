@@ -1,3 +1,4 @@
+#include "engine/decimalconv.h"
 #include "engine/numbers.h"
 
 #include <gtest/gtest.h>
@@ -79,4 +80,42 @@ TEST(Formatting, ShortestFormWithinTheSignificantDigits)
                                DoubleRow{25.0, "25"}, DoubleRow{129.03, "129.03"}, DoubleRow{0.08, "0.08"},
                                DoubleRow{123456789012345678.0, "123456789012346000"}, DoubleRow{-0.2, "-0.2"}})
         EXPECT_EQ(formatDouble(r.x), r.text) << r.text;
+}
+
+// Both implementations of the conversions (this test runs in each build) give the same bytes.
+TEST(Conversions, CorrectlyRoundedAndShortestInEitherImplementation)
+{
+#ifdef MIXDESIGN_PORTABLE_NUMBERS
+    EXPECT_FALSE(decimalConvUsesCharconv());
+#endif
+    struct ReadRow {
+        std::string text;
+        double value;
+    };
+    for (const ReadRow& r :
+         {ReadRow{"9007199254740993", 9007199254740992.0}, ReadRow{"9007199254740995", 9007199254740996.0},
+          ReadRow{"0.30000000000000004441", 0.1 + 0.2}, ReadRow{"4503599627370497.5", 4503599627370498.0},
+          ReadRow{"0." + std::string(310, '0') + "5", 0x0.0093445b87316p-1022}})
+        EXPECT_EQ(parseNumber(r.text), r.value) << r.text;
+
+    struct FloatRow {
+        float x;
+        const char* text;
+    };
+    for (const FloatRow& r : {FloatRow{0.61f, "0.61"}, FloatRow{834.4f, "834.4"}, FloatRow{0.16129032f, "0.16129032"},
+                              FloatRow{1e-5f, "1e-05"}, FloatRow{1e20f, "1e+20"}, FloatRow{-0.0f, "-0"},
+                              FloatRow{16777216.0f, "16777216"}, FloatRow{0x1p-149f, "1e-45"}})
+        EXPECT_EQ(formatShortest(r.x), r.text) << r.text;
+
+    struct DoubleRow {
+        double x;
+        const char* text;
+    };
+    for (const DoubleRow& r :
+         {DoubleRow{0.1 + 0.2, "0.30000000000000004"}, DoubleRow{0x1p60, "1152921504606846976"},
+          DoubleRow{0x1p-1074, "5e-324"}, DoubleRow{0x1p-1022, "2.2250738585072014e-308"},
+          DoubleRow{std::numeric_limits<double>::max(), "1.7976931348623157e+308"}, DoubleRow{0.001, "0.001"},
+          DoubleRow{0.0001, "1e-04"}, DoubleRow{-std::numeric_limits<double>::infinity(), "-inf"}})
+        EXPECT_EQ(formatShortest(r.x), r.text) << r.text;
+    EXPECT_EQ(formatShortest(std::numeric_limits<double>::quiet_NaN()), "nan");
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-// Generated from the design texts: tooltips of the pictures.
+// Literal copies of the pictures' tooltips.
 
 #include <array>
 #include <utility>

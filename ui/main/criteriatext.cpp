@@ -1,6 +1,6 @@
 #include "ui/main/criteriatext.h"
 
-// Generated from the design texts; every blank is significant.
+// Every blank is significant.
 const std::array<const char*, 26>& designCriteriaPieces()
 {
     static const std::array<const char*, 26> pieces{

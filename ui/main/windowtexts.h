@@ -1,6 +1,6 @@
 #pragma once
 
-// Generated from the design texts; every blank is significant.
+// Every blank is significant.
 
 namespace windowtext {
 

@@ -1,0 +1,149 @@
+#include "cli/batch.h"
+
+#include "cli/batchwriter.h"
+#include "cli/csvreader.h"
+#include "cli/inputnames.h"
+#include "engine/calculate.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+namespace {
+
+constexpr int kRefused = 2;
+constexpr int kDataError = 65;
+constexpr size_t kFlushBytes = 1 << 16;
+
+enum Column { Strength, Specimen, Slump, Stone, Admixture, Dose, Moisture, ColumnCount };
+constexpr std::array<std::string_view, ColumnCount> kColumns{"strength",  "specimen", "slump",   "stone",
+                                                             "admixture", "dose",     "moisture"};
+
+std::string_view trimmed(std::string_view s)
+{
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// Spreadsheets capitalise and pad what they show; the choices are compared without either.
+std::string choice(std::string_view field)
+{
+    std::string s(trimmed(field));
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// Where each column sits in a row, or why the header is not ours.
+std::variant<std::array<size_t, ColumnCount>, std::string> columnsOf(const std::vector<std::string>& header)
+{
+    std::array<std::optional<size_t>, ColumnCount> at;
+    for (size_t i = 0; i < header.size(); ++i) {
+        const std::string name = choice(header[i]);
+        size_t c = 0;
+        while (c < ColumnCount && kColumns[c] != name)
+            ++c;
+        if (c == ColumnCount)
+            return "line 1: unknown column '" + header[i] + "'";
+        if (at[c])
+            return "line 1: column '" + name + "' given twice";
+        at[c] = i;
+    }
+    std::array<size_t, ColumnCount> columns{};
+    for (size_t c = 0; c < ColumnCount; ++c) {
+        if (!at[c])
+            return "line 1: no column '" + std::string(kColumns[c]) + "'";
+        columns[c] = *at[c];
+    }
+    return columns;
+}
+
+// The row as the window's controls, or what is wrong with it.
+std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string>& row,
+                                                   const std::array<size_t, ColumnCount>& at)
+{
+    const auto& field = [&](Column c) -> const std::string& { return row[at[c]]; };
+    mix::MixInputs in;
+    in.strengthText = field(Strength);
+    in.doseText = field(Dose);
+    in.moistureText = field(Moisture);
+    if (!setSpecimen(in, choice(field(Specimen))))
+        return "specimen must be cube, cylinder or empty, not '" + field(Specimen) + "'";
+    if (!setSlump(in, choice(field(Slump))))
+        return "slump must be 7.5, 10, 10.0, 12.5 or empty, not '" + field(Slump) + "'";
+    if (!setStone(in, choice(field(Stone))))
+        return "stone must be 1, 2 or empty, not '" + field(Stone) + "'";
+    if (!setAdmixture(in, choice(field(Admixture))))
+        return "admixture must be yes, no or empty, not '" + field(Admixture) + "'";
+    return in;
+}
+
+void flush(std::string& buffer, std::ostream& out)
+{
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    buffer.clear();
+}
+
+} // namespace
+
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Options& options)
+{
+    CsvReader reader(in);
+    std::vector<std::string> row;
+    if (!reader.readHeader(row)) {
+        err << "mixdesign: the batch input is empty; its first line must name the columns\n";
+        return kDataError;
+    }
+    const auto columns = columnsOf(row);
+    if (const auto* why = std::get_if<std::string>(&columns)) {
+        err << "mixdesign: " << *why << "\n";
+        return kDataError;
+    }
+    const auto& at = std::get<0>(columns);
+
+    const BatchWriter writer(options.batchFormat, options.bom);
+    std::string buffer;
+    buffer.reserve(2 * kFlushBytes);
+    writer.begin(buffer);
+    long rows = 0;
+    long notDesigned = 0;
+    while (reader.next(row)) {
+        ++rows;
+        const std::string where = "line " + std::to_string(reader.line()) + ": ";
+        std::variant<mix::MixInputs, std::string> inputs = std::string();
+        if (reader.unterminatedQuote())
+            inputs = "a quoted field is not closed";
+        else if (row.size() != ColumnCount)
+            inputs = std::to_string(row.size()) + " fields where the header has " + std::to_string(ColumnCount);
+        else
+            inputs = inputsOf(row, at);
+
+        if (const auto* why = std::get_if<std::string>(&inputs)) {
+            ++notDesigned;
+            writer.malformed(buffer, reader.line(), where + *why);
+        } else {
+            const auto& mixInputs = std::get<mix::MixInputs>(inputs);
+            const auto outcome = mix::calculate(mixInputs);
+            if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
+                ++notDesigned;
+                writer.refused(buffer, mixInputs, *error);
+            } else {
+                writer.designed(buffer, mixInputs, std::get<mix::CalcResult>(outcome));
+            }
+        }
+        if (buffer.size() >= kFlushBytes)
+            flush(buffer, out);
+    }
+    flush(buffer, out);
+    if (notDesigned == 0)
+        return 0;
+    err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
+    return kRefused;
+}
+
+} // namespace cli

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli/options.h"
+
+#include <istream>
+#include <ostream>
+
+namespace cli {
+
+// Designs every row of CSV `in` and writes one output row per input row, in order, as the
+// rows arrive. Returns the exit status: 0 every row designed, 2 some row refused or
+// malformed, 65 input without the expected header (told on `err`).
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Options& options);
+
+} // namespace cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "cli/options.h"
+#include "engine/calculate.h"
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+// Turns each batch row's outcome into one line of the chosen format, appended to `out`.
+class BatchWriter {
+public:
+    BatchWriter(BatchFormat format, bool bom) : m_format(format), m_bom(bom) {}
+
+    void begin(std::string& out) const;
+    void designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result) const;
+    void refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const;
+    void malformed(std::string& out, long line, std::string_view message) const;
+
+private:
+    BatchFormat m_format;
+    bool m_bom;
+};
+
+} // namespace cli

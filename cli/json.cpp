@@ -1,0 +1,94 @@
+#include "cli/json.h"
+
+#include "cli/inputnames.h"
+#include "cli/jsonwriter.h"
+#include "engine/version.h"
+
+namespace cli {
+namespace {
+
+using enum Precision;
+
+// The stored fields in the design's own names and order; floats at their stored precision.
+void steps(JsonWriter& o, const mix::MixDesign& d)
+{
+    o.number("F", d.F).number("W", d.W).number("P", d.P).number("mcement", d.mcement, Single);
+    o.number("Weight", d.Weight).number("VOLUM", d.VOLUM).number("WA", d.WA, Single);
+    o.number("V1", d.V1, Single).number("V2", d.V2, Single).number("V3", d.V3, Single);
+    o.number("V4", d.V4, Single).number("V5", d.V5, Single).number("V6", d.V6).number("V7", d.V7, Single);
+    o.number("V8", d.V8, Single).number("V9", d.V9).number("V10", d.V10, Single);
+    o.number("SAND", d.SAND).number("WSAND", d.WSAND).number("VGRAVEL", d.VGRAVEL).number("WGRAVEL", d.WGRAVEL);
+    o.number("M", d.M).number("VYA", d.VYA);
+}
+
+} // namespace
+
+void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result)
+{
+    const auto& n = result.numbers;
+    const auto& d = n.design;
+    const auto& f = n.final;
+    const auto& b = n.perBag;
+    JsonWriter o(out);
+    o.begin().number("schema", kJsonSchema).text("version", mix::kVersion);
+
+    o.begin("inputs").text("strength", in.strengthText).text("specimen", specimenName(in));
+    o.text("slump", slumpName(in)).text("stone", stoneName(in)).text("admixture", admixtureName(in));
+    o.text("dose", in.doseText).text("moisture", in.moistureText).end();
+
+    o.begin("ssd").number("cement", d.Weight).number("water", d.W).number("sand", d.WSAND);
+    o.number("stone", d.WGRAVEL).number("admixture", d.VYA).end();
+
+    o.begin("final").number("cement", f.cement).number("water", f.water).number("sand", f.sand);
+    o.number("stone", f.stone).number("admixture", f.admixture).end();
+
+    o.begin("perBag").number("water_l", b.water).number("water_pails", b.pails).number("sand_m3", b.sand);
+    o.number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone).number("stone_baskets", b.stoneBaskets);
+    o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
+
+    o.begin("steps");
+    steps(o, d);
+    o.end().begin("texts");
+    for (const auto& [control, text] : result.texts.items())
+        o.text(control, text);
+    o.end();
+    // Scripts written before the schema read the stored fields at the top level.
+    steps(o, d);
+    o.end();
+    out += '\n';
+}
+
+std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result)
+{
+    std::string out;
+    appendJsonDesign(out, inputs, result);
+    return out;
+}
+
+std::string jsonRefusal(const mix::CalcError& error)
+{
+    std::string out;
+    JsonWriter(out)
+        .begin()
+        .number("schema", kJsonSchema)
+        .text("error", mix::errorKindName(error.kind))
+        .text("focus", error.focus)
+        .text("message", error.message)
+        .end();
+    return out + "\n";
+}
+
+std::string jsonMalformedRow(long line, std::string_view message)
+{
+    std::string out;
+    JsonWriter(out)
+        .begin()
+        .number("schema", kJsonSchema)
+        .text("error", "malformed_row")
+        .number("line", static_cast<double>(line))
+        .text("message", message)
+        .end();
+    return out + "\n";
+}
+
+} // namespace cli

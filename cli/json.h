@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/calcerror.h"
+#include "engine/calculate.h"
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+inline constexpr int kJsonSchema = 1;
+
+// One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`.
+void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result);
+std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result);
+
+// One refused design: kind, the control to correct and the window's Thai message.
+std::string jsonRefusal(const mix::CalcError& error);
+
+// A batch row that could not be read as inputs at all; it names its line.
+std::string jsonMalformedRow(long line, std::string_view message);
+
+} // namespace cli

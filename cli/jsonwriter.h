@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cli {
+
+enum class Precision { Single, Double };
+
+// The one place a number becomes JSON (and CSV) text: the shortest form that reads back as
+// the same value at the given precision, so a float field shows 0.61, not 0.6100000143.
+// Not-a-number and infinities, which JSON cannot hold, become null.
+std::string jsonNumber(double value, Precision precision = Precision::Double);
+
+// A JSON string literal appended to `out`. Invalid UTF-8 (a file saved in another code page,
+// a cut-off argument) becomes U+FFFD, so the output always parses.
+void appendJsonString(std::string& out, std::string_view text);
+std::string jsonString(std::string_view text);
+
+// Writes nested objects straight into one string, members in the order given: a batch writes
+// thousands of designs, and building each member as a string of its own cost most of its time.
+class JsonWriter {
+public:
+    explicit JsonWriter(std::string& out) : m_out(out) {}
+
+    JsonWriter& begin(std::string_view key = {});
+    JsonWriter& end();
+    JsonWriter& raw(std::string_view key, std::string_view json);
+    JsonWriter& number(std::string_view key, double value, Precision precision = Precision::Double)
+    {
+        return raw(key, jsonNumber(value, precision));
+    }
+    JsonWriter& text(std::string_view key, std::string_view value);
+
+private:
+    void key(std::string_view key);
+
+    std::string& m_out;
+    bool m_first = true;
+};
+
+} // namespace cli
