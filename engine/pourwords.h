@@ -1,6 +1,6 @@
 #pragma once
 
-// Generated from the planner's word list; every blank is significant.
+// Every blank is significant.
 
 #include <string_view>
 
