@@ -52,6 +52,47 @@ ResultTexts pourPlanTexts(const PourPlan& p)
     return t;
 }
 
+PourOrderText pourOrderText(const PourPlan& p)
+{
+    using namespace pourtext;
+    const ResultTexts t = pourPlanTexts(p);
+    const std::string is = " = ";
+    const std::string order = "  " + std::string(kOrderHeader) + " ";
+    const std::string about(text::kAbout);
+    const auto f = [&t](std::string_view name) { return std::string(t.at(name)); };
+    const auto line = [](std::string_view name, std::initializer_list<std::string> parts) {
+        std::string out(name);
+        for (const auto& part : parts)
+            out += part;
+        return out;
+    };
+
+    PourOrderText o;
+    o.title = kSheetTitle;
+    const PourSettings& s = p.settings;
+    o.entries = {line(kVolumePrompt, {is, num(s.volume)}),   line(kWastePrompt, {is, num(s.wastePercent)}),
+                 line(kBagPrompt, {is, num(s.bagKg)}),       line(kBasketPrompt, {is, num(s.basketM3)}),
+                 line(kPailPrompt, {is, num(s.pailLitres)}), line(kBagsPerBatchPrompt, {is, num(s.bagsPerBatch)})};
+
+    o.totalsHeading = "*** " + std::string(kTotalHeader) + " ***";
+    o.totals = {
+        line(kCement, {is, f("cementTotal"), order, f("cementBags")}),
+        line(kSand, {is, f("sandTotal"), "  ", f("sandVolume"), order, f("sandOrder"), about, f("sandBaskets")}),
+        line(kStone, {is, f("stoneTotal"), "  ", f("stoneVolume"), order, f("stoneOrder"), about, f("stoneBaskets")}),
+        line(kWater, {is, f("waterTotal"), about, f("waterPails")}),
+        p.admixtureUsed ? line(kAdmixture, {is, f("admixtureTotal")}) : f("admixtureTotal"),
+        line(kBatchesRow, {is, f("batchesTotal")})};
+
+    o.batchHeading = "*** " + std::string(kPerBatchHeader) + " ***";
+    o.batch = {line(kCement, {is, f("cementPerBatch")}),
+               line(kWater, {is, f("waterPerBatch"), about, f("waterPerBatchPails")}),
+               line(kSand, {is, f("sandPerBatch"), about, f("sandPerBatchBaskets")}),
+               line(kStone, {is, f("stonePerBatch"), about, f("stonePerBatchBaskets")})};
+    if (p.admixtureUsed)
+        o.batch.push_back(line(kAdmixture, {is, f("admixturePerBatch")}));
+    return o;
+}
+
 std::vector<VolumePart> volumeParts(const MixDesign& d)
 {
     const std::pair<Material, int> volumes[] = {

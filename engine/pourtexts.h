@@ -15,6 +15,18 @@ namespace mix {
 // "admixtureTotal" line says it is not used and "admixturePerBatch" is empty.
 ResultTexts pourPlanTexts(const PourPlan& plan);
 
+// The material order in lines of text, for the third sheet and the command's text: the
+// planner's entries, the order for the whole pour, and one mixer batch.
+struct PourOrderText {
+    std::string title;
+    std::vector<std::string> entries; // "prompt = value"
+    std::string totalsHeading;
+    std::vector<std::string> totals;
+    std::string batchHeading;
+    std::vector<std::string> batch;
+};
+PourOrderText pourOrderText(const PourPlan& plan);
+
 enum class Material { Cement, Water, Sand, Stone, Air };
 
 // One part of a cubic metre of concrete by absolute volume, labelled in Thai.
