@@ -1,6 +1,7 @@
 #include "report/reportcommand.h"
 #include "ui/about/form3.h"
 #include "ui/common/designfont.h"
+#include "ui/common/nosettings.h"
 #include "ui/common/prompter.h"
 #include "ui/main/form2.h"
 #include "ui/splash/form1.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
+    keepNoSettings();
     QApplication::setApplicationName(QStringLiteral("bolmiradex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("bolmiradex"));
     QApplication::setFont(designFont());

@@ -6,6 +6,8 @@
 #include "engine/calculate.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@ namespace {
 
 constexpr int kRefused = 2;
 constexpr int kDataError = 65;
+constexpr int kIoError = 74;
 constexpr size_t kFlushBytes = 1 << 16;
 
 enum Column { Strength, Specimen, Slump, Stone, Admixture, Dose, Moisture, ColumnCount };
@@ -83,10 +86,20 @@ std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string
     return in;
 }
 
-void flush(std::string& buffer, std::ostream& out)
+// False once the output refuses bytes (a full disk, a closed pipe): the rows after it would be
+// lost too, so the batch stops there.
+bool flush(std::string& buffer, std::ostream& out)
 {
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    out.flush();
     buffer.clear();
+    return static_cast<bool>(out);
+}
+
+int cannotWrite(std::ostream& err)
+{
+    err << "mixdesign: cannot write the output: " << std::strerror(errno) << "\n";
+    return kIoError;
 }
 
 } // namespace
@@ -136,10 +149,11 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
                 writer.designed(buffer, mixInputs, std::get<mix::CalcResult>(outcome));
             }
         }
-        if (buffer.size() >= kFlushBytes)
-            flush(buffer, out);
+        if (buffer.size() >= kFlushBytes && !flush(buffer, out))
+            return cannotWrite(err);
     }
-    flush(buffer, out);
+    if (!flush(buffer, out))
+        return cannotWrite(err);
     if (notDesigned == 0)
         return 0;
     err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";

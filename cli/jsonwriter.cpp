@@ -1,6 +1,7 @@
 #include "cli/jsonwriter.h"
 
-#include <charconv>
+#include "engine/decimalconv.h"
+
 #include <cmath>
 
 namespace cli {
@@ -66,10 +67,8 @@ std::string jsonNumber(double value, Precision precision)
 {
     if (!std::isfinite(value))
         return "null";
-    char buf[32];
-    const auto result = precision == Precision::Single ? std::to_chars(buf, buf + sizeof buf, static_cast<float>(value))
-                                                       : std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, result.ptr);
+    // Through the engine's portable conversion, so the command builds wherever the engine does.
+    return precision == Precision::Single ? mix::formatShortest(static_cast<float>(value)) : mix::formatShortest(value);
 }
 
 void appendJsonString(std::string& out, std::string_view text)

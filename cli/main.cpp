@@ -7,7 +7,9 @@
 #include "engine/pourplan.h"
 #include "engine/version.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -17,6 +19,10 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#else
+#include "output/descriptorwrite.h"
+
+#include <unistd.h>
 #endif
 
 namespace {
@@ -26,6 +32,24 @@ constexpr int kUsage = 64;
 constexpr int kNoInput = 66;
 
 void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+constexpr int kIoError = 74;
+
+// The answer on standard output, checked to the last byte: a full disk or a closed output is
+// a failure the caller must hear of, never an exit 0 with nothing written.
+int answer(const std::string& text)
+{
+#ifdef _WIN32
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    const int error = written ? 0 : errno;
+#else
+    const int error = output::writeFully(STDOUT_FILENO, text);
+#endif
+    if (error == 0)
+        return 0;
+    print(stderr, std::string("mixdesign: cannot write standard output: ") + std::strerror(error) + "\n");
+    return kIoError;
+}
 
 int batch(const cli::Options& options)
 {
@@ -60,22 +84,20 @@ int main(int argc, char** argv)
         return kUsage;
     }
     const auto& options = std::get<cli::Options>(parsed);
-    if (options.help) {
-        print(stdout, cli::usageText());
-        return 0;
-    }
-    if (options.version) {
-        print(stdout, "mixdesign " + std::string(mix::kVersion) + "\n");
-        return 0;
-    }
+    if (options.help)
+        return answer(cli::usageText());
+    if (options.version)
+        return answer("mixdesign " + std::string(mix::kVersion) + "\n");
     if (options.batchFile)
         return batch(options);
 
     const auto outcome = mix::calculate(options.inputs);
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
         print(stderr, "mixdesign: " + error->message + "\n");
-        if (options.json)
-            print(stdout, cli::jsonRefusal(*error));
+        if (options.json) {
+            if (const int status = answer(cli::jsonRefusal(*error)); status != 0)
+                return status;
+        }
         return kRefused;
     }
     const auto& result = std::get<mix::CalcResult>(outcome);
@@ -93,7 +115,9 @@ int main(int argc, char** argv)
     if (options.pdfFile) {
         if (const int status = cli::writePdf(result, planned, *options.pdfFile); status != 0)
             return status;
+        // The PDF went to standard output: nothing else may follow it there.
+        if (*options.pdfFile == "-")
+            return 0;
     }
-    print(stdout, options.json ? cli::jsonDesign(options.inputs, result, planned) : cli::textReport(result, planned));
-    return 0;
+    return answer(options.json ? cli::jsonDesign(options.inputs, result, planned) : cli::textReport(result, planned));
 }

@@ -4,9 +4,9 @@
 #include "report/reportlayout.h"
 #include "report/reportpdf.h"
 
-#include <QFile>
+#include "output/filewriter.h"
+
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <iostream>
 
@@ -15,7 +15,6 @@ namespace cli {
 namespace {
 
 constexpr int kSoftware = 70;
-constexpr int kCannotCreate = 73;
 
 // Qt's own chatter (a missing runtime folder, font fall-backs) is no business of the command's
 // user; every failure that matters comes back as a result and is told by the command.
@@ -48,12 +47,11 @@ int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std
         std::cerr << "mixdesign: the report could not be drawn\n";
         return kSoftware;
     }
-    QSaveFile out(QFile::decodeName(QByteArray::fromStdString(file)));
-    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size() || !out.commit()) {
-        std::cerr << "mixdesign: cannot write " << file << "\n";
-        return kCannotCreate;
-    }
-    return 0;
+    // The name as the user's bytes: a name that is not UTF-8 is still the file they meant.
+    const output::WriteResult written = output::writeFile(QByteArray::fromStdString(file), pdf);
+    if (!written.ok())
+        std::cerr << "mixdesign: cannot write " << file << ": " << written.reason.toLocal8Bit().constData() << "\n";
+    return output::exitStatus(written);
 }
 
 } // namespace cli

@@ -1,6 +1,7 @@
 #include "report/reportcommand.h"
 
 #include "engine/calculate.h"
+#include "output/filewriter.h"
 #include "report/reportlayout.h"
 #include "report/reportpage.h"
 #include "report/reportpdf.h"
@@ -9,9 +10,10 @@
 #include "ui/common/prompter.h"
 
 #include "report/utf8text.h"
+#include <QDir>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace report {
 
@@ -56,33 +58,31 @@ void ReportCommand::Command2_Click()
         return;
     fitPrinterToReport();
 
-    if (!printJob(report[0])) {
-        tellCannotPrint();
+    const QString sheet1File = printsToFile() ? m_printer.outputFileName() : QString();
+    if (!printSheet(report[0], sheet1File))
         return;
-    }
 
     MessageBoxSpec paper;
     paper.text = fromUtf8(text::kPaperPrompt);
     paper.title = fromUtf8(text::kPaperPromptTitle);
     paper.icon = QMessageBox::Question;
     paper.buttons = QMessageBox::Ok;
-    const QString sheet1File = m_printer.outputFileName();
     for (size_t next = 1; next < report.size(); ++next) {
         if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
-            break;
-        if (!sheet1File.isEmpty())
-            m_printer.setOutputFileName(sheetFileName(sheet1File, int(next) + 1));
-        // Each sheet shows the design as it stands when it prints, as every caption does.
+            return;
+        // Each later sheet shows the design as it stands when it prints, as every caption does.
         const std::vector<Sheet> now = sheets();
         if (now.size() <= next)
-            break; // the volume was taken away while the prompt was up
-        if (!printJob(now[next])) {
-            tellCannotPrint();
-            break;
+            return; // the volume was taken away while the prompt was up
+        QString file;
+        if (!sheet1File.isEmpty()) {
+            file = laterSheetFile(sheet1File, int(next) + 1);
+            if (file.isEmpty())
+                continue; // the user skipped this sheet's file
         }
+        if (!printSheet(now[next], file))
+            return;
     }
-    if (!sheet1File.isEmpty())
-        m_printer.setOutputFileName(sheet1File);
 }
 
 void ReportCommand::setprint_Click()
@@ -99,15 +99,7 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    const QByteArray pdf = reportPdf(report);
-    QSaveFile out(file);
-    if (!pdf.isEmpty() && out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size() && out.commit())
-        return;
-    MessageBoxSpec failed;
-    failed.text = QStringLiteral("บันทึกไฟล์ PDF ไม่ได้ โปรดเลือกโฟลเดอร์หรือชื่อไฟล์อื่นแล้วลองใหม่อีกครั้ง");
-    failed.title = QStringLiteral("บันทึกรายงานไม่ได้");
-    failed.icon = QMessageBox::Warning;
-    m_prompter.ask(m_window, failed);
+    saveDocument(file, reportPdf(report));
 }
 
 void ReportCommand::printPreview()
@@ -123,15 +115,64 @@ void ReportCommand::printPreview()
     });
 }
 
-bool ReportCommand::printJob(const Sheet& lines)
+bool ReportCommand::printsToFile() const
 {
-    // A line that fails on paper is simply missing; only a job that cannot start or finish
+    return m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+}
+
+bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
+{
+    // A printer that writes a file gets the sheet as a whole document through the one writer,
+    // so a full disk or a missing folder is told, never left as a cut file.
+    if (!file.isEmpty())
+        return saveDocument(file, reportPdf(std::span(&sheet, 1)));
+    // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
-    if (!painter.begin(&m_printer))
-        return false;
-    render(painter, lines);
-    return painter.end();
+    if (painter.begin(&m_printer)) {
+        render(painter, sheet);
+        if (painter.end())
+            return true;
+    }
+    tellCannotPrint();
+    return false;
+}
+
+QString ReportCommand::laterSheetFile(const QString& sheet1File, int number)
+{
+    const QString proposed = sheetFileName(sheet1File, number);
+    if (!QFileInfo::exists(proposed))
+        return proposed;
+    MessageBoxSpec replace;
+    replace.text = QStringLiteral("มีไฟล์ %1 อยู่แล้ว ต้องการให้แผ่นที่ %2 ของรายงานเขียนทับไฟล์นี้หรือไม่? "
+                                  "ถ้าไม่ จะให้เลือกชื่อไฟล์อื่น หรือยกเลิกเพื่อไม่บันทึกแผ่นที่ %2")
+                       .arg(QDir::toNativeSeparators(proposed))
+                       .arg(number);
+    replace.title = QStringLiteral("เขียนทับไฟล์เดิม?");
+    replace.icon = QMessageBox::Question;
+    replace.buttons = QMessageBox::Yes | QMessageBox::No;
+    replace.defaultButton = QMessageBox::No;
+    if (m_prompter.ask(m_window, replace) == QMessageBox::Yes)
+        return proposed;
+    return m_dialogs.choosePdfFile(m_window);
+}
+
+bool ReportCommand::saveDocument(const QString& file, const QByteArray& document)
+{
+    const output::WriteResult written =
+        document.isEmpty()
+            ? output::WriteResult{output::WriteStatus::IoError, QStringLiteral("the report could not be drawn")}
+            : output::writeFile(file, document);
+    if (written.ok())
+        return true;
+    MessageBoxSpec failed;
+    failed.text = QStringLiteral("บันทึกไฟล์ %1 ไม่ได้ (%2) ไฟล์เดิมยังอยู่เหมือนเดิม "
+                                 "โปรดเลือกโฟลเดอร์หรือชื่อไฟล์อื่นแล้วลองใหม่อีกครั้ง")
+                      .arg(QDir::toNativeSeparators(file), written.reason);
+    failed.title = QStringLiteral("บันทึกรายงานไม่ได้");
+    failed.icon = QMessageBox::Warning;
+    m_prompter.ask(m_window, failed);
+    return false;
 }
 
 void ReportCommand::tellCannotPrint()

@@ -52,7 +52,14 @@ public:
 private:
     std::vector<Sheet> sheets() const;
     void fitPrinterToReport();
-    bool printJob(const Sheet& sheet);
+    bool printsToFile() const;
+    // One sheet as its own job: on the printer, or as a file when the printer writes one.
+    bool printSheet(const Sheet& sheet, const QString& file);
+    // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
+    // empty when the user skips that sheet.
+    QString laterSheetFile(const QString& sheet1File, int number);
+    // Writes a whole document, or tells the user why it could not, naming the file.
+    bool saveDocument(const QString& file, const QByteArray& document);
     void tellCannotPrint();
 
     QWidget* m_window;

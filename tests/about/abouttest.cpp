@@ -1,26 +1,15 @@
+#include "tests/support/fakeopener.h"
 #include "tests/support/recordingprompter.h"
 #include "ui/about/form3.h"
 #include "ui/common/weblink.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QUrl>
 
 namespace {
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
-QString siteScheme() { return QUrl(siteBaseAddress()).scheme(); }
 
 QLabel* label(QWidget* box, const QString& name) { return box->findChild<QLabel*>(name); }
 
@@ -63,15 +52,12 @@ private slots:
 
 private:
     RecordingPrompter m_prompter;
-    UrlRecorder m_recorder;
 };
 
 void AboutTest::cleanup()
 {
-    QDesktopServices::unsetUrlHandler(siteScheme());
     closeAndFlush(Form3::openBox());
     m_prompter.boxes.clear();
-    m_recorder.opened.clear();
 }
 
 void AboutTest::captionsAreTheDesignedOnes_data()
@@ -169,23 +155,21 @@ void AboutTest::linksOpenTheHomePage()
 {
     QFETCH(QString, control);
     QFETCH(QStringList, opened);
-    QDesktopServices::setUrlHandler(siteScheme(), &m_recorder, "open");
+    const FakeOpener opener;
     Form3* box = Form3::showSingle(m_prompter);
     QTest::mouseClick(label(box, control), Qt::LeftButton);
-    QStringList addresses;
-    for (const QUrl& url : m_recorder.opened)
-        addresses << url.toString();
-    QCOMPARE(addresses, opened);
+    QTRY_COMPARE(FakeOpener::running(), 0);
+    QCOMPARE(opener.opened(), opened);
     QVERIFY(m_prompter.boxes.isEmpty());
     QVERIFY(box->isVisible());
 }
 
 void AboutTest::failingBrowserIsReportedOnceAndTheBoxStaysOpen()
 {
-    // A handler whose slot does not exist makes the desktop report failure.
-    QDesktopServices::setUrlHandler(siteScheme(), &m_recorder, "noSuchSlot");
+    const FakeOpener opener(FakeOpener::Browser::Fails);
     QPointer<Form3> box = Form3::showSingle(m_prompter);
     QTest::mouseClick(label(box, QStringLiteral("Label4")), Qt::LeftButton);
+    QTRY_COMPARE(FakeOpener::running(), 0);
     QCOMPARE(m_prompter.boxes.size(), 1);
     const MessageBoxSpec& shown = m_prompter.boxes.first();
     QCOMPARE(shown.text, QStringLiteral("Unable to start Web browser !"));

@@ -7,8 +7,10 @@
 #include "tests/support/recordingprompter.h"
 
 #include <QProcess>
+
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace reporttest;
 
@@ -17,6 +19,7 @@ namespace {
 struct Run {
     int exitCode = -1;
     QString stderrText;
+    QByteArray stdoutBytes;
 };
 
 // As over ssh or from cron: no display, and an environment that asks for X11 all the same.
@@ -39,6 +42,7 @@ Run mixdesign(const QStringList& args, const QString& folder = {})
     if (tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit)
         run.exitCode = tool.exitCode();
     run.stderrText = QString::fromUtf8(tool.readAllStandardError());
+    run.stdoutBytes = tool.readAllStandardOutput();
     return run;
 }
 
@@ -126,6 +130,46 @@ private slots:
         QCOMPARE(readPdf(dir.filePath(QStringLiteral("-platform"))).size(), 2u);
     }
 
+    void dashIsStandardOutputAndNothingElseGoesThere()
+    {
+        const Run run = mixdesign(kFirstExample + QStringList{"--pdf", "-"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+        QVERIFY(run.stdoutBytes.startsWith("%PDF-"));
+        QVERIFY(run.stdoutBytes.trimmed().endsWith("%%EOF"));
+    }
+
+    void aFifoStaysAFifo()
+    {
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
+        QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+        QProcess tool;
+        tool.setProcessEnvironment(withoutDisplay());
+        tool.start(QStringLiteral(MIXDESIGN_EXE), kFirstExample + QStringList{"--pdf", QFile::decodeName(fifo)});
+        QFile reader(QFile::decodeName(fifo));
+        QVERIFY(reader.open(QIODevice::ReadOnly)); // waits for the writer, as a reading program would
+        const QByteArray pdf = reader.readAll();
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+        struct stat info {};
+        QCOMPARE(lstat(fifo.constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+    }
+
+    void aFullStandardOutputIsAFailure()
+    {
+        // The shell aims the command's output at the full device; the test writes nothing there.
+        QProcess shell;
+        shell.setProcessEnvironment(withoutDisplay());
+        const QStringList script{QStringLiteral("-c"), QStringLiteral("\"$0\" \"$@\" >/dev/full"),
+                                 QStringLiteral(MIXDESIGN_EXE)};
+        shell.start(QStringLiteral("sh"), script + kFirstExample + QStringList{QStringLiteral("--json")});
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 74);
+        QVERIFY(QString::fromUtf8(shell.readAllStandardError()).contains(QStringLiteral("No space left on device")));
+    }
+
     void refusedDesignWritesNothing()
     {
         QTemporaryDir dir;
@@ -141,8 +185,9 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("missing/report.pdf"));
         const Run run = mixdesign(kFirstExample + QStringList{"--pdf", file});
-        QVERIFY(run.exitCode != 0);
-        QVERIFY(run.stderrText.contains(file));
+        QCOMPARE(run.exitCode, 73);
+        QVERIFY(run.stderrText.contains(QStringLiteral("mixdesign: cannot write ") + file +
+                                        QStringLiteral(": No such file or directory")));
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 };

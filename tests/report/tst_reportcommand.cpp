@@ -7,6 +7,7 @@
 #include "tests/report/support/samplecaptions.h"
 #include "tests/support/golden.h"
 #include "tests/support/recordingprompter.h"
+#include "ui/common/nosettings.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -89,7 +90,11 @@ class TestReportCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY2(pdfToolAvailable(), "pdftotext (poppler-utils) is needed"); }
+    void initTestCase()
+    {
+        QVERIFY2(pdfToolAvailable(), "pdftotext (poppler-utils) is needed");
+        keepNoSettings(); // the save dialog made here must not leave a settings file behind
+    }
 
     void printsTwoJobsWithThePaperPromptBetween()
     {
@@ -234,14 +239,60 @@ private slots:
         QTemporaryDir dir;
         Fixture f;
         f.dialogs.printerChoice = printTo(file.isEmpty() ? file : dir.filePath(file));
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        if (file.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         f.command.Command2_Click();
         QCOMPARE(f.prompter.boxes.size(), 1);
         const MessageBoxSpec& told = f.prompter.boxes.front();
         QCOMPARE(told.icon, QMessageBox::Warning);
+        if (!file.isEmpty()) // the file and the system's reason, so the user can act on it
+            QVERIFY(told.text.contains(QStringLiteral("report.pdf")) &&
+                    told.text.contains(QStringLiteral("No such file or directory")));
         QVERIFY(told.text != golden::box(QStringLiteral("paper")).second);
         QVERIFY(!told.text.isEmpty() && told.text.at(0).script() == QChar::Script_Thai);
         QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    void existingSheet2FileIsNeverReplacedUnasked_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("otherName"); // what the save dialog gives after No
+        QTest::addColumn<QString>("sheet2In");
+        QTest::newRow("yes replaces it") << int(QMessageBox::Yes) << QString() << "report-2.pdf";
+        QTest::newRow("no, another name") << int(QMessageBox::No) << "other.pdf"
+                                          << "other.pdf";
+        QTest::newRow("no, then skip sheet 2") << int(QMessageBox::No) << QString() << QString();
+    }
+
+    void existingSheet2FileIsNeverReplacedUnasked()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, otherName);
+        QFETCH(QString, sheet2In);
+        QTemporaryDir dir;
+        const QString old = dir.filePath(QStringLiteral("report-2.pdf"));
+        QFile unrelated(old);
+        QVERIFY(unrelated.open(QIODevice::WriteOnly) && unrelated.write("not a report") > 0);
+        unrelated.close();
+        Fixture f;
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
+        f.dialogs.pdfFile = otherName.isEmpty() ? QString() : dir.filePath(otherName);
+        f.prompter.answers = {QMessageBox::Ok, QMessageBox::StandardButton(answer)};
+
+        f.command.Command2_Click();
+
+        QCOMPARE(f.prompter.boxes.size(), 2);
+        const MessageBoxSpec& asked = f.prompter.boxes[1];
+        QCOMPARE(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(asked.defaultButton, QMessageBox::No);
+        QVERIFY(asked.text.contains(QStringLiteral("report-2.pdf")));
+        QCOMPARE(f.dialogs.pdfAsked, answer == QMessageBox::No ? 1 : 0);
+        if (sheet2In.isEmpty() || sheet2In != QStringLiteral("report-2.pdf")) {
+            QVERIFY(unrelated.open(QIODevice::ReadOnly));
+            QCOMPARE(unrelated.readAll(), QByteArray("not a report"));
+        }
+        if (!sheet2In.isEmpty())
+            QCOMPARE(firstLines(dir.filePath(sheet2In)), QStringList{f.sheet2Title()});
     }
 
     void setupFormIsKeptForLaterPrints()
@@ -310,6 +361,8 @@ private slots:
         f.command.savePdf();
         QCOMPARE(f.prompter.boxes.size(), 1);
         QCOMPARE(f.prompter.boxes.front().icon, QMessageBox::Warning);
+        QVERIFY(f.prompter.boxes.front().text.contains(QStringLiteral("missing/report.pdf")));
+        QVERIFY(f.prompter.boxes.front().text.contains(QStringLiteral("No such file or directory")));
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 

@@ -10,9 +10,11 @@ inline mix::MixInputs firstExample()
 {
     return {.strengthText = "240",
             .cubeChecked = true,
+            .cylinderChecked = false,
             .slumpItem = " 10.0 (บวก,ลบ) 2.5",
             .stoneItem = " หิน2",
             .admixtureChecked = true,
+            .noAdmixtureChecked = false,
             .doseText = "250",
             .moistureText = "5"};
 }
@@ -21,9 +23,12 @@ inline mix::MixInputs firstExample()
 inline mix::MixInputs secondExample()
 {
     return {.strengthText = "240",
+            .cubeChecked = false,
             .cylinderChecked = true,
             .slumpItem = " 7.5 (บวก,ลบ)2.5  ",
             .stoneItem = " หิน1",
+            .admixtureChecked = false,
             .noAdmixtureChecked = true,
+            .doseText = "",
             .moistureText = "3"};
 }
