@@ -102,6 +102,20 @@ int cannotWrite(std::ostream& err)
     return kIoError;
 }
 
+// One row's outcome into the output; 1 when the row was refused. The CSV needs the numbers
+// alone, so it skips the fifty result texts a design would otherwise format.
+template <typename Design>
+long designRow(const BatchWriter& writer, std::string& buffer, const mix::MixInputs& inputs,
+               const std::variant<Design, mix::CalcError>& outcome)
+{
+    if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
+        writer.refused(buffer, inputs, *error);
+        return 1;
+    }
+    writer.designed(buffer, inputs, std::get<Design>(outcome));
+    return 0;
+}
+
 } // namespace
 
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Options& options)
@@ -141,13 +155,8 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
             writer.malformed(buffer, reader.line(), where + *why);
         } else {
             const auto& mixInputs = std::get<mix::MixInputs>(inputs);
-            const auto outcome = mix::calculate(mixInputs);
-            if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
-                ++notDesigned;
-                writer.refused(buffer, mixInputs, *error);
-            } else {
-                writer.designed(buffer, mixInputs, std::get<mix::CalcResult>(outcome));
-            }
+            notDesigned += writer.needsTexts() ? designRow(writer, buffer, mixInputs, mix::calculate(mixInputs))
+                                               : designRow(writer, buffer, mixInputs, mix::computeDesign(mixInputs));
         }
         if (buffer.size() >= kFlushBytes && !flush(buffer, out))
             return cannotWrite(err);

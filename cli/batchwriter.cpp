@@ -78,6 +78,11 @@ void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const
         csvLine(out, &inputs, &result.numbers, "", "");
 }
 
+void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers) const
+{
+    csvLine(out, &inputs, &numbers, "", "");
+}
+
 void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const
 {
     if (m_format == BatchFormat::Jsonl)

@@ -6,11 +6,15 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace report {
 
@@ -72,6 +76,15 @@ void QtReportDialogs::showPreview(QWidget* parent, QPrinter& printer, const std:
 {
     QPrintPreviewDialog box(&printer, parent);
     box.setWindowTitle(previewTitle());
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        box.resize(screen->availableSize() * 4 / 5);
+    // The report is two sheets: show them side by side, whole, once the dialog has its size.
+    if (auto* pages = box.findChild<QPrintPreviewWidget*>()) {
+        QTimer::singleShot(0, pages, [pages] {
+            pages->setViewMode(QPrintPreviewWidget::AllPagesView);
+            pages->fitInView();
+        });
+    }
     QObject::connect(&box, &QPrintPreviewDialog::paintRequested, &box, [&paint](QPrinter* target) { paint(*target); });
     box.exec();
 }

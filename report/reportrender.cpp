@@ -7,6 +7,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace report {
 
 namespace {
@@ -23,7 +25,18 @@ void render(QPainter& painter, const Sheet& lines)
     const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
     const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
 
+    // A printer whose printable area is narrower than the sheet's widest line (margins the
+    // layout never knew of) gets the whole sheet scaled down, proportions kept, rather than
+    // lines cut at the edge. A PDF has no margins and is drawn at full size.
+    qreal widest = 0;
+    for (const ReportLine& line : lines) {
+        const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
+        widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
+    }
+    const qreal scale = widest > device->width() ? device->width() / widest : 1.0;
+
     painter.save();
+    painter.scale(scale, scale);
     painter.setPen(Qt::black);
     for (const ReportLine& line : lines) {
         const int style = line.bold ? 1 : 0;

@@ -2,13 +2,16 @@
 #include "report/reportlayout.h"
 #include "report/reportpage.h"
 #include "report/reportpdf.h"
+#include "report/reportrender.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 
 #include <QBuffer>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -120,6 +123,34 @@ private slots:
                          qPrintable(where + QStringLiteral(" ends at x=%1").arg(got.xMax * kTwipsPerPoint)));
             }
         }
+    }
+
+    void printerMarginsScaleTheSheetDownWhole()
+    {
+        // A quarter-inch margin leaves 19.7 cm, and sheet 2's last note runs to 20.0 cm.
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("margins.pdf")));
+        const qreal margin = 18; // points
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
+        QPainter painter(&printer);
+        report::render(painter, report::sheet2Lines(calculatedWindow(firstWorkedExample()).result));
+        painter.end();
+
+        const auto pages = readPdf(printer.outputFileName());
+        QCOMPARE(pages.size(), 1u);
+        const auto& lines = pages[0].lines;
+        QCOMPARE(lines.size(), 10u);
+        for (const PdfLine& line : lines)
+            QVERIFY2(line.xMax <= 595.3 - margin + 0.5, qPrintable(line.text));
+        // Line 2.2 starts 60 pt in and line 2.10 lies 160 pt below it on the design: both
+        // shrink by the same factor, somewhat below one.
+        const double across = lines[1].xMin - margin;
+        const double down = lines[9].yMin - lines[1].yMin;
+        QVERIFY2(across < 60 && across > 55, qPrintable(QString::number(across)));
+        QVERIFY2(qAbs(down / across - 160.0 / 60.0) < 0.02, qPrintable(QString::number(down / across)));
     }
 
     void documentIsWholeBeforeAnyFileIsTouched()
