@@ -34,7 +34,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SITE_BASE_ADDRESS})
 # platform plugin (libqt6gui6) and the Thai fonts the windows are laid out for.
 string(CONCAT CPACK_DEBIAN_PACKAGE_DEPENDS
     "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1, libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), "
-    "libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), fonts-thai-tlwg")
+    "libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), fonts-thai-tlwg, fonts-noto-ui-core")
 # Opening the web links goes through xdg-open where no desktop portal is running.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 

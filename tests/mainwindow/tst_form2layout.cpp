@@ -1,9 +1,13 @@
 #include "tests/mainwindow/form2fixture.h"
 
+#include "ui/main/framecaptions.h"
+
 #include <QCheckBox>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QToolTip>
 
 Q_DECLARE_METATYPE(Example)
 
@@ -87,6 +91,47 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 
+    // The criteria box has no scroll bar in the design: the whole text must show.
+    void criteriaTextShowsWhole()
+    {
+        auto* box = control<QPlainTextEdit>(*m_window, "Text1");
+        control<QTabWidget>(*m_window, "SSTab1")->setCurrentIndex(2);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
+        QVERIFY(!box->verticalScrollBar()->isVisible());
+    }
+
+    void page3MixFrameClearsThePageBorderAndCaptionsArePadded()
+    {
+        enter(*m_window, firstExample());
+        calculate(*m_window);
+        const auto* page = control<QGroupBox>(*m_window, "Frame5");
+        const auto* mix = control<QGroupBox>(*m_window, "Frame6_1");
+        QVERIFY2(mix->y() > frameLineTop(page), qPrintable(QString::number(mix->y())));
+        QVERIFY(page->geometry().contains(mix->geometry()));
+        for (const QGroupBox* frame : m_window->findChildren<QGroupBox*>()) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            const QRect label =
+                frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+            QVERIFY2(label.left() >= 3, qPrintable(frame->objectName()));
+        }
+    }
+
+    void longHintWraps()
+    {
+        auto* hint = control(*m_window, "Image3");
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), hint->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(hint, &help);
+        QWidget* tip = nullptr;
+        QTRY_VERIFY((tip = findTip()) != nullptr);
+        const int oneLine = tip->fontMetrics().height();
+        QVERIFY2(tip->width() <= 560, qPrintable(QString::number(tip->width())));
+        QVERIFY(tip->height() >= 2 * oneLine);
+        QToolTip::hideText();
+    }
+
 private:
     // The pour planner's widest figures; its tab is laid out by its layouts, which only
     // place widgets once the tab has been shown, so every tab is shown in turn.
@@ -98,6 +143,14 @@ private:
             tabs->setCurrentIndex(i);
             QApplication::processEvents();
         }
+    }
+
+    static QWidget* findTip()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("qtooltip_label") && w->isVisible())
+                return w;
+        return nullptr;
     }
 
     static bool labelFits(const QLabel* label)

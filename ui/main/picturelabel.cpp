@@ -4,10 +4,22 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QToolTip>
 
 PictureLabel::PictureLabel(QWidget* parent) : QWidget(parent) {}
 
 PictureLabel::~PictureLabel() = default;
+
+bool PictureLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !toolTip().isEmpty()) {
+        // As rich text the tip label wraps its words; the text itself stays plain.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        QToolTip::showText(help->globalPos(), QStringLiteral("<p>%1</p>").arg(toolTip().toHtmlEscaped()), this, rect());
+        return true;
+    }
+    return QWidget::event(event);
+}
 
 void PictureLabel::setSource(const QString& source)
 {

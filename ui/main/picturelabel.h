@@ -25,6 +25,8 @@ signals:
     void clicked();
 
 protected:
+    // Long hints wrap at a readable width instead of running across the screen on one line.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
