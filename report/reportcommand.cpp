@@ -17,13 +17,13 @@
 
 namespace report {
 
-QString secondSheetFileName(const QString& sheet1File)
+QString sheetFileName(const QString& sheet1File, int number)
 {
     QString base = sheet1File;
     const QString suffix = QStringLiteral(".pdf");
     if (base.endsWith(suffix, Qt::CaseInsensitive))
         base.chop(suffix.size());
-    return base + QStringLiteral("-2.pdf");
+    return base + QStringLiteral("-%1.pdf").arg(number);
 }
 
 ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource result, ReportDialogs& dialogs)
@@ -41,7 +41,7 @@ QPrinter& ReportCommand::currentPrinter()
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? reportSheets(*result) : std::vector<Sheet>{};
+    return result ? reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
 }
 
 void ReportCommand::fitPrinterToReport()
@@ -74,20 +74,22 @@ void ReportCommand::Command2_Click()
     paper.title = fromUtf8(text::kPaperPromptTitle);
     paper.icon = QMessageBox::Question;
     paper.buttons = QMessageBox::Ok;
-    if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
-        return;
-
-    // Sheet 2 shows the design as it stands when it prints, as every caption does.
-    const std::vector<Sheet> now = sheets();
-    if (now.size() < 2)
-        return;
-    if (sheet1File.isEmpty()) {
-        printSheet(now[1], {});
-        return;
+    for (size_t next = 1; next < report.size(); ++next) {
+        if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
+            return;
+        // Each later sheet shows the design as it stands when it prints, as every caption does.
+        const std::vector<Sheet> now = sheets();
+        if (now.size() <= next)
+            return; // the volume was taken away while the prompt was up
+        QString file;
+        if (!sheet1File.isEmpty()) {
+            file = laterSheetFile(sheet1File, int(next) + 1);
+            if (file.isEmpty())
+                continue; // the user skipped this sheet's file
+        }
+        if (!printSheet(now[next], file))
+            return;
     }
-    const QString sheet2File = secondSheetFile(sheet1File);
-    if (!sheet2File.isEmpty())
-        printSheet(now[1], sheet2File);
 }
 
 void ReportCommand::setprint_Click()
@@ -143,15 +145,16 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
     return false;
 }
 
-QString ReportCommand::secondSheetFile(const QString& sheet1File)
+QString ReportCommand::laterSheetFile(const QString& sheet1File, int number)
 {
-    const QString proposed = secondSheetFileName(sheet1File);
+    const QString proposed = sheetFileName(sheet1File, number);
     if (!QFileInfo::exists(proposed))
         return proposed;
     MessageBoxSpec replace;
-    replace.text = QStringLiteral("มีไฟล์ %1 อยู่แล้ว ต้องการให้แผ่นที่ 2 ของรายงานเขียนทับไฟล์นี้หรือไม่? "
-                                  "ถ้าไม่ จะให้เลือกชื่อไฟล์อื่น หรือยกเลิกเพื่อไม่บันทึกแผ่นที่ 2")
-                       .arg(QDir::toNativeSeparators(proposed));
+    replace.text = QStringLiteral("มีไฟล์ %1 อยู่แล้ว ต้องการให้แผ่นที่ %2 ของรายงานเขียนทับไฟล์นี้หรือไม่? "
+                                  "ถ้าไม่ จะให้เลือกชื่อไฟล์อื่น หรือยกเลิกเพื่อไม่บันทึกแผ่นที่ %2")
+                       .arg(QDir::toNativeSeparators(proposed))
+                       .arg(number);
     replace.title = QStringLiteral("เขียนทับไฟล์เดิม?");
     replace.icon = QMessageBox::Question;
     replace.buttons = QMessageBox::Yes | QMessageBox::No;

@@ -85,6 +85,8 @@ Form2::~Form2() = default;
 
 const mix::MixDesign& Form2::design() const { return m_design; }
 
+const mix::PourPlan* Form2::pourPlan() const { return m_result ? m_ui->pourPage->plan() : nullptr; }
+
 QString Form2::caption(const QString& control) const
 {
     QWidget* widget = this->control(control);
@@ -123,6 +125,7 @@ void Form2::Command1_Click()
     m_ui->savepdf->setEnabled(true);
     m_ui->preview->setEnabled(true);
     m_ui->detailsPages->showPages();
+    m_ui->pourPage->setDesign(m_result->numbers);
 }
 
 void Form2::refuse(const mix::CalcError& error)
