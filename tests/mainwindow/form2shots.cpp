@@ -2,7 +2,7 @@
 // print preview of its report, so the layout can be looked at without clicking through it.
 #include "report/reportcommand.h"
 #include "tests/mainwindow/form2fixture.h"
-#include "ui/main/picturelabel.h"
+#include "ui/common/picturelabel.h"
 #include "ui/main/windowtexts.h"
 
 #include <QDir>

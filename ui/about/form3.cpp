@@ -41,7 +41,7 @@ Form3::Form3(Prompter& prompter)
     setFixedSize(size());
     setFont(designFont());
 
-    m_ui->Image1->setArtwork(QStringLiteral(":/art/about.svg"));
+    m_ui->Image1->setSource(QStringLiteral(":/art/about.svg"));
     m_ui->Label4->setText(siteBaseAddress());
 
     QFont contact = designFont(8.25, true);

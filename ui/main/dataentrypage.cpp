@@ -5,36 +5,12 @@
 
 #include "engine/picklists.h"
 #include "report/utf8text.h"
-
-#include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
+#include "ui/common/artwork.h"
 
 namespace {
 
 const QColor doseOnBackground(255, 255, 255);
 const QColor doseOffBackground(192, 192, 192);
-
-// The link picture's own pointer; the hot spot is the fingertip of the drawn hand.
-constexpr int cursorSide = 32;
-constexpr QPoint cursorHotSpot(10, 1);
-
-QCursor linkCursor(qreal devicePixelRatio)
-{
-    const QString source = QStringLiteral(":/cursors/link.svg");
-    if (!QFile::exists(source))
-        return Qt::PointingHandCursor;
-    QSvgRenderer renderer(source);
-    if (!renderer.isValid())
-        return Qt::PointingHandCursor;
-    QPixmap pixmap(QSize(cursorSide, cursorSide) * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return QCursor(pixmap, cursorHotSpot.x(), cursorHotSpot.y());
-}
 
 void setBackground(QWidget* field, const QColor& colour)
 {

@@ -59,7 +59,7 @@ Form1::Form1(QWidget* mainWindow, QWidget* parent)
     m_ui->Label1->setFont(designFont(8.25, true));
     m_ui->Label2->setFont(designFont(8.25, true));
     m_ui->Label1->adjustSize();
-    m_ui->Image1->setArtwork(QStringLiteral(":/art/splash.svg"));
+    m_ui->Image1->setSource(QStringLiteral(":/art/splash.svg"));
     applyDesktopColours();
     // The labels stand on the artwork, which is only drawn with the first paint.
     connect(this, &Form1::firstPainted, this, &Form1::fitColoursToArtwork, Qt::QueuedConnection);

@@ -1,25 +1,25 @@
 #pragma once
 
+#include <QPixmap>
+#include <QString>
 #include <QWidget>
 
-#include <memory>
-
-class QSvgRenderer;
-
-// A picture drawn from vector artwork at whatever size and display scale the widget has,
-// so the small hint and arrow pictures stay sharp at 200 %. It reports clicks; pictures
-// that exist for their tooltip simply leave the signal unconnected.
+// A picture control showing one piece of the compiled-in vector artwork, whole, at whatever size
+// and display scale the control has, so it stays sharp at 200 %. The artwork is drawn when the
+// control is first painted, at the pixel ratio of the screen it is on, and again only when that
+// ratio or the control's size changes: drawing it earlier would hold up the window's appearance
+// and guess the screen before the window is on one. It reports clicks; pictures that exist for
+// their tooltip or their looks simply leave the signal unconnected. A build without the artwork
+// still works: the picture is blank.
 class PictureLabel : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QString source READ source WRITE setSource)
 
 public:
     explicit PictureLabel(QWidget* parent = nullptr);
-    ~PictureLabel() override;
 
     QString source() const { return m_source; }
     void setSource(const QString& source);
-    bool hasPicture() const;
 
 signals:
     void clicked();
@@ -33,6 +33,6 @@ protected:
 
 private:
     QString m_source;
-    std::unique_ptr<QSvgRenderer> m_renderer;
+    QPixmap m_drawn;
     bool m_pressed = false;
 };

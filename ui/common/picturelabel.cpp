@@ -1,14 +1,12 @@
-#include "ui/main/picturelabel.h"
+#include "ui/common/picturelabel.h"
 
-#include <QFile>
+#include "ui/common/artwork.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QToolTip>
 
 PictureLabel::PictureLabel(QWidget* parent) : QWidget(parent) {}
-
-PictureLabel::~PictureLabel() = default;
 
 bool PictureLabel::event(QEvent* event)
 {
@@ -24,24 +22,17 @@ bool PictureLabel::event(QEvent* event)
 void PictureLabel::setSource(const QString& source)
 {
     m_source = source;
-    m_renderer.reset();
-    // A build without the artwork still works; the picture is simply blank.
-    if (QFile::exists(source)) {
-        m_renderer = std::make_unique<QSvgRenderer>(source);
-        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
-    }
+    m_drawn = QPixmap();
     update();
 }
 
-bool PictureLabel::hasPicture() const { return m_renderer && m_renderer->isValid(); }
-
 void PictureLabel::paintEvent(QPaintEvent*)
 {
-    if (!hasPicture())
-        return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&painter, QRectF(rect()));
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.isNull() || m_drawn.size() != size() * ratio)
+        m_drawn = renderArtwork(m_source, size(), ratio);
+    if (!m_drawn.isNull())
+        QPainter(this).drawPixmap(0, 0, m_drawn);
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent* event)
