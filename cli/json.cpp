@@ -21,9 +21,30 @@ void steps(JsonWriter& o, const mix::MixDesign& d)
     o.number("M", d.M).number("VYA", d.VYA);
 }
 
+// The planner's entries and figures, numbers as the planner tab shows them.
+void pour(JsonWriter& o, const mix::PourPlan& p)
+{
+    const mix::PourSettings& s = p.settings;
+    const mix::PourBatch& b = p.perBatch;
+    o.begin("pour").number("volume_m3", s.volume).number("waste_percent", s.wastePercent).number("bag_kg", s.bagKg);
+    o.number("basket_m3", s.basketM3).number("pail_l", s.pailLitres).number("bags_per_batch", s.bagsPerBatch);
+    o.number("cement_kg", p.cementKg).number("cement_bags", p.cementBags);
+    o.number("sand_kg", p.sandKg).number("sand_m3", p.sandM3).number("sand_order_m3", p.sandOrderM3);
+    o.number("sand_baskets", p.sandBaskets);
+    o.number("stone_kg", p.stoneKg).number("stone_m3", p.stoneM3).number("stone_order_m3", p.stoneOrderM3);
+    o.number("stone_baskets", p.stoneBaskets);
+    o.number("water_l", p.water).number("water_pails", p.waterPails).number("admixture_l", p.admixture);
+    o.number("batches", p.batches);
+    o.begin("per_batch").number("cement_kg", b.cementKg).number("water_l", b.water).number("water_pails", b.pails);
+    o.number("sand_m3", b.sand).number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone);
+    o.number("stone_baskets", b.stoneBaskets).number("admixture_cc", b.admixture).end();
+    o.end();
+}
+
 } // namespace
 
-void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result)
+void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result,
+                      const mix::PourPlan* plan)
 {
     const auto& n = result.numbers;
     const auto& d = n.design;
@@ -45,6 +66,8 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     o.begin("perBag").number("water_l", b.water).number("water_pails", b.pails).number("sand_m3", b.sand);
     o.number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone).number("stone_baskets", b.stoneBaskets);
     o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
+    if (plan)
+        pour(o, *plan);
 
     o.begin("steps");
     steps(o, d);
@@ -58,10 +81,10 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     out += '\n';
 }
 
-std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result)
+std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result, const mix::PourPlan* plan)
 {
     std::string out;
-    appendJsonDesign(out, inputs, result);
+    appendJsonDesign(out, inputs, result, plan);
     return out;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/calcerror.h"
 #include "engine/calculate.h"
+#include "engine/pourplan.h"
 
 #include <string>
 #include <string_view>
@@ -10,9 +11,12 @@ namespace cli {
 
 inline constexpr int kJsonSchema = 1;
 
-// One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`.
-void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result);
-std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result);
+// One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`;
+// with a planned pour it carries the "pour" object.
+void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
+                      const mix::PourPlan* plan = nullptr);
+std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result,
+                       const mix::PourPlan* plan = nullptr);
 
 // One refused design: kind, the control to correct and the window's Thai message.
 std::string jsonRefusal(const mix::CalcError& error);

@@ -4,6 +4,7 @@
 #include "cli/pdfexport.h"
 #include "cli/textreport.h"
 #include "engine/calculate.h"
+#include "engine/pourplan.h"
 #include "engine/version.h"
 
 #include <cerrno>
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,12 +101,23 @@ int main(int argc, char** argv)
         return kRefused;
     }
     const auto& result = std::get<mix::CalcResult>(outcome);
+    std::optional<mix::PourPlan> plan;
+    if (options.pour) {
+        auto planned = mix::planPour(result.numbers.final, *options.pour);
+        if (const auto* bad = std::get_if<mix::PourFieldError>(&planned)) {
+            print(stderr, "mixdesign: " + std::string(cli::pourOptionName(bad->field)) +
+                              " makes a figure of the pour too large to show\n" + cli::synopsisText());
+            return kUsage;
+        }
+        plan = std::get<mix::PourPlan>(std::move(planned));
+    }
+    const mix::PourPlan* planned = plan ? &*plan : nullptr;
     if (options.pdfFile) {
-        if (const int status = cli::writePdf(result, *options.pdfFile); status != 0)
+        if (const int status = cli::writePdf(result, planned, *options.pdfFile); status != 0)
             return status;
         // The PDF went to standard output: nothing else may follow it there.
         if (*options.pdfFile == "-")
             return 0;
     }
-    return answer(options.json ? cli::jsonDesign(options.inputs, result) : cli::textReport(result));
+    return answer(options.json ? cli::jsonDesign(options.inputs, result, planned) : cli::textReport(result, planned));
 }

@@ -4,7 +4,7 @@
 
 namespace cli {
 
-int writePdf(const mix::CalcResult&, const std::string&)
+int writePdf(const mix::CalcResult&, const mix::PourPlan*, const std::string&)
 {
     std::cerr << "mixdesign: this build has no report support (configured with MIXDESIGN_GUI=OFF)\n";
     return 69;

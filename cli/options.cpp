@@ -26,6 +26,21 @@ struct OptionRow {
 
 Failure ok() { return std::nullopt; }
 
+// A planner entry, judged by the very rules the planner tab applies; the planner's settings
+// start from its defaults so that --pour alone plans with the per-bag step's measures.
+template <typename T>
+Failure pourEntry(Options& o, mix::PourField field, const std::string& value, T mix::PourSettings::*target,
+                  std::string_view failure)
+{
+    const auto read = mix::readPourField(field, value);
+    if (!std::holds_alternative<double>(read))
+        return std::string(failure);
+    if (!o.pour)
+        o.pour = mix::PourSettings{};
+    (*o.pour).*target = static_cast<T>(std::get<double>(read));
+    return ok();
+}
+
 Failure fileName(std::optional<std::string>& target, const std::string& value, std::string_view option)
 {
     if (value.empty())
@@ -35,7 +50,7 @@ Failure fileName(std::optional<std::string>& target, const std::string& value, s
 }
 
 // A new option is one row here; the usage text and the checks below follow from it.
-constexpr std::array<OptionRow, 17> kOptions{{
+constexpr std::array<OptionRow, 23> kOptions{{
     {"--strength", "KG_CM2", Group::Design, "",
      [](Options& o, const std::string& v) {
          o.inputs.strengthText = v;
@@ -90,6 +105,43 @@ constexpr std::array<OptionRow, 17> kOptions{{
     {"--pdf", "FILE", Group::Output, "",
      [](Options& o, const std::string& v) { return fileName(o.pdfFile, v, "--pdf"); },
      "also write the two-sheet report into FILE (A4)"},
+    {"--pour", "M3", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return pourEntry(o, mix::PourField::Volume, v, &mix::PourSettings::volume,
+                          "--pour takes the cubic metres to pour, a number above 0");
+     },
+     "also plan a pour of M3 cubic metres: what to order, and one mixer batch"},
+    {"--waste", "PERCENT", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return pourEntry(o, mix::PourField::Waste, v, &mix::PourSettings::wastePercent,
+                          "--waste takes a per cent from 0 to 50");
+     },
+     "with --pour: allowance added to every quantity (default 5)"},
+    {"--bag-kg", "50|40", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         if (v != "50" && v != "40")
+             return Failure("--bag-kg takes 50 or 40");
+         return pourEntry(o, mix::PourField::BagKg, v, &mix::PourSettings::bagKg, "");
+     },
+     "with --pour: kg in a bag of cement (default 50)"},
+    {"--basket", "M3", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return pourEntry(o, mix::PourField::Basket, v, &mix::PourSettings::basketM3,
+                          "--basket takes the basket's cubic metres, a number above 0");
+     },
+     "with --pour: the basket sand and stone are measured in (default 0.019)"},
+    {"--pail", "LITRES", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return pourEntry(o, mix::PourField::Pail, v, &mix::PourSettings::pailLitres,
+                          "--pail takes the pail's litres, a number above 0");
+     },
+     "with --pour: the pail water is measured in (default 27)"},
+    {"--bags-per-batch", "N", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return pourEntry(o, mix::PourField::BagsPerBatch, v, &mix::PourSettings::bagsPerBatch,
+                          "--bags-per-batch takes a whole number of bags from 1");
+     },
+     "with --pour: bags of cement in one mixer batch (default 1)"},
     {"--batch", "FILE", Group::Batch, "",
      [](Options& o, const std::string& v) { return fileName(o.batchFile, v, "--batch"); },
      "design every row of a CSV file ('-': standard input)"},
@@ -153,6 +205,10 @@ Failure checkCombination(const Options& o, const std::set<std::string_view>& see
     } else if (const auto batchOnly = firstOf(Group::Batch); !batchOnly.empty()) {
         return std::string(batchOnly) + " needs --batch";
     }
+    if (!seen.count("--pour"))
+        for (std::string_view planner : {"--waste", "--bag-kg", "--basket", "--pail", "--bags-per-batch"})
+            if (seen.count(planner))
+                return std::string(planner) + " needs --pour";
     if (o.bom && o.batchFormat != BatchFormat::Csv)
         return std::string("--bom needs --format csv");
     return ok();
@@ -207,8 +263,29 @@ std::string synopsisText()
 {
     return "usage: mixdesign --strength KG_CM2 (--cube | --cylinder) --slump CM --stone N\n"
            "                 (--admixture DOSE | --no-admixture) --moisture PERCENT [--json] [--pdf FILE]\n"
+           "                 [--pour M3 [--waste PERCENT] [--bag-kg 50|40] [--basket M3] [--pail LITRES]\n"
+           "                  [--bags-per-batch N]]\n"
            "       mixdesign --batch FILE [--format jsonl|csv] [--bom]\n"
            "       mixdesign --version | --help\n";
+}
+
+std::string_view pourOptionName(mix::PourField field)
+{
+    switch (field) {
+    case mix::PourField::Volume:
+        return "--pour";
+    case mix::PourField::Waste:
+        return "--waste";
+    case mix::PourField::BagKg:
+        return "--bag-kg";
+    case mix::PourField::Basket:
+        return "--basket";
+    case mix::PourField::Pail:
+        return "--pail";
+    case mix::PourField::BagsPerBatch:
+        return "--bags-per-batch";
+    }
+    return "--pour";
 }
 
 std::string usageText()

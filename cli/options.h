@@ -1,9 +1,11 @@
 #pragma once
 
 #include "engine/mixinputs.h"
+#include "engine/pourplan.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -18,6 +20,8 @@ struct Options {
     std::optional<std::string> batchFile; // "-" is standard input
     BatchFormat batchFormat = BatchFormat::Jsonl;
     bool bom = false;
+    // The pour planner, with --pour; the planner's other options need it.
+    std::optional<mix::PourSettings> pour;
     bool help = false;
     bool version = false;
 };
@@ -31,6 +35,8 @@ struct UsageError {
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& args);
 
 std::string synopsisText();
+// The option that sets a planner entry, for naming it in a message.
+std::string_view pourOptionName(mix::PourField field);
 // Built from the same table the parser reads, so every option is listed.
 std::string usageText();
 

@@ -27,7 +27,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
 // Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
 // platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
 // Qt sees no argument of the user's, so none of them can be taken for one of its own options.
-QByteArray renderPdf(const mix::CalcResult& result)
+QByteArray renderPdf(const mix::CalcResult& result, const mix::PourPlan* plan)
 {
     qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -35,14 +35,14 @@ QByteArray renderPdf(const mix::CalcResult& result)
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return report::reportPdf(report::reportSheets(result));
+    return report::reportPdf(report::reportSheets(result, plan));
 }
 
 } // namespace
 
-int writePdf(const mix::CalcResult& result, const std::string& file)
+int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
 {
-    const QByteArray pdf = renderPdf(result);
+    const QByteArray pdf = renderPdf(result, plan);
     if (pdf.isEmpty()) {
         std::cerr << "mixdesign: the report could not be drawn\n";
         return kSoftware;
@@ -59,8 +59,8 @@ int writePdf(const mix::CalcResult& result, const std::string& file)
 #ifdef MIXDESIGN_PDF_MODULE
 // The entry the command looks up when it loads this module for --pdf.
 extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const mix::CalcResult* result,
-                                                                          const char* file)
+                                                                          const mix::PourPlan* plan, const char* file)
 {
-    return cli::writePdf(*result, file);
+    return cli::writePdf(*result, plan, file);
 }
 #endif

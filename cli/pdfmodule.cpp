@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kUnavailable = 69;
 
-using WritePdf = int(const mix::CalcResult*, const char*);
+using WritePdf = int(const mix::CalcResult*, const mix::PourPlan*, const char*);
 
 std::string executableFolder()
 {
@@ -36,7 +36,7 @@ std::vector<std::string> modulePlaces()
 
 // The report needs Qt, which costs every call several times the design itself just to load;
 // so only --pdf loads it, through this module.
-int writePdf(const mix::CalcResult& result, const std::string& file)
+int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
 {
     void* module = nullptr;
     std::string reason;
@@ -52,7 +52,7 @@ int writePdf(const mix::CalcResult& result, const std::string& file)
         return kUnavailable;
     }
     // Never unloaded: Qt's own clean-up at exit still runs code of the module.
-    return write(&result, file.c_str());
+    return write(&result, plan, file.c_str());
 }
 
 } // namespace cli

@@ -1,5 +1,6 @@
 #include "cli/textreport.h"
 
+#include "engine/pourtexts.h"
 #include "engine/thaitexts.h"
 
 namespace cli {
@@ -12,7 +13,7 @@ void line(std::string& out, std::string_view caption, std::string_view value)
 
 } // namespace
 
-std::string textReport(const mix::CalcResult& result)
+std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan)
 {
     using namespace mix::text;
     const auto& t = result.texts;
@@ -29,6 +30,19 @@ std::string textReport(const mix::CalcResult& result)
     line(out, kBagStone, t.at("Label37(0)"));
     line(out, kBagAdmixture, t.at("Label38(0)"));
     out.append("\n").append(t.at("Text6")).append("\n");
+    if (!plan)
+        return out;
+    const mix::PourOrderText order = mix::pourOrderText(*plan);
+    out.append("\n").append(order.title).append("\n");
+    const auto section = [&out](const std::vector<std::string>& lines) {
+        for (const auto& l : lines)
+            out.append("  ").append(l).append("\n");
+    };
+    section(order.entries);
+    out.append("\n").append(order.totalsHeading).append("\n");
+    section(order.totals);
+    out.append("\n").append(order.batchHeading).append("\n");
+    section(order.batch);
     return out;
 }
 

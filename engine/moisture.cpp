@@ -35,12 +35,14 @@ std::optional<CalcError> adjustForMoisture(DesignNumbers& out, const std::string
     const auto v8 = toSingle(d.W - excess);
     if (!v8)
         return overflowError(Field::Moisture);
-    if (*v8 < 0)
-        return negativeWaterError();
-    d.V8 = *v8;
-    const auto v9 = toInt16(d.V8);
+    const auto v9 = toInt16(*v8);
     if (!v9)
         return overflowError(Field::Moisture);
+    // Water a little below zero still rounds to "add none", a sound design; only water that
+    // rounds below zero cannot be batched.
+    if (*v9 < 0)
+        return negativeWaterError();
+    d.V8 = *v8;
     d.V9 = *v9;
     d.V10 = siteCorrection(d.V9, 10);
 

@@ -17,13 +17,13 @@
 
 namespace report {
 
-QString secondSheetFileName(const QString& sheet1File)
+QString sheetFileName(const QString& sheet1File, int number)
 {
     QString base = sheet1File;
     const QString suffix = QStringLiteral(".pdf");
     if (base.endsWith(suffix, Qt::CaseInsensitive))
         base.chop(suffix.size());
-    return base + QStringLiteral("-2.pdf");
+    return base + QStringLiteral("-%1.pdf").arg(number);
 }
 
 ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource result, ReportDialogs& dialogs)
@@ -31,21 +31,28 @@ ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource r
 {
 }
 
+QPrinter& ReportCommand::currentPrinter()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? reportSheets(*result) : std::vector<Sheet>{};
+    return result ? reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
 }
 
 void ReportCommand::fitPrinterToReport()
 {
     // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
     // a PDF gets the very page of the PDF menu entry, so both give the same sheets.
-    if (m_printer.outputFormat() == QPrinter::PdfFormat) {
-        m_printer.setPageLayout(reportPageLayout());
+    if (currentPrinter().outputFormat() == QPrinter::PdfFormat) {
+        currentPrinter().setPageLayout(reportPageLayout());
     } else {
-        m_printer.setPageSize(QPageSize(QPageSize::A4));
-        m_printer.setPageOrientation(QPageLayout::Portrait);
+        currentPrinter().setPageSize(QPageSize(QPageSize::A4));
+        currentPrinter().setPageOrientation(QPageLayout::Portrait);
     }
 }
 
@@ -54,11 +61,11 @@ void ReportCommand::Command2_Click()
     const std::vector<Sheet> report = sheets();
     if (report.empty())
         return;
-    if (!m_dialogs.showPrinter(m_window, m_printer, m_commonDialog1))
+    if (!m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1))
         return;
     fitPrinterToReport();
 
-    const QString sheet1File = printsToFile() ? m_printer.outputFileName() : QString();
+    const QString sheet1File = printsToFile() ? currentPrinter().outputFileName() : QString();
     if (!printSheet(report[0], sheet1File))
         return;
 
@@ -67,26 +74,28 @@ void ReportCommand::Command2_Click()
     paper.title = fromUtf8(text::kPaperPromptTitle);
     paper.icon = QMessageBox::Question;
     paper.buttons = QMessageBox::Ok;
-    if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
-        return;
-
-    // Sheet 2 shows the design as it stands when it prints, as every caption does.
-    const std::vector<Sheet> now = sheets();
-    if (now.size() < 2)
-        return;
-    if (sheet1File.isEmpty()) {
-        printSheet(now[1], {});
-        return;
+    for (size_t next = 1; next < report.size(); ++next) {
+        if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
+            return;
+        // Each later sheet shows the design as it stands when it prints, as every caption does.
+        const std::vector<Sheet> now = sheets();
+        if (now.size() <= next)
+            return; // the volume was taken away while the prompt was up
+        QString file;
+        if (!sheet1File.isEmpty()) {
+            file = laterSheetFile(sheet1File, int(next) + 1);
+            if (file.isEmpty())
+                continue; // the user skipped this sheet's file
+        }
+        if (!printSheet(now[next], file))
+            return;
     }
-    const QString sheet2File = secondSheetFile(sheet1File);
-    if (!sheet2File.isEmpty())
-        printSheet(now[1], sheet2File);
 }
 
 void ReportCommand::setprint_Click()
 {
     m_commonDialog1.Flags = kPrintSetupForm;
-    m_dialogs.showPrinter(m_window, m_printer, m_commonDialog1);
+    m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1);
 }
 
 void ReportCommand::savePdf()
@@ -106,7 +115,7 @@ void ReportCommand::printPreview()
     if (report.empty())
         return;
     fitPrinterToReport();
-    m_dialogs.showPreview(m_window, m_printer, [&report](QPrinter& printer) {
+    m_dialogs.showPreview(m_window, currentPrinter(), [&report](QPrinter& printer) {
         QPainter painter;
         if (painter.begin(&printer))
             renderSheets(painter, printer, report);
@@ -115,7 +124,7 @@ void ReportCommand::printPreview()
 
 bool ReportCommand::printsToFile() const
 {
-    return m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+    return m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
 }
 
 bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
@@ -127,7 +136,7 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
-    if (painter.begin(&m_printer)) {
+    if (painter.begin(&currentPrinter())) {
         render(painter, sheet);
         if (painter.end())
             return true;
@@ -136,15 +145,16 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
     return false;
 }
 
-QString ReportCommand::secondSheetFile(const QString& sheet1File)
+QString ReportCommand::laterSheetFile(const QString& sheet1File, int number)
 {
-    const QString proposed = secondSheetFileName(sheet1File);
+    const QString proposed = sheetFileName(sheet1File, number);
     if (!QFileInfo::exists(proposed))
         return proposed;
     MessageBoxSpec replace;
-    replace.text = QStringLiteral("มีไฟล์ %1 อยู่แล้ว ต้องการให้แผ่นที่ 2 ของรายงานเขียนทับไฟล์นี้หรือไม่? "
-                                  "ถ้าไม่ จะให้เลือกชื่อไฟล์อื่น หรือยกเลิกเพื่อไม่บันทึกแผ่นที่ 2")
-                       .arg(QDir::toNativeSeparators(proposed));
+    replace.text = QStringLiteral("มีไฟล์ %1 อยู่แล้ว ต้องการให้แผ่นที่ %2 ของรายงานเขียนทับไฟล์นี้หรือไม่? "
+                                  "ถ้าไม่ จะให้เลือกชื่อไฟล์อื่น หรือยกเลิกเพื่อไม่บันทึกแผ่นที่ %2")
+                       .arg(QDir::toNativeSeparators(proposed))
+                       .arg(number);
     replace.title = QStringLiteral("เขียนทับไฟล์เดิม?");
     replace.icon = QMessageBox::Question;
     replace.buttons = QMessageBox::Yes | QMessageBox::No;

@@ -7,10 +7,12 @@
 #include <QPrinter>
 
 #include <functional>
+#include <memory>
 
 namespace mix {
 struct CalcResult;
-}
+struct PourPlan;
+} // namespace mix
 class Prompter;
 class QWidget;
 
@@ -29,18 +31,24 @@ public:
     ReportCommand(QWidget* window, Prompter& prompter, ResultSource result,
                   ReportDialogs& dialogs = defaultReportDialogs());
 
-    // Print button: the printer dialog, sheet 1, the paper prompt, then sheet 2 as its own job.
+    // The pour plan beside the design, or null when no volume is given; with one the report
+    // gets the material order as its third sheet.
+    using PlanSource = std::function<const mix::PourPlan*()>;
+    void setPlanSource(PlanSource plan) { m_plan = std::move(plan); }
+
+    // Print button: the printer dialog, sheet 1, then each later sheet as its own job after the
+    // paper prompt.
     void Command2_Click();
     // Printer set-up: the dialog's set-up form, kept for every later print; prints nothing.
     void setprint_Click();
-    // Both sheets into one PDF the user names.
+    // Every sheet into one PDF the user names.
     void savePdf();
-    // Both sheets on screen, drawn as print and PDF draw them.
+    // Every sheet on screen, drawn as print and PDF draw them.
     void printPreview();
 
     const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
     // The printer the next print goes to, with the settings last confirmed in the dialog.
-    QPrinter& currentPrinter() { return m_printer; }
+    QPrinter& currentPrinter();
 
 private:
     std::vector<Sheet> sheets() const;
@@ -48,9 +56,9 @@ private:
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
     bool printSheet(const Sheet& sheet, const QString& file);
-    // Where sheet 2 goes beside `sheet1File`: asked before an existing file is replaced; empty
-    // when the user skips sheet 2.
-    QString secondSheetFile(const QString& sheet1File);
+    // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
+    // empty when the user skips that sheet.
+    QString laterSheetFile(const QString& sheet1File, int number);
     // Writes a whole document, or tells the user why it could not, naming the file.
     bool saveDocument(const QString& file, const QByteArray& document);
     void tellCannotPrint();
@@ -58,13 +66,17 @@ private:
     QWidget* m_window;
     Prompter& m_prompter;
     ResultSource m_result;
+    PlanSource m_plan;
     ReportDialogs& m_dialogs;
     CommonDialog m_commonDialog1;
-    QPrinter m_printer{QPrinter::HighResolution};
+    // Made on first use: a printer loads the print system (CUPS and what it needs), several
+    // megabytes a user who never prints should not carry from start-up.
+    std::unique_ptr<QPrinter> m_printer;
 };
 
-// Where sheet 2 goes when sheet 1 went to `sheet1File`: beside it, named as sheet 2, so
-// the second job never overwrites the first ("report.pdf" -> "report-2.pdf").
-QString secondSheetFileName(const QString& sheet1File);
+// Where sheet `number` goes when sheet 1 went to `sheet1File`: beside it, named by its number,
+// so no later job overwrites an earlier one ("report.pdf" -> "report-2.pdf", "report-3.pdf").
+QString sheetFileName(const QString& sheet1File, int number);
+inline QString secondSheetFileName(const QString& sheet1File) { return sheetFileName(sheet1File, 2); }
 
 } // namespace report

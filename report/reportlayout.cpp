@@ -4,6 +4,7 @@
 #include "engine/fixedcaptions.h"
 #include "engine/numbers.h"
 #include "report/layouttable.h"
+#include "report/ordersheet.h"
 #include "report/utf8text.h"
 
 #include <span>
@@ -62,6 +63,12 @@ Sheet sheet1Lines(const mix::CalcResult& result) { return build(layout::kSheet1,
 
 Sheet sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
 
-std::vector<Sheet> reportSheets(const mix::CalcResult& result) { return {sheet1Lines(result), sheet2Lines(result)}; }
+std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan)
+{
+    std::vector<Sheet> sheets{sheet1Lines(result), sheet2Lines(result)};
+    if (plan)
+        sheets.push_back(orderSheetLines(*plan));
+    return sheets;
+}
 
 } // namespace report

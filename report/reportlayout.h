@@ -4,7 +4,8 @@
 
 namespace mix {
 struct CalcResult;
-}
+struct PourPlan;
+} // namespace mix
 
 namespace report {
 
@@ -14,8 +15,9 @@ Sheet sheet1Lines(const mix::CalcResult& result);
 // Sheet 2, the batch for one bag of cement: always 10 lines.
 Sheet sheet2Lines(const mix::CalcResult& result);
 
-// Every sheet of the report of one accepted design, in printing order.
-std::vector<Sheet> reportSheets(const mix::CalcResult& result);
+// Every sheet of the report of one accepted design, in printing order; with a pour plan the
+// material order follows as a third sheet.
+std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr);
 
 // The concrete one bag yields, in cubic metres, as sheet 2 prints it.
 QString yieldText(float mcement);

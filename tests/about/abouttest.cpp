@@ -1,6 +1,7 @@
 #include "tests/support/fakeopener.h"
 #include "tests/support/recordingprompter.h"
 #include "ui/about/form3.h"
+#include "ui/common/contrast.h"
 #include "ui/common/weblink.h"
 
 #include <QApplication>
@@ -49,6 +50,8 @@ private slots:
     void linksOpenTheHomePage_data();
     void linksOpenTheHomePage();
     void failingBrowserIsReportedOnceAndTheBoxStaysOpen();
+    void versionIsOnALineBelowTheNotice();
+    void darkDesktopKeepsTheNoticeReadable();
 
 private:
     RecordingPrompter m_prompter;
@@ -83,8 +86,8 @@ void AboutTest::captionsAreTheDesignedOnes()
 void AboutTest::noTextIsCutOff()
 {
     Form3* box = Form3::showSingle(m_prompter);
-    const QStringList names{"Label1", "Label2", "Label3", "Label4", "Label5",
-                            "Label6", "Label7", "Label8", "Label9", "Label10"};
+    const QStringList names{"Label1", "Label2", "Label3", "Label4",  "Label5", "Label6",
+                            "Label7", "Label8", "Label9", "Label10", "Label11"};
     for (const QString& name : names) {
         QLabel* l = label(box, name);
         QVERIFY2(!l->text().isEmpty(), qPrintable(name));
@@ -179,6 +182,42 @@ void AboutTest::failingBrowserIsReportedOnceAndTheBoxStaysOpen()
     QVERIFY(box);
     QVERIFY(box->isVisible());
     QCOMPARE(Form3::openBox(), box.data());
+}
+
+void AboutTest::versionIsOnALineBelowTheNotice()
+{
+    Form3* box = Form3::showSingle(m_prompter);
+    QCOMPARE(label(box, "Label11")->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(label(box, "Label10")->geometry(), QRect(16, 264, 425, 17));
+    QCOMPARE(box->findChild<QPushButton*>("Command1")->geometry(), QRect(480, 256, 73, 25));
+    QVERIFY(label(box, "Label11")->y() >= 281);
+    QVERIFY(box->rect().contains(label(box, "Label11")->geometry()));
+}
+
+// What is drawn: the strongest contrast any pixel of the label's text has against the box.
+void AboutTest::darkDesktopKeepsTheNoticeReadable()
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 238));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, QColor(255, 255, 255));
+    QApplication::setPalette(dark);
+    Form3* box = Form3::showSingle(m_prompter);
+    const QImage drawn = box->grab().toImage();
+    const QColor behind = drawn.pixelColor(2, drawn.height() - 2);
+    QCOMPARE(behind, QColor(53, 53, 53));
+    for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
+        const QRect area = label(box, name)->geometry() & drawn.rect();
+        double best = 1;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                best = qMax(best, contrastRatio(drawn.pixelColor(x, y), behind));
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 %2").arg(name).arg(best)));
+    }
+    closeAndFlush(box);
+    QApplication::setPalette(light);
 }
 
 int main(int argc, char** argv)

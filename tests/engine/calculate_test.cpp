@@ -222,9 +222,9 @@ TEST(Moisture, SandAndWaterFollowTheFreeMoisture)
         int sand;
         int water;
     };
-    for (const Row& row :
-         {Row{"5", 834.4f, 834, 155.6f, 156, 835, 155}, Row{"0.5", 798.4f, 798, 191.6f, 192, 800, 190},
-          Row{"0.7", 800.0f, 800, 190.0f, 190, 800, 190}, Row{"0", 794.4f, 794, 195.6f, 196, 795, 195}}) {
+    for (const Row& row : {Row{"5", 834.4f, 834, 155.6f, 156, 835, 155}, Row{"0.5", 798.4f, 798, 191.6f, 192, 800, 190},
+                           Row{"0.7", 800.0f, 800, 190.0f, 190, 800, 190}, Row{"0", 794.4f, 794, 195.6f, 196, 795, 195},
+                           Row{"24.5", 990.4f, 990, -0.4f, 0, 990, 0}}) {
         auto in = firstExample();
         in.moistureText = row.moisture;
         const auto r = accepted(in);

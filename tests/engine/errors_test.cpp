@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"MoistureOverflow", [](MixInputs& i) { i.moistureText = "4000"; }, ErrorKind::Overflow, "Text4"},
         RefusalCase{"MoistureBeyondFloat", [](MixInputs& i) { i.moistureText = std::string(60, '9'); },
                     ErrorKind::Overflow, "Text4"},
-        RefusalCase{"SandSoWetTheWaterGoesNegative", [](MixInputs& i) { i.moistureText = "24.5"; },
+        RefusalCase{"SandSoWetTheWaterGoesNegative", [](MixInputs& i) { i.moistureText = "24.55"; },
                     ErrorKind::OutOfRange, "Text4"}),
     [](const testing::TestParamInfo<RefusalCase>& refusal) { return std::string(refusal.param.name); });
 

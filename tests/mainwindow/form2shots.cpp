@@ -2,7 +2,7 @@
 // print preview of its report, so the layout can be looked at without clicking through it.
 #include "report/reportcommand.h"
 #include "tests/mainwindow/form2fixture.h"
-#include "ui/main/picturelabel.h"
+#include "ui/common/picturelabel.h"
 #include "ui/main/windowtexts.h"
 
 #include <QDir>
@@ -31,6 +31,7 @@ bool save(QWidget& window, const QDir& dir, const QString& file)
 bool savePreview(Form2& window, const QDir& dir)
 {
     report::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
+    command.setPlanSource([&window] { return window.pourPlan(); });
     bool ok = false;
     QTimer::singleShot(1500, [&] {
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
@@ -54,11 +55,15 @@ int main(int argc, char* argv[])
     Form2 window;
     window.setWindowTitle(QString::fromUtf8(windowtext::kStartCaption));
     window.show();
+    auto* tabs = control<QTabWidget>(window, "SSTab1");
+    tabs->setCurrentIndex(3);
+    bool ok = save(window, dir, QStringLiteral("tab3-pour-before.png"));
+    tabs->setCurrentIndex(0);
+
     enter(window, firstExample());
     calculate(window);
 
-    auto* tabs = control<QTabWidget>(window, "SSTab1");
-    bool ok = save(window, dir, QStringLiteral("tab0-data-entry.png"));
+    ok &= save(window, dir, QStringLiteral("tab0-data-entry.png"));
     tabs->setCurrentIndex(2);
     ok &= save(window, dir, QStringLiteral("tab2-criteria.png"));
     tabs->setCurrentIndex(1);
@@ -67,6 +72,11 @@ int main(int argc, char* argv[])
     ok &= save(window, dir, QStringLiteral("tab1-page2.png"));
     emit control<PictureLabel>(window, "Image10")->clicked();
     ok &= save(window, dir, QStringLiteral("tab1-page3.png"));
+    tabs->setCurrentIndex(3);
+    control<QLineEdit>(window, "volumeField")->setText(QStringLiteral("10"));
+    ok &= save(window, dir, QStringLiteral("tab3-pour.png"));
+    control<QLineEdit>(window, "bagsPerBatchField")->setText(QStringLiteral("1.5"));
+    ok &= save(window, dir, QStringLiteral("tab3-pour-bad-entry.png"));
     ok &= savePreview(window, dir);
     return ok ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #include "tests/mainwindow/form2fixture.h"
 #include "tests/support/golden.h"
+#include "ui/common/picturelabel.h"
 #include "ui/main/dataentrypage.h"
-#include "ui/main/picturelabel.h"
 
 #include "engine/calcerror.h"
 

@@ -1,5 +1,6 @@
 #include "tests/mainwindow/form2fixture.h"
 #include "tests/support/golden.h"
+#include "ui/common/contrast.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
@@ -167,6 +168,54 @@ private slots:
         QTest::keyClick(cube, Qt::Key_Space);
         QVERIFY(cube->isChecked());
         QVERIFY(!control<QAbstractButton>(*m_window, "Check2")->isChecked());
+    }
+
+    void returnAndEnterClickAFocusedButton_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+    void returnAndEnterClickAFocusedButton()
+    {
+        QFETCH(int, key);
+        enter(*m_window, firstExample());
+        auto* calculateButton = control<QAbstractButton>(*m_window, "Command1");
+        calculateButton->setFocus();
+        QTest::keyClick(calculateButton, Qt::Key(key));
+        QVERIFY(control<QAbstractButton>(*m_window, "Command2")->isEnabled());
+        QCOMPARE(control<QLabel>(*m_window, "Label15_0")->text(), QStringLiteral("310"));
+
+        m_prompter.answers << QMessageBox::No;
+        auto* exitButton = control<QAbstractButton>(*m_window, "Command6");
+        exitButton->setFocus();
+        QTest::keyClick(exitButton, Qt::Key(key));
+        QCOMPARE(m_prompter.boxes.size(), 1);
+    }
+
+    void typingAtOnceLandsInTheStrengthField()
+    {
+        QTest::keyClicks(QApplication::focusWidget(), "240");
+        QCOMPARE(control<QLineEdit>(*m_window, "Text2")->text(), QStringLiteral("240"));
+    }
+
+    // The dose kept in a disabled field must stay legible on the grey, measured in what is drawn.
+    void keptDoseStaysReadable()
+    {
+        control<QAbstractButton>(*m_window, "Check3")->click();
+        auto* dose = control<QLineEdit>(*m_window, "Text3");
+        dose->setText("250");
+        control<QAbstractButton>(*m_window, "Check4")->click();
+        QVERIFY(!dose->isEnabled());
+        const QImage drawn = dose->grab().toImage();
+        const QColor background = drawn.pixelColor(drawn.width() - 4, drawn.height() / 2);
+        QCOMPARE(background, QColor(192, 192, 192));
+        QColor darkest = background;
+        for (int y = 2; y < drawn.height() - 2; ++y)
+            for (int x = 2; x < drawn.width() / 2; ++x)
+                if (qGray(drawn.pixel(x, y)) < qGray(darkest.rgb()))
+                    darkest = drawn.pixelColor(x, y);
+        QVERIFY2(contrastRatio(darkest, background) >= 3.0, qPrintable(darkest.name()));
     }
 
     void ctrlCInAnyTextAsksToExitAndCopiesNothing_data()

@@ -2,7 +2,7 @@
 #include "tests/mainwindow/windowcaptions.h"
 #include "tests/support/fakeopener.h"
 #include "tests/support/golden.h"
-#include "ui/main/picturelabel.h"
+#include "ui/common/picturelabel.h"
 
 #include "ui/common/weblink.h"
 

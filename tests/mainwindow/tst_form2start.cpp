@@ -2,12 +2,17 @@
 #include "tests/mainwindow/form2fixture.h"
 #include "tests/mainwindow/windowcaptions.h"
 #include "tests/support/golden.h"
+#include "ui/common/placement.h"
+#include "ui/common/toolkittranslation.h"
 #include "ui/main/criteriatext.h"
 #include "ui/main/statuspanels.h"
 
 #include "engine/picklists.h"
 
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 
 // The window as the user first sees it.
@@ -213,6 +218,50 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(seen, order);
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::newRow("fits: centred") << QRect(0, 0, 1280, 1024) << QSize(625, 454) << QPoint(327, 285);
+        QTest::newRow("fits beside a panel") << QRect(0, 32, 1024, 736) << QSize(625, 454) << QPoint(199, 173);
+        // 800 x 600 at 150 % leaves 533 x 400 logical pixels, less a 24-pixel panel.
+        QTest::newRow("small screen: top-left") << QRect(0, 24, 533, 376) << QSize(625, 454) << QPoint(0, 24);
+        QTest::newRow("only too tall") << QRect(100, 0, 800, 400) << QSize(625, 454) << QPoint(187, 0);
+        QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QSize(625, 454) << QPoint(2247, 285);
+    }
+    void placement()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QSize, window);
+        QFETCH(QPoint, topLeft);
+        QCOMPARE(placementWithin(area, window), topLeft);
+    }
+
+    void windowOpensOnTheAvailableArea()
+    {
+        const QRect area = m_window->screen()->availableGeometry();
+        QVERIFY(area.contains(m_window->frameGeometry()));
+    }
+
+    void toolkitTextsInThai()
+    {
+        QVERIFY(installToolkitTranslation(this));
+        QMessageBox box(QMessageBox::Question, "t", "q",
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+        QStringList buttons;
+        for (auto which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Cancel})
+            buttons << box.button(which)->text();
+        QCOMPARE(buttons, (QStringList{"ใช่", "ไม่ใช่", "ตกลง", "ยกเลิก"}));
+
+        std::unique_ptr<QMenu> menu(control<QLineEdit>(*m_window, "Text2")->createStandardContextMenu());
+        QStringList entries;
+        for (const QAction* action : menu->actions())
+            if (!action->isSeparator())
+                entries << action->text().section(QLatin1Char('\t'), 0, 0);
+        QCOMPARE(entries, (QStringList{"เลิกทำ", "ทำซ้ำ", "ตัด", "คัดลอก", "วาง", "ลบ", "เลือกทั้งหมด"}));
     }
 
 private:

@@ -1,3 +1,5 @@
+#include "engine/pourplan.h"
+#include "report/ordersheet.h"
 #include "report/reportcommand.h"
 #include "report/reportlayout.h"
 #include "tests/report/support/pdfwords.h"
@@ -102,6 +104,22 @@ private slots:
                 QCOMPARE(qRound(got.xMax * 10), qRound(want.xMax * 10));
             }
         }
+    }
+
+    void aPourAddsTheMaterialOrder()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("report.pdf"));
+        const Run run = mixdesign(kFirstExample + QStringList{"--pour", "10", "--pdf", file});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+        const auto pages = readPdf(file);
+        QCOMPARE(pages.size(), 3u);
+        const auto final = calculatedWindow(firstWorkedExample()).result.numbers.final;
+        const report::Sheet order =
+            report::orderSheetLines(std::get<mix::PourPlan>(mix::planPour(final, {10, 5, 50, 0.019, 27, 1})));
+        QCOMPARE(pages[2].lines.size(), order.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            QCOMPARE(comparable(pages[2].lines[i].text), comparable(order[i].text));
     }
 
     void qtsOwnOptionsAreTheUsersFileNames()

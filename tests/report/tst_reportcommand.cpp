@@ -1,3 +1,5 @@
+#include "engine/pourplan.h"
+#include "report/ordersheet.h"
 #include "report/reportcommand.h"
 #include "report/reportlayout.h"
 #include "report/reporttexts.h"
@@ -322,6 +324,25 @@ private slots:
         QCOMPARE(firstLines(f.dialogs.pdfFile), (QStringList{f.sheet1Title(), f.sheet2Title()}));
         QVERIFY(f.prompter.boxes.isEmpty());
         QVERIFY(f.dialogs.formsShown.isEmpty());
+    }
+
+    void materialOrderIsTheThirdSheetEverywhere()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        const auto plan =
+            std::get<mix::PourPlan>(mix::planPour(f.window.result.numbers.final, {10, 5, 50, 0.019, 27, 1}));
+        f.command.setPlanSource([&plan] { return &plan; });
+        const QString orderTitle = comparable(report::orderSheetLines(plan).front().text);
+
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
+        f.command.Command2_Click();
+        QCOMPARE(f.prompter.boxes.size(), 2); // a paper prompt before each later sheet
+        QCOMPARE(firstLines(dir.filePath(QStringLiteral("report-3.pdf"))), QStringList{orderTitle});
+
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("all.pdf"));
+        f.command.savePdf();
+        QCOMPARE(firstLines(f.dialogs.pdfFile), (QStringList{f.sheet1Title(), f.sheet2Title(), orderTitle}));
     }
 
     void savePdfCancelledWritesNothing()

@@ -1,4 +1,5 @@
 #include "engine/calculate.h"
+#include "engine/pourplan.h"
 #include "report/reportlayout.h"
 #include "tests/report/support/reportliterals.h"
 #include "tests/report/support/samplecaptions.h"
@@ -77,6 +78,33 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(bool, expectedBold);
         QCOMPARE(bold, expectedBold);
+    }
+
+    // The material order comes only with a volume; without one the report is the two sheets.
+    void orderSheetOnlyWithAPlan()
+    {
+        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
+        QCOMPARE(report::reportSheets(result).size(), 2u);
+        const mix::PourSettings tenCubicMetres{10, 5, 50, 0.019, 27, 1};
+        const auto plan = std::get<mix::PourPlan>(mix::planPour(result.numbers.final, tenCubicMetres));
+        const auto sheets = report::reportSheets(result, &plan);
+        QCOMPARE(sheets.size(), 3u);
+        const QStringList expected = golden::lines(QStringLiteral("report/order-example1.tsv"));
+        QCOMPARE(qsizetype(sheets[2].size()), expected.size());
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            const report::ReportLine& line = sheets[2][size_t(i)];
+            const QStringList at = expected[i].split(QLatin1Char('\t'));
+            QCOMPARE(line.text, at[4]);
+            QCOMPARE(QList<int>({line.x, line.y, line.bold}),
+                     QList<int>({at[1].toInt(), at[2].toInt(), at[3] == "bold"}));
+        }
+
+        // Without admixture its line says so, and a batch has no admixture line.
+        const mix::CalcResult second = calculatedWindow(secondWorkedExample()).result;
+        const auto plain = std::get<mix::PourPlan>(mix::planPour(second.numbers.final, tenCubicMetres));
+        const report::Sheet order = report::reportSheets(second, &plain)[2];
+        QCOMPARE(order.size(), 19u);
+        QCOMPARE(order[12].text, QStringLiteral("ไม่ใส่น้ำยาผสมคอนกรีต"));
     }
 
     void emptyResultLeavesOnlyTheFixedTexts()

@@ -1,3 +1,4 @@
+#include "ui/common/contrast.h"
 #include "ui/common/weblink.h"
 #include "ui/splash/form1.h"
 #include "ui/splash/progressstrip.h"
@@ -114,6 +115,8 @@ private slots:
     void handOverClosesTheSplashThenShowsTheMainWindow();
     void closingEarlyShowsTheMainWindowAtOnce();
     void splashSurvivesAMissingMainWindow();
+    void mainWindowGivenLaterIsCaptionedAndShownAtTheHandOver();
+    void darkDesktopKeepsEveryTextReadable();
 };
 
 void SplashTest::loadPreparesEverythingBeforeTheFirstTick()
@@ -309,6 +312,80 @@ void SplashTest::splashSurvivesAMissingMainWindow()
     QVERIFY(!splash->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(splash.isNull());
+}
+
+// For the quicker start the main window is built once the splash is on screen.
+void SplashTest::mainWindowGivenLaterIsCaptionedAndShownAtTheHandOver()
+{
+    QPointer<Form1> splash = new Form1;
+    splash->show();
+    QTRY_VERIFY(splash->hasPainted());
+    QWidget mainWindow;
+    splash->setMainWindow(&mainWindow);
+    QCOMPARE(mainWindow.windowTitle(), QStringLiteral(" Drevanto Bolmiradex Concrete Mixed Design"));
+    QVERIFY(!mainWindow.isVisible());
+    splash->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    while (splash && splash->progressCount() < 101)
+        splash->Timer1_Timer();
+    QVERIFY(mainWindow.isVisible());
+
+    // Closed before the main window exists: it shows as soon as it is given.
+    QPointer<Form1> early = new Form1;
+    early->show();
+    QWidget late;
+    early->setAttribute(Qt::WA_DeleteOnClose, false);
+    QVERIFY(early->close());
+    early->setMainWindow(&late);
+    QVERIFY(late.isVisible());
+    delete early;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+namespace {
+
+// The strongest contrast any drawn pixel of an area has against the given background.
+double strongestContrast(const QImage& drawn, const QRect& area, const QColor& background)
+{
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMax(best, contrastRatio(drawn.pixelColor(x, y), background));
+    return best;
+}
+
+} // namespace
+
+void SplashTest::darkDesktopKeepsEveryTextReadable()
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 238));
+    dark.setColor(QPalette::HighlightedText, QColor(250, 250, 250));
+    QApplication::setPalette(dark);
+    {
+        Fixture f;
+        QTRY_VERIFY(f.splash->hasPainted());
+        QCoreApplication::processEvents();
+        f.tickTo(50);
+        for (const char* name : {"Label1", "Label2"}) {
+            auto* text = f.splash->findChild<QLabel*>(QLatin1String(name));
+            text->hide();
+            const QImage bare = f.splash->grab(text->geometry()).toImage();
+            text->show();
+            const QImage drawn = f.splash->grab(text->geometry()).toImage();
+            const double best = strongestContrast(drawn, drawn.rect(), meanColour(bare));
+            QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 %2").arg(name).arg(best)));
+        }
+        // At 50 % the count stands partly on the bar and partly on the strip's background.
+        const QImage strip = f.strip()->surface();
+        const int barEnd = strip.width() / 2;
+        const QRect onBar(0, 2, barEnd - 1, strip.height() - 4);
+        const QRect onBack(barEnd + 1, 2, strip.width() - barEnd - 2, strip.height() - 4);
+        QVERIFY(strongestContrast(strip, onBar, cyan) >= 4.5);
+        QVERIFY(strongestContrast(strip, onBack, strip.pixelColor(strip.width() - 1, 0)) >= 4.5);
+    }
+    QApplication::setPalette(light);
 }
 
 int main(int argc, char** argv)

@@ -3,7 +3,10 @@
 #include "ui_form3.h"
 
 #include "ui/common/artwork.h"
+#include "ui/common/contrast.h"
 #include "ui/common/designfont.h"
+#include "ui/common/placement.h"
+#include "ui/common/siteconfig.h"
 #include "ui/common/weblink.h"
 
 #include <QGuiApplication>
@@ -38,7 +41,7 @@ Form3::Form3(Prompter& prompter)
     setFixedSize(size());
     setFont(designFont());
 
-    m_ui->Image1->setArtwork(QStringLiteral(":/art/about.svg"));
+    m_ui->Image1->setSource(QStringLiteral(":/art/about.svg"));
     m_ui->Label4->setText(siteBaseAddress());
 
     QFont contact = designFont(8.25, true);
@@ -48,15 +51,20 @@ Form3::Form3(Prompter& prompter)
     for (QLabel* label : {m_ui->Label4, m_ui->Label5})
         label->setFont(contact);
 
-    const QColor titleBar = palette().color(QPalette::Active, QPalette::Highlight);
-    for (QLabel* label : {m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label8, m_ui->Label9, m_ui->Label10}) {
+    // The title-bar colour and the dark red of the notice as designed, unless the desktop's own
+    // background (a dark theme) leaves them unreadable.
+    const QColor background = palette().color(QPalette::Active, QPalette::Window);
+    const QColor titleBar = legibleColour(palette().color(QPalette::Active, QPalette::Highlight), {background});
+    for (QLabel* label :
+         {m_ui->Label4, m_ui->Label5, m_ui->Label6, m_ui->Label8, m_ui->Label9, m_ui->Label10, m_ui->Label11}) {
         QPalette colours = label->palette();
         colours.setColor(QPalette::WindowText, titleBar);
         label->setPalette(colours);
     }
     QPalette notice = m_ui->Label7->palette();
-    notice.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    notice.setColor(QPalette::WindowText, legibleColour(QColor(192, 0, 0), {background}));
     m_ui->Label7->setPalette(notice);
+    m_ui->Label11->setText(QStringLiteral("Version %1").arg(QString::fromUtf8(MIXDESIGN_VERSION)));
 
     for (QLabel* link : {m_ui->Label4, m_ui->Label6}) {
         link->setCursor(linkCursor());
@@ -74,8 +82,7 @@ Form3* Form3::showSingle(Prompter& prompter)
     QPointer<Form3>& box = theBox();
     if (!box) {
         box = new Form3(prompter);
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            box->move(screen->availableGeometry().center() - box->rect().center());
+        placeOnScreen(box);
     }
     box->show();
     box->raise();

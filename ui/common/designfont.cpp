@@ -1,15 +1,34 @@
 #include "ui/common/designfont.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
-QString designFontFamily() { return QStringLiteral("Loma"); }
+namespace {
+
+const QString& uiFamily()
+{
+    static const QString family = QStringLiteral("Noto Sans Thai UI");
+    return family;
+}
+const QString& fallbackFamily()
+{
+    static const QString family = QStringLiteral("Loma");
+    return family;
+}
+
+} // namespace
+
+QString designFontFamily()
+{
+    static const bool haveUiFace = QFontDatabase::hasFamily(uiFamily());
+    return haveUiFace ? uiFamily() : fallbackFamily();
+}
 
 QFont designFont(qreal pointSize, bool bold)
 {
     QFont font(designFontFamily());
-    const QStringList families{designFontFamily(), QStringLiteral("Tlwg Typo"), QStringLiteral("Garuda"),
-                               QStringLiteral("Noto Sans Thai"), QStringLiteral("Sans Serif")};
-    font.setFamilies(families);
+    font.setFamilies({designFontFamily(), fallbackFamily(), QStringLiteral("Tlwg Typo"), QStringLiteral("Garuda"),
+                      QStringLiteral("Sans Serif")});
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -5,36 +5,12 @@
 
 #include "engine/picklists.h"
 #include "report/utf8text.h"
-
-#include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
+#include "ui/common/artwork.h"
 
 namespace {
 
 const QColor doseOnBackground(255, 255, 255);
 const QColor doseOffBackground(192, 192, 192);
-
-// The link picture's own pointer; the hot spot is the fingertip of the drawn hand.
-constexpr int cursorSide = 32;
-constexpr QPoint cursorHotSpot(10, 1);
-
-QCursor linkCursor(qreal devicePixelRatio)
-{
-    const QString source = QStringLiteral(":/cursors/link.svg");
-    if (!QFile::exists(source))
-        return Qt::PointingHandCursor;
-    QSvgRenderer renderer(source);
-    if (!renderer.isValid())
-        return Qt::PointingHandCursor;
-    QPixmap pixmap(QSize(cursorSide, cursorSide) * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return QCursor(pixmap, cursorHotSpot.x(), cursorHotSpot.y());
-}
 
 void setBackground(QWidget* field, const QColor& colour)
 {
@@ -43,13 +19,15 @@ void setBackground(QWidget* field, const QColor& colour)
     field->setPalette(palette);
 }
 
-// White and light grey are fixed colours, so the typed text on them is fixed dark too.
+// White and light grey are fixed colours, so the typed text on them is fixed dark too, and the
+// dose kept in a disabled field stays readable: its grey has more than 3:1 against either.
 void setFixedBackground(QWidget* field, const QColor& colour)
 {
     setBackground(field, colour);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Active, QPalette::Text, Qt::black);
     palette.setColor(QPalette::Inactive, QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(96, 96, 96));
     field->setPalette(palette);
 }
 
@@ -71,6 +49,9 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
     m_ui->Text3->setEnabled(false);
     m_ui->Label26_0->setEnabled(false);
     m_ui->Command2->setEnabled(false);
+    // Return or Enter on a focused button clicks it, as Space does.
+    for (QPushButton* button : {m_ui->Command1, m_ui->Command2, m_ui->Command6})
+        button->setAutoDefault(true);
     m_ui->Image1->setCursor(linkCursor(devicePixelRatioF()));
 
     connect(m_ui->Check1, &QCheckBox::clicked, this, &DataEntryPage::Check1_Click);
@@ -121,6 +102,8 @@ void DataEntryPage::applyFocusOrder()
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
+
+void DataEntryPage::focusFirstField() { m_ui->Text2->setFocus(Qt::OtherFocusReason); }
 
 void DataEntryPage::Check1_Click() { m_ui->Check2->setChecked(false); }
 

@@ -26,6 +26,8 @@ public:
     // Text2, Combo1, Combo2, Text3, Text4, Text6, the buttons, then the check boxes. Called
     // once the page sits in its tab widget, which splices its tab bar into the chain.
     void applyFocusOrder();
+    // Typing right after the window appears lands in the strength field.
+    void focusFirstField();
 
 signals:
     void calculateClicked();

@@ -1,5 +1,6 @@
 #include "ui/main/detailspages.h"
 
+#include "ui/main/framecaptions.h"
 #include "ui_detailspages.h"
 
 #include <QLabel>
@@ -52,6 +53,13 @@ DetailsPages::DetailsPages(QWidget* parent) : QWidget(parent), m_ui(std::make_un
 }
 
 DetailsPages::~DetailsPages() = default;
+
+void DetailsPages::keepInnerFrameBelowBorder()
+{
+    const int below = frameLineTop(m_ui->Frame5) + 2;
+    if (m_ui->Frame6_1->y() < below)
+        m_ui->Frame6_1->move(m_ui->Frame6_1->x(), below);
+}
 
 void DetailsPages::showPages()
 {

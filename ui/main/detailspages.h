@@ -20,6 +20,9 @@ public:
 
     // After an accepted Calculate: every page shown, page 1 in front.
     void showPages();
+    // Page 3's mix frame sits inside the page frame, just below that frame's border line, so its
+    // caption band never crosses the line; call once the frames have their style and font.
+    void keepInnerFrameBelowBorder();
 
 private:
     void Image11_Click();

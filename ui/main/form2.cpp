@@ -2,12 +2,14 @@
 
 #include "ui/main/criteriatext.h"
 #include "ui/main/exitshortcutguard.h"
+#include "ui/main/framecaptions.h"
 #include "ui/main/statuspanels.h"
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
 
 #include "report/utf8text.h"
 #include "ui/common/designfont.h"
+#include "ui/common/placement.h"
 #include "ui/common/weblink.h"
 
 #include <QAbstractButton>
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 
 namespace {
 
@@ -40,6 +41,8 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     setFont(designFont());
     m_ui->setupUi(this);
     m_ui->dataEntryPage->applyFocusOrder();
+    padFrameCaptions(this);
+    m_ui->detailsPages->keepInnerFrameBelowBorder();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
@@ -50,6 +53,9 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     QPalette criteria = m_ui->Text1->palette();
     criteria.setColor(QPalette::All, QPalette::Base, criteria.color(QPalette::Active, QPalette::Button));
     m_ui->Text1->setPalette(criteria);
+    // The design gives the criteria box no scroll bar: one size smaller, its 2430 characters
+    // take 18 lines of the box's 22 and all show.
+    m_ui->Text1->setFont(designFont(7.5));
 
     fillStatusBar(statusBar(), QDate::currentDate());
     m_ui->savepdf->setEnabled(false);
@@ -69,15 +75,17 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 
     // The status bar is part of the designed client area; the menu bar comes on top of it.
     setFixedSize(clientWidth, menuBar()->sizeHint().height() + clientHeight);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    placeOnScreen(this);
 
     Form_Load();
+    m_ui->dataEntryPage->focusFirstField();
 }
 
 Form2::~Form2() = default;
 
 const mix::MixDesign& Form2::design() const { return m_design; }
+
+const mix::PourPlan* Form2::pourPlan() const { return m_result ? m_ui->pourPage->plan() : nullptr; }
 
 QString Form2::caption(const QString& control) const
 {
@@ -117,6 +125,7 @@ void Form2::Command1_Click()
     m_ui->savepdf->setEnabled(true);
     m_ui->preview->setEnabled(true);
     m_ui->detailsPages->showPages();
+    m_ui->pourPage->setDesign(m_result->numbers);
 }
 
 void Form2::refuse(const mix::CalcError& error)

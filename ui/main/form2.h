@@ -13,9 +13,12 @@
 namespace Ui {
 class Form2;
 }
+namespace mix {
+struct PourPlan;
+}
 
-// The working window: data entry, calculation details and design criteria on three tabs,
-// with the menus. It reads its controls, lets the engine compute and writes the texts the
+// The working window: data entry, calculation details, design criteria and the pour planner
+// on four tabs, with the menus. It reads its controls, lets the engine compute and writes the texts the
 // engine returns into the controls of the same names; it computes nothing itself.
 class Form2 : public QMainWindow {
     Q_OBJECT
@@ -28,6 +31,8 @@ public:
     // The last accepted design, everything the report and the other outputs need; null before
     // the first accepted Calculate.
     const mix::CalcResult* lastResult() const { return m_result ? &*m_result : nullptr; }
+    // The pour planner's plan for that design, or null without a volume.
+    const mix::PourPlan* pourPlan() const;
 
     // The text of a label or text box by its design name ("Label15(0)", "Label11", "Text6");
     // empty when there is no such control.

@@ -1,6 +1,6 @@
 #include "ui/main/statuspanels.h"
 
-#include "ui/main/picturelabel.h"
+#include "ui/common/picturelabel.h"
 #include "ui/main/windowtexts.h"
 
 #include <QLabel>

@@ -1,0 +1,756 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th_TH">
+<context>
+    <name>QDialogButtonBox</name>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+ไม่พบโฟลเดอร์
+โปรดตรวจสอบชื่อโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+ไม่พบแฟ้ม
+โปรดตรวจสอบชื่อแฟ้ม</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 มีอยู่แล้ว
+ต้องการเขียนทับหรือไม่?</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>เลือก</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>โฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>เปลี่ยนชื่อ</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>'%1' is write protected.
+Do you want to delete it anyway?</source>
+        <translation>'%1' ถูกป้องกันการเขียน
+ต้องการลบหรือไม่?</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>ทุกแฟ้ม (*)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>ทุกแฟ้ม (*)</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete '%1'?</source>
+        <translation>ต้องการลบ '%1' ใช่หรือไม่?</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>เปลี่ยนเป็นมุมมองรายละเอียด</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>เปลี่ยนเป็นมุมมองรายการ</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>ลบโฟลเดอร์ไม่ได้</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>สร้างโฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>สร้างโฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>มุมมองรายละเอียด</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>โฟลเดอร์:</translation>
+    </message>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>ชื่อแฟ้ม:</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>แฟ้ม</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>ชนิดแฟ้ม:</translation>
+    </message>
+    <message>
+        <source>Find Directory</source>
+        <translation>ค้นหาโฟลเดอร์</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>ไปข้างหน้า</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>ย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>ไปข้างหน้า</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>ไปยังโฟลเดอร์แม่</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>มุมมองรายการ</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>รายการตำแหน่งและที่คั่นหน้า</translation>
+    </message>
+    <message>
+        <source>Look in:</source>
+        <translation>ค้นหาใน:</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>โฟลเดอร์ใหม่</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>โฟลเดอร์แม่</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>ตำแหน่งล่าสุด</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>เอาออก</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>บันทึกเป็น</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>แสดงแฟ้มที่ซ่อน</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>แถบข้าง</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Computer</source>
+        <translation>คอมพิวเตอร์</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>วันที่แก้ไข</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>ชนิด</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>คอมพิวเตอร์ของฉัน</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>ชื่อ</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>ขนาด</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>ชนิด</translation>
+    </message>
+</context>
+<context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>คัดลอก</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>วาง</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>ทำซ้ำ</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>ตัด</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Hide Details...</source>
+        <translation>ซ่อนรายละเอียด...</translation>
+    </message>
+    <message>
+        <source>Show Details...</source>
+        <translation>แสดงรายละเอียด...</translation>
+    </message>
+</context>
+<context>
+    <name>QPageSetupWidget</name>
+    <message>
+        <source>Custom</source>
+        <translation>กำหนดเอง</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>สูง:</translation>
+    </message>
+    <message>
+        <source>Inches (in)</source>
+        <translation>นิ้ว (in)</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>แนวนอน</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation>ขอบกระดาษ</translation>
+    </message>
+    <message>
+        <source>Millimeters (mm)</source>
+        <translation>มิลลิเมตร (mm)</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>การวางแนว</translation>
+    </message>
+    <message>
+        <source>Page Layout</source>
+        <translation>การจัดหน้า</translation>
+    </message>
+    <message>
+        <source>Page order:</source>
+        <translation>ลำดับหน้า:</translation>
+    </message>
+    <message>
+        <source>Page size:</source>
+        <translation>ขนาดกระดาษ:</translation>
+    </message>
+    <message>
+        <source>Pages per sheet:</source>
+        <translation>จำนวนหน้าต่อแผ่น:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>กระดาษ</translation>
+    </message>
+    <message>
+        <source>Paper source:</source>
+        <translation>ถาดกระดาษ:</translation>
+    </message>
+    <message>
+        <source>Points (pt)</source>
+        <translation>พอยต์ (pt)</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>แนวตั้ง</translation>
+    </message>
+    <message>
+        <source>Reverse landscape</source>
+        <translation>แนวนอนกลับด้าน</translation>
+    </message>
+    <message>
+        <source>Reverse portrait</source>
+        <translation>แนวตั้งกลับด้าน</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>กว้าง:</translation>
+    </message>
+    <message>
+        <source>bottom margin</source>
+        <translation>ขอบล่าง</translation>
+    </message>
+    <message>
+        <source>left margin</source>
+        <translation>ขอบซ้าย</translation>
+    </message>
+    <message>
+        <source>right margin</source>
+        <translation>ขอบขวา</translation>
+    </message>
+    <message>
+        <source>top margin</source>
+        <translation>ขอบบน</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;No</source>
+        <translation>ไม่ใช่</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>ใช่</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>เลิกทำงาน</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>นำไปใช้</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>ทิ้ง</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>วิธีใช้</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>ข้าม</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>ไม่ใช่ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>ตั้งค่าใหม่</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>คืนค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>ลองอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>บันทึกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>ใช่ทั้งหมด</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to overwrite it?</source>
+        <translation>%1 มีอยู่แล้ว
+ต้องการเขียนทับหรือไม่?</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 เป็นโฟลเดอร์
+โปรดเลือกชื่อแฟ้มอื่น</translation>
+    </message>
+    <message>
+        <source>&amp;Options &lt;&lt;</source>
+        <translation>ตัวเลือก &lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&amp;Options &gt;&gt;</source>
+        <translation>ตัวเลือก &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>พิมพ์</translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation>ทุกหน้า</translation>
+    </message>
+    <message>
+        <source>Even Pages</source>
+        <translation>หน้าคู่</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>เขียนแฟ้ม %1 ไม่ได้
+โปรดเลือกชื่อแฟ้มอื่น</translation>
+    </message>
+    <message>
+        <source>Invalid Pages Definition</source>
+        <translation>กำหนดหน้าไม่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Local file</source>
+        <translation>แฟ้มในเครื่อง</translation>
+    </message>
+    <message>
+        <source>Odd Pages</source>
+        <translation>หน้าคี่</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>พิมพ์</translation>
+    </message>
+    <message>
+        <source>Print To File ...</source>
+        <translation>พิมพ์ลงแฟ้ม ...</translation>
+    </message>
+    <message>
+        <source>Print to File (PDF)</source>
+        <translation>พิมพ์ลงแฟ้ม (PDF)</translation>
+    </message>
+    <message>
+        <source>The 'From' value cannot be greater than the 'To' value.</source>
+        <translation>หน้าแรกต้องไม่มากกว่าหน้าสุดท้าย</translation>
+    </message>
+    <message>
+        <source>Write PDF file</source>
+        <translation>เขียนแฟ้ม PDF</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Export to PDF</source>
+        <translation>ส่งออกเป็น PDF</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>หน้าแรก</translation>
+    </message>
+    <message>
+        <source>Fit page</source>
+        <translation>พอดีหน้า</translation>
+    </message>
+    <message>
+        <source>Fit width</source>
+        <translation>พอดีความกว้าง</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>แนวนอน</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>หน้าสุดท้าย</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>หน้าถัดไป</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>ตั้งค่าหน้ากระดาษ</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>ตั้งค่าหน้ากระดาษ</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>แนวตั้ง</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>หน้าก่อน</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>พิมพ์</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>ตัวอย่างก่อนพิมพ์</translation>
+    </message>
+    <message>
+        <source>Show facing pages</source>
+        <translation>แสดงหน้าคู่</translation>
+    </message>
+    <message>
+        <source>Show overview of all pages</source>
+        <translation>แสดงทุกหน้า</translation>
+    </message>
+    <message>
+        <source>Show single page</source>
+        <translation>แสดงทีละหน้า</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>ขยาย</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>ย่อ</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesDialog</name>
+    <message>
+        <source>Job Options</source>
+        <translation>ตัวเลือกงานพิมพ์</translation>
+    </message>
+    <message>
+        <source>Printer Properties</source>
+        <translation>คุณสมบัติเครื่องพิมพ์</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPropertiesWidget</name>
+    <message>
+        <source>Advanced</source>
+        <translation>ขั้นสูง</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>หน้า</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintSettingsOutput</name>
+    <message>
+        <source>Collate</source>
+        <translation>เรียงชุด</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>สี</translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translation>โหมดสี</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>สำเนา</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>จำนวนสำเนา:</translation>
+    </message>
+    <message>
+        <source>Current Page</source>
+        <translation>หน้าปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>Double Sided Printing</source>
+        <translation>พิมพ์สองหน้า</translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation>ระดับเทา</translation>
+    </message>
+    <message>
+        <source>Long side binding</source>
+        <translation>เย็บด้านยาว</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>ปิด</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>ตัวเลือก</translation>
+    </message>
+    <message>
+        <source>Output Settings</source>
+        <translation>การตั้งค่าผลลัพธ์</translation>
+    </message>
+    <message>
+        <source>Page Set:</source>
+        <translation>ชุดหน้า:</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>หน้า</translation>
+    </message>
+    <message>
+        <source>Pages from</source>
+        <translation>หน้าจาก</translation>
+    </message>
+    <message>
+        <source>Print all</source>
+        <translation>พิมพ์ทั้งหมด</translation>
+    </message>
+    <message>
+        <source>Print range</source>
+        <translation>ช่วงที่พิมพ์</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>ย้อนลำดับ</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>ส่วนที่เลือก</translation>
+    </message>
+    <message>
+        <source>Short side binding</source>
+        <translation>เย็บด้านสั้น</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>ถึง</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>ชื่อ:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>ที่ตั้ง:</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>แฟ้มผลลัพธ์:</translation>
+    </message>
+    <message>
+        <source>P&amp;roperties</source>
+        <translation>คุณสมบัติ</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>ตัวอย่าง</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>เครื่องพิมพ์</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>ชนิด:</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>คัดลอก</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>วาง</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>ทำซ้ำ</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>คัดลอกที่อยู่ลิงก์</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>ตัด</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>เลือกทั้งหมด</translation>
+    </message>
+</context>
+</TS>

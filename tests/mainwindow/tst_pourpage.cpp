@@ -1,0 +1,116 @@
+#include "tests/mainwindow/form2fixture.h"
+#include "ui/main/volumebar.h"
+
+// The pour planner tab as a user meets it: before any design, then typing a volume after
+// the first worked example, changing the measures, typing bad entries, calculating again.
+class TestPourPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(openWindow(m_window, m_prompter)); }
+    void cleanup() { QVERIFY(closeWindow(m_window, m_prompter)); }
+
+    void asksForACalculationFirst()
+    {
+        showTab();
+        retype("volumeField", "10");
+        QVERIFY(control(*m_window, "calculateFirstNote")->isVisibleTo(m_window.get()));
+        QCOMPARE(text("calculateFirstNote"), QStringLiteral("ยังไม่ได้คำนวณส่วนผสม กรุณาป้อนข้อมูลแล้วคำนวณ"));
+        QVERIFY(!control(*m_window, "orderList")->isVisibleTo(m_window.get()));
+        QCOMPARE(text("cementBags"), QString());
+    }
+
+    void followsTheDesignAndEveryKeystroke()
+    {
+        enter(*m_window, firstExample());
+        calculate(*m_window);
+        showTab();
+        QVERIFY(!control(*m_window, "calculateFirstNote")->isVisibleTo(m_window.get()));
+        QCOMPARE(text("cementBags"), QString()); // no volume yet, nothing to plan
+
+        QTest::keyClicks(control(*m_window, "volumeField"), "1x0"); // the letter is refused
+        QCOMPARE(control<QLineEdit>(*m_window, "volumeField")->text(), QStringLiteral("10"));
+        const std::pair<const char*, const char*> tenCubicMetres[] = {
+            {"cementBags", "66  ถุง"},     {"sandOrder", "5.5  ลบ.ม."},  {"sandBaskets", "288.4  บุ้งกี๋"},
+            {"stoneOrder", "7.5  ลบ.ม."}, {"waterPails", "60.3  ถัง"},   {"admixtureTotal", "8.4  ลิตร"},
+            {"batchesTotal", "66  ครั้ง"},  {"waterPerBatch", "25  ลิตร"}, {"sandPerBatchBaskets", "4.2  บุ้งกี๋"},
+        };
+        for (const auto& [name, expected] : tenCubicMetres)
+            QCOMPARE(text(name), QString::fromUtf8(expected));
+        const auto bar = control<VolumeBar>(*m_window, "volumeBar")->parts();
+        QCOMPARE(bar.size(), size_t(4));
+        QCOMPARE(bar[0].litres + bar[1].litres + bar[2].litres + bar[3].litres, 1000);
+
+        retype("basketField", "0.025");
+        QCOMPARE(text("sandBaskets"), QStringLiteral("219.2  บุ้งกี๋"));
+        QCOMPARE(text("sandPerBatchBaskets"), QStringLiteral("3.2  บุ้งกี๋"));
+
+        // Each bad entry gets its message beside it and leaves every figure as it was.
+        const QStringList before = figures();
+        const std::tuple<const char*, const char*, const char*, const char*> bad[] = {
+            {"volumeField", "volumeMessage", "0", "ต้องมากกว่า 0"},
+            {"wasteField", "wasteMessage", "51", "ต้องอยู่ระหว่าง 0-50"},
+            {"bagKgField", "bagKgMessage", ".", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
+            {"basketField", "basketMessage", "0", "ต้องมากกว่า 0"},
+            {"pailField", "pailMessage", "", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
+            {"bagsPerBatchField", "bagsPerBatchMessage", "1.5", "ต้องเป็น 1, 2, 3, ... ถุง"},
+        };
+        for (const auto& [field, message, typed, expected] : bad) {
+            const QString good = control<QLineEdit>(*m_window, field)->text();
+            retype(field, typed);
+            QCOMPARE(text(message), QString::fromUtf8(expected));
+            auto* label = control<QLabel>(*m_window, message);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), message);
+            QCOMPARE(figures(), before);
+            retype(field, good);
+            QCOMPARE(text(message), QString());
+        }
+
+        // A new Calculate never leaves the old design's figures beside a bad entry.
+        retype("basketField", "0");
+        calculate(*m_window);
+        QCOMPARE(text("cementBags"), QString());
+
+        // A new Calculate carries the planner along; without admixture the line says so.
+        retype("basketField", "0.019");
+        enter(*m_window, secondExample());
+        calculate(*m_window);
+        QCOMPARE(text("cementBags"), QStringLiteral("70  ถุง"));
+        QCOMPARE(text("admixtureTotal"), QStringLiteral("ไม่ใส่น้ำยาผสมคอนกรีต"));
+        QCOMPARE(text("admixturePerBatch"), QString());
+
+        retype("volumeField", "");
+        QCOMPARE(text("cementBags"), QString());
+        QCOMPARE(text("volumeMessage"), QString());
+    }
+
+private:
+    void showTab() { control<QTabWidget>(*m_window, "SSTab1")->setCurrentIndex(3); }
+
+    QString text(const char* name) const { return control<QLabel>(*m_window, name)->text(); }
+
+    void retype(const char* name, const QString& typed)
+    {
+        auto* field = control<QLineEdit>(*m_window, name);
+        field->selectAll(); // typing over a selection replaces it in one edit, as a user does
+        if (typed.isEmpty())
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(field, typed);
+    }
+
+    QStringList figures() const
+    {
+        QStringList texts;
+        for (const QLabel* label : control(*m_window, "pourPage")->findChildren<QLabel*>())
+            if (!label->objectName().endsWith("Message"))
+                texts << label->objectName() + "=" + label->text();
+        return texts;
+    }
+
+    RecordingPrompter m_prompter;
+    std::unique_ptr<Form2> m_window;
+};
+
+FORM2_TEST_MAIN(TestPourPage)
+#include "tst_pourpage.moc"
