@@ -4,7 +4,7 @@
 set(appId th.co.drevanto.bolmiradex)
 set(icon ${PROJECT_SOURCE_DIR}/resources/icons/app.svg)
 
-if(TARGET bolmiradex AND UNIX AND NOT APPLE)
+if(MIXDESIGN_GUI AND UNIX AND NOT APPLE)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/bolmiradex.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
