@@ -1,10 +1,12 @@
 #include "cli/batch.h"
 
+#include "cli/batchpour.h"
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
 #include "cli/inputnames.h"
 #include "engine/calculate.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -42,12 +44,28 @@ std::string choice(std::string_view field)
     return s;
 }
 
+struct Columns {
+    std::array<size_t, ColumnCount> design{};
+    PourColumnPlaces pour{};
+    size_t count = 0;
+};
+
 // Where each column sits in a row, or why the header is not ours.
-std::variant<std::array<size_t, ColumnCount>, std::string> columnsOf(const std::vector<std::string>& header)
+std::variant<Columns, std::string> columnsOf(const std::vector<std::string>& header)
 {
     std::array<std::optional<size_t>, ColumnCount> at;
+    Columns found;
+    found.count = header.size();
     for (size_t i = 0; i < header.size(); ++i) {
         const std::string name = choice(header[i]);
+        const auto pour = std::find(kPourColumns.begin(), kPourColumns.end(), name);
+        if (pour != kPourColumns.end()) {
+            auto& place = found.pour[size_t(pour - kPourColumns.begin())];
+            if (place)
+                return "line 1: column '" + name + "' given twice";
+            place = i;
+            continue;
+        }
         size_t c = 0;
         while (c < ColumnCount && kColumns[c] != name)
             ++c;
@@ -57,13 +75,12 @@ std::variant<std::array<size_t, ColumnCount>, std::string> columnsOf(const std::
             return "line 1: column '" + name + "' given twice";
         at[c] = i;
     }
-    std::array<size_t, ColumnCount> columns{};
     for (size_t c = 0; c < ColumnCount; ++c) {
         if (!at[c])
             return "line 1: no column '" + std::string(kColumns[c]) + "'";
-        columns[c] = *at[c];
+        found.design[c] = *at[c];
     }
-    return columns;
+    return found;
 }
 
 // The row as the window's controls, or what is wrong with it.
@@ -102,17 +119,32 @@ int cannotWrite(std::ostream& err)
     return kIoError;
 }
 
-// One row's outcome into the output; 1 when the row was refused. The CSV needs the numbers
-// alone, so it skips the fifty result texts a design would otherwise format.
+const mix::FinalMix& finalOf(const mix::CalcResult& result) { return result.numbers.final; }
+const mix::FinalMix& finalOf(const mix::DesignNumbers& numbers) { return numbers.final; }
+
+// One row's outcome into the output; 1 when the row was not designed. The CSV needs the
+// numbers alone, so it skips the fifty result texts a design would otherwise format.
 template <typename Design>
-long designRow(const BatchWriter& writer, std::string& buffer, const mix::MixInputs& inputs,
-               const std::variant<Design, mix::CalcError>& outcome)
+long designRow(const BatchWriter& writer, std::string& buffer, long line, const mix::MixInputs& inputs,
+               const std::optional<mix::PourSettings>& pour, const std::variant<Design, mix::CalcError>& outcome)
 {
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
         writer.refused(buffer, inputs, *error);
         return 1;
     }
-    writer.designed(buffer, inputs, std::get<Design>(outcome));
+    const Design& design = std::get<Design>(outcome);
+    std::optional<mix::PourPlan> plan;
+    if (pour) {
+        auto planned = mix::planPour(finalOf(design), *pour);
+        if (const auto* bad = std::get_if<mix::PourFieldError>(&planned)) {
+            writer.malformed(buffer, line,
+                             "line " + std::to_string(line) + ": " + std::string(kPourColumns[size_t(bad->field)]) +
+                                 ": " + bad->message);
+            return 1;
+        }
+        plan = std::get<mix::PourPlan>(std::move(planned));
+    }
+    writer.designed(buffer, inputs, design, plan ? &*plan : nullptr);
     return 0;
 }
 
@@ -131,9 +163,9 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
         err << "mixdesign: " << *why << "\n";
         return kDataError;
     }
-    const auto& at = std::get<0>(columns);
+    const Columns& at = std::get<Columns>(columns);
 
-    const BatchWriter writer(options.batchFormat, options.bom);
+    const BatchWriter writer(options.batchFormat, options.bom, at.pour[0].has_value());
     std::string buffer;
     buffer.reserve(2 * kFlushBytes);
     writer.begin(buffer);
@@ -145,18 +177,28 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
         std::variant<mix::MixInputs, std::string> inputs = std::string();
         if (reader.unterminatedQuote())
             inputs = "a quoted field is not closed";
-        else if (row.size() != ColumnCount)
-            inputs = std::to_string(row.size()) + " fields where the header has " + std::to_string(ColumnCount);
+        else if (row.size() != at.count)
+            inputs = std::to_string(row.size()) + " fields where the header has " + std::to_string(at.count);
         else
-            inputs = inputsOf(row, at);
+            inputs = inputsOf(row, at.design);
+        std::optional<mix::PourSettings> pour;
+        if (std::holds_alternative<mix::MixInputs>(inputs)) {
+            auto read = pourOf(row, at.pour);
+            if (auto* why = std::get_if<std::string>(&read))
+                inputs = std::move(*why);
+            else
+                pour = std::get<std::optional<mix::PourSettings>>(read);
+        }
 
         if (const auto* why = std::get_if<std::string>(&inputs)) {
             ++notDesigned;
             writer.malformed(buffer, reader.line(), where + *why);
         } else {
             const auto& mixInputs = std::get<mix::MixInputs>(inputs);
-            notDesigned += writer.needsTexts() ? designRow(writer, buffer, mixInputs, mix::calculate(mixInputs))
-                                               : designRow(writer, buffer, mixInputs, mix::computeDesign(mixInputs));
+            const long line = reader.line();
+            notDesigned += writer.needsTexts()
+                               ? designRow(writer, buffer, line, mixInputs, pour, mix::calculate(mixInputs))
+                               : designRow(writer, buffer, line, mixInputs, pour, mix::computeDesign(mixInputs));
         }
         if (buffer.size() >= kFlushBytes && !flush(buffer, out))
             return cannotWrite(err);

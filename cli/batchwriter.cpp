@@ -22,7 +22,8 @@ void csvField(std::string& out, std::string_view field)
     out += '"';
 }
 
-void csvRow(std::string& out, std::initializer_list<std::string_view> fields)
+// The fields of a row, without its line end.
+void csvFields(std::string& out, std::initializer_list<std::string_view> fields)
 {
     bool first = true;
     for (auto f : fields) {
@@ -31,12 +32,25 @@ void csvRow(std::string& out, std::initializer_list<std::string_view> fields)
         first = false;
         csvField(out, f);
     }
-    out += "\r\n";
 }
 
-// The inputs as the JSON echoes them, then the results; one column list for every kind of row.
+// What a planned pour adds at the end of a row: what to order and how many batches.
+void pourFields(std::string& out, const mix::PourPlan* p)
+{
+    std::string numbers[6];
+    if (p) {
+        const double values[6] = {p->cementBags, p->sandOrderM3, p->stoneOrderM3, p->water, p->admixture, p->batches};
+        for (int i = 0; i < 6; ++i)
+            numbers[i] = jsonNumber(values[i]);
+    }
+    out += ',';
+    csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
+}
+
+// The inputs as the JSON echoes them, then the results, then the pour's columns when the input
+// has them; one column list for every kind of row.
 void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
-             std::string_view message)
+             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr)
 {
     std::string numbers[13];
     if (n) {
@@ -50,10 +64,13 @@ void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumber
     }
     const mix::MixInputs none;
     const mix::MixInputs& i = in ? *in : none;
-    csvRow(out, {i.strengthText, specimenName(i), slumpName(i), stoneName(i), admixtureName(i), i.doseText,
-                 i.moistureText, numbers[0],      numbers[1],   numbers[2],   numbers[3],       numbers[4],
-                 numbers[5],     numbers[6],      numbers[7],   numbers[8],   numbers[9],       numbers[10],
-                 numbers[11],    numbers[12],     error,        message});
+    csvFields(out, {i.strengthText, specimenName(i), slumpName(i), stoneName(i), admixtureName(i), i.doseText,
+                    i.moistureText, numbers[0],      numbers[1],   numbers[2],   numbers[3],       numbers[4],
+                    numbers[5],     numbers[6],      numbers[7],   numbers[8],   numbers[9],       numbers[10],
+                    numbers[11],    numbers[12],     error,        message});
+    if (pourColumns)
+        pourFields(out, plan);
+    out += "\r\n";
 }
 
 } // namespace
@@ -67,20 +84,25 @@ void BatchWriter::begin(std::string& out) const
     out += "strength,specimen,slump,stone,admixture,dose,moisture,"
            "final_cement,final_water,final_sand,final_stone,final_admixture,"
            "water_l,water_pails,sand_m3,sand_baskets,stone_m3,stone_baskets,admixture_cc,concrete_m3,"
-           "error,message\r\n";
+           "error,message";
+    if (m_pour)
+        out += ",cement_bags,sand_order_m3,stone_order_m3,pour_water_l,pour_admixture_l,batches";
+    out += "\r\n";
 }
 
-void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result) const
+void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
+                           const mix::PourPlan* plan) const
 {
     if (m_format == BatchFormat::Jsonl)
-        appendJsonDesign(out, inputs, result);
+        appendJsonDesign(out, inputs, result, plan);
     else
-        csvLine(out, &inputs, &result.numbers, "", "");
+        csvLine(out, &inputs, &result.numbers, "", "", m_pour, plan);
 }
 
-void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers) const
+void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
+                           const mix::PourPlan* plan) const
 {
-    csvLine(out, &inputs, &numbers, "", "");
+    csvLine(out, &inputs, &numbers, "", "", m_pour, plan);
 }
 
 void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const
@@ -88,7 +110,7 @@ void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const 
     if (m_format == BatchFormat::Jsonl)
         out += jsonRefusal(error);
     else
-        csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message);
+        csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, m_pour);
 }
 
 void BatchWriter::malformed(std::string& out, long line, std::string_view message) const
@@ -96,7 +118,7 @@ void BatchWriter::malformed(std::string& out, long line, std::string_view messag
     if (m_format == BatchFormat::Jsonl)
         out += jsonMalformedRow(line, message);
     else
-        csvLine(out, nullptr, nullptr, "malformed_row", message);
+        csvLine(out, nullptr, nullptr, "malformed_row", message, m_pour);
 }
 
 } // namespace cli

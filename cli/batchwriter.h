@@ -2,6 +2,7 @@
 
 #include "cli/options.h"
 #include "engine/calculate.h"
+#include "engine/pourplan.h"
 
 #include <string>
 #include <string_view>
@@ -11,19 +12,23 @@ namespace cli {
 // Turns each batch row's outcome into one line of the chosen format, appended to `out`.
 class BatchWriter {
 public:
-    BatchWriter(BatchFormat format, bool bom) : m_format(format), m_bom(bom) {}
+    // `pour`: the input has a volume column, so the CSV carries the pour's columns too.
+    BatchWriter(BatchFormat format, bool bom, bool pour = false) : m_format(format), m_bom(bom), m_pour(pour) {}
 
     void begin(std::string& out) const;
     // Whether a designed row needs the result texts, or the numbers alone will do.
     bool needsTexts() const { return m_format == BatchFormat::Jsonl; }
-    void designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result) const;
-    void designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers) const;
+    void designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
+                  const mix::PourPlan* plan = nullptr) const;
+    void designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
+                  const mix::PourPlan* plan = nullptr) const;
     void refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const;
     void malformed(std::string& out, long line, std::string_view message) const;
 
 private:
     BatchFormat m_format;
     bool m_bom;
+    bool m_pour;
 };
 
 } // namespace cli

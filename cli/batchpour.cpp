@@ -1,0 +1,34 @@
+#include "cli/batchpour.h"
+
+namespace cli {
+
+namespace {
+
+constexpr mix::PourField kFields[] = {mix::PourField::Volume, mix::PourField::Waste, mix::PourField::BagKg,
+                                      mix::PourField::Basket, mix::PourField::Pail,  mix::PourField::BagsPerBatch};
+
+} // namespace
+
+std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::vector<std::string>& row,
+                                                                   const PourColumnPlaces& at)
+{
+    const auto text = [&](size_t c) -> std::string_view { return at[c] ? std::string_view(row[*at[c]]) : ""; };
+    if (text(0).empty())
+        return std::nullopt;
+    mix::PourSettings s;
+    double* targets[] = {&s.volume, &s.wastePercent, &s.bagKg, &s.basketM3, &s.pailLitres, nullptr};
+    for (size_t c = 0; c < kPourColumns.size(); ++c) {
+        if (text(c).empty())
+            continue;
+        const auto value = mix::readPourField(kFields[c], text(c));
+        if (const auto* bad = std::get_if<mix::PourFieldError>(&value))
+            return std::string(kPourColumns[c]) + ": " + bad->message;
+        if (targets[c])
+            *targets[c] = std::get<double>(value);
+        else
+            s.bagsPerBatch = static_cast<int>(std::get<double>(value));
+    }
+    return s;
+}
+
+} // namespace cli

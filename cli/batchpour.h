@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/pourplan.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace cli {
+
+// The pour planner's columns a batch file may add; a row with a volume gets its pour planned,
+// the other columns falling back to the planner's own defaults when absent or empty.
+inline constexpr std::array<std::string_view, 6> kPourColumns{"volume", "waste", "bag_kg",
+                                                              "basket", "pail",  "bags_per_batch"};
+using PourColumnPlaces = std::array<std::optional<size_t>, kPourColumns.size()>;
+
+// The row's pour: none when its volume is empty, or what is wrong with one of its entries.
+std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::vector<std::string>& row,
+                                                                   const PourColumnPlaces& at);
+
+} // namespace cli
