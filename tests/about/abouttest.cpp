@@ -1,5 +1,7 @@
 #include "tests/support/fakeopener.h"
+#include "tests/support/pixels.h"
 #include "tests/support/recordingprompter.h"
+#include "tests/support/testmain.h"
 #include "ui/about/form3.h"
 #include "ui/common/contrast.h"
 #include "ui/common/weblink.h"
@@ -209,24 +211,13 @@ void AboutTest::darkDesktopKeepsTheNoticeReadable()
     const QColor behind = drawn.pixelColor(2, drawn.height() - 2);
     QCOMPARE(behind, QColor(53, 53, 53));
     for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"}) {
-        const QRect area = label(box, name)->geometry() & drawn.rect();
-        double best = 1;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                best = qMax(best, contrastRatio(drawn.pixelColor(x, y), behind));
+        const double best = strongestContrast(drawn, label(box, name)->geometry() & drawn.rect(), behind);
         QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1 %2").arg(name).arg(best)));
     }
     closeAndFlush(box);
     QApplication::setPalette(light);
 }
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    AboutTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIXDESIGN_TEST_MAIN(AboutTest)
 
 #include "abouttest.moc"

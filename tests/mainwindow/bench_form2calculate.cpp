@@ -18,5 +18,5 @@ private slots:
     }
 };
 
-FORM2_TEST_MAIN(BenchForm2Calculate)
+MIXDESIGN_TEST_MAIN(BenchForm2Calculate)
 #include "bench_form2calculate.moc"

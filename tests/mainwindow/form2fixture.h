@@ -6,6 +6,7 @@
 #include "engine/picklists.h"
 #include "engine/thaitexts.h"
 #include "tests/support/recordingprompter.h"
+#include "tests/support/testmain.h"
 #include "ui/common/designfont.h"
 
 #include <QAbstractButton>
@@ -124,15 +125,3 @@ inline QStringList snapshot(const QWidget& window)
     }
     return lines;
 }
-
-// Qt Test's main with the offscreen platform unless the caller chose another one.
-#define FORM2_TEST_MAIN(TestClass)                                                                                     \
-    int main(int argc, char* argv[])                                                                                   \
-    {                                                                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                                            \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                                                   \
-        QApplication app(argc, argv);                                                                                  \
-        QApplication::setFont(designFont());                                                                           \
-        TestClass test;                                                                                                \
-        return QTest::qExec(&test, argc, argv);                                                                        \
-    }

@@ -256,5 +256,5 @@ private:
     std::unique_ptr<Form2> m_window;
 };
 
-FORM2_TEST_MAIN(TestForm2Calculate)
+MIXDESIGN_TEST_MAIN(TestForm2Calculate)
 #include "tst_form2calculate.moc"

@@ -263,5 +263,5 @@ private:
     std::unique_ptr<Form2> m_window;
 };
 
-FORM2_TEST_MAIN(TestForm2Input)
+MIXDESIGN_TEST_MAIN(TestForm2Input)
 #include "tst_form2input.moc"

@@ -201,5 +201,5 @@ private:
     std::unique_ptr<Form2> m_window;
 };
 
-FORM2_TEST_MAIN(TestForm2Layout)
+MIXDESIGN_TEST_MAIN(TestForm2Layout)
 #include "tst_form2layout.moc"

@@ -189,5 +189,5 @@ private:
     std::unique_ptr<Form2> m_window;
 };
 
-FORM2_TEST_MAIN(TestForm2Menus)
+MIXDESIGN_TEST_MAIN(TestForm2Menus)
 #include "tst_form2menus.moc"

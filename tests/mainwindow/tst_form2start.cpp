@@ -269,5 +269,5 @@ private:
     std::unique_ptr<Form2> m_window;
 };
 
-FORM2_TEST_MAIN(TestForm2Start)
+MIXDESIGN_TEST_MAIN(TestForm2Start)
 #include "tst_form2start.moc"

@@ -112,5 +112,5 @@ private:
     std::unique_ptr<Form2> m_window;
 };
 
-FORM2_TEST_MAIN(TestPourPage)
+MIXDESIGN_TEST_MAIN(TestPourPage)
 #include "tst_pourpage.moc"

@@ -3,6 +3,9 @@
 #include "ui/splash/form1.h"
 #include "ui/splash/progressstrip.h"
 
+#include "tests/support/pixels.h"
+#include "tests/support/testmain.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -341,20 +344,6 @@ void SplashTest::mainWindowGivenLaterIsCaptionedAndShownAtTheHandOver()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-namespace {
-
-// The strongest contrast any drawn pixel of an area has against the given background.
-double strongestContrast(const QImage& drawn, const QRect& area, const QColor& background)
-{
-    double best = 1;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            best = qMax(best, contrastRatio(drawn.pixelColor(x, y), background));
-    return best;
-}
-
-} // namespace
-
 void SplashTest::darkDesktopKeepsEveryTextReadable()
 {
     const QPalette light = QApplication::palette();
@@ -388,13 +377,6 @@ void SplashTest::darkDesktopKeepsEveryTextReadable()
     QApplication::setPalette(light);
 }
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SplashTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+MIXDESIGN_TEST_MAIN(SplashTest)
 
 #include "splashtest.moc"
