@@ -9,8 +9,9 @@ namespace {
 
 using enum Precision;
 
-// The stored fields in the design's own names and order; floats at their stored precision.
-void steps(JsonWriter& o, const mix::MixDesign& d)
+} // namespace
+
+void appendSteps(JsonWriter& o, const mix::MixDesign& d)
 {
     o.number("F", d.F).number("W", d.W).number("P", d.P).number("mcement", d.mcement, Single);
     o.number("Weight", d.Weight).number("VOLUM", d.VOLUM).number("WA", d.WA, Single);
@@ -20,6 +21,8 @@ void steps(JsonWriter& o, const mix::MixDesign& d)
     o.number("SAND", d.SAND).number("WSAND", d.WSAND).number("VGRAVEL", d.VGRAVEL).number("WGRAVEL", d.WGRAVEL);
     o.number("M", d.M).number("VYA", d.VYA);
 }
+
+namespace {
 
 // The planner's entries and figures, numbers as the planner tab shows them.
 void pour(JsonWriter& o, const mix::PourPlan& p)
@@ -70,13 +73,13 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
         pour(o, *plan);
 
     o.begin("steps");
-    steps(o, d);
+    appendSteps(o, d);
     o.end().begin("texts");
     for (const auto& [control, text] : result.texts.items())
         o.text(control, text);
     o.end();
     // Scripts written before the schema read the stored fields at the top level.
-    steps(o, d);
+    appendSteps(o, d);
     o.end();
     out += '\n';
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/jsonwriter.h"
 #include "engine/calcerror.h"
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
@@ -10,6 +11,10 @@
 namespace cli {
 
 inline constexpr int kJsonSchema = 1;
+
+// The stored fields of a design in the design's own names and order, floats at their stored
+// precision: the "steps" of the command's JSON and the "design" of the web page's.
+void appendSteps(JsonWriter& o, const mix::MixDesign& d);
 
 // One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`;
 // with a planned pour it carries the "pour" object.
