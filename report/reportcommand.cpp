@@ -7,9 +7,9 @@
 #include "report/reportpdf.h"
 #include "report/reportrender.h"
 #include "report/reporttexts.h"
+#include "report/utf8text.h"
 #include "ui/common/prompter.h"
 
-#include "report/utf8text.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -48,11 +48,12 @@ void ReportCommand::fitPrinterToReport()
 {
     // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
     // a PDF gets the very page of the PDF menu entry, so both give the same sheets.
-    if (currentPrinter().outputFormat() == QPrinter::PdfFormat) {
-        currentPrinter().setPageLayout(reportPageLayout());
+    QPrinter& printer = currentPrinter();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageLayout(reportPageLayout());
     } else {
-        currentPrinter().setPageSize(QPageSize(QPageSize::A4));
-        currentPrinter().setPageOrientation(QPageLayout::Portrait);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
     }
 }
 

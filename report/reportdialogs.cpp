@@ -1,8 +1,8 @@
 #include "report/reportdialogs.h"
 
 #include "report/reporttexts.h"
-
 #include "report/utf8text.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>

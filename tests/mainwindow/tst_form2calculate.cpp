@@ -18,12 +18,8 @@ const QString kUnitKgPerCm2 = QStringLiteral("  กก./ตร.ซม.");
 // A refusal's title and message as the golden file has them.
 std::pair<QString, QString> goldenRefusal(const QString& name)
 {
-    for (const QString& line : golden::lines(QStringLiteral("refusals.tsv"))) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.value(0) == name)
-            return {fields.value(3), fields.value(4)};
-    }
-    return {};
+    const QStringList fields = golden::row(QStringLiteral("refusals.tsv"), name);
+    return {fields.value(3), fields.value(4)};
 }
 
 QString pageInFront(const QWidget& window)

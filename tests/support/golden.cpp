@@ -28,15 +28,22 @@ QList<std::pair<QString, QString>> table(const QString& relativePath)
     return rows;
 }
 
+QStringList row(const QString& relativePath, const QString& name)
+{
+    for (const QString& line : lines(relativePath)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.constFirst() == name)
+            return fields;
+    }
+    QTest::qFail(qPrintable(QStringLiteral("no line %1 in golden file %2").arg(name, relativePath)), __FILE__,
+                 __LINE__);
+    return {};
+}
+
 std::pair<QString, QString> box(const QString& name)
 {
-    for (const QString& line : lines(QStringLiteral("window/messageboxes.tsv"))) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (fields.size() == 3 && fields[0] == name)
-            return {fields[1], fields[2]};
-    }
-    QTest::qFail(qPrintable(QStringLiteral("no golden message box ") + name), __FILE__, __LINE__);
-    return {};
+    const QStringList fields = row(QStringLiteral("window/messageboxes.tsv"), name);
+    return {fields.value(1), fields.value(2)};
 }
 
 } // namespace golden

@@ -13,6 +13,10 @@ QStringList lines(const QString& relativePath);
 // Lines "NAME<TAB>TEXT" as pairs; the text keeps every blank.
 QList<std::pair<QString, QString>> table(const QString& relativePath);
 
+// The fields of the line of a tab-separated golden file whose first field is `name`; a missing
+// line fails the calling test.
+QStringList row(const QString& relativePath, const QString& name);
+
 // A message box of the window by its name in window/messageboxes.tsv: its title and text.
 std::pair<QString, QString> box(const QString& name);
 
