@@ -22,6 +22,7 @@
 #else
 #include "output/descriptorwrite.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -68,10 +69,32 @@ int batch(const cli::Options& options)
     return cli::runBatch(file, std::cout, std::cerr, options);
 }
 
+#ifndef _WIN32
+// A standard stream the caller closed (`>&-`) would be the next descriptor anything opens, and the
+// answer or a PDF would go into whatever that is. Holding it on /dev/null in the wrong direction
+// keeps the number taken and makes every write to it fail as it should, with EBADF.
+void holdClosedStandardStreams()
+{
+    const int flags[] = {O_WRONLY, O_RDONLY, O_RDONLY};
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int held = open("/dev/null", flags[fd]);
+        if (held >= 0 && held != fd) {
+            dup2(held, fd);
+            close(held);
+        }
+    }
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+#ifndef _WIN32
+    holdClosedStandardStreams();
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         print(stderr, cli::usageText());

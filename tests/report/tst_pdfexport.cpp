@@ -170,6 +170,27 @@ private slots:
         QVERIFY(QString::fromUtf8(shell.readAllStandardError()).contains(QStringLiteral("No space left on device")));
     }
 
+    void aClosedStandardOutputIsAFailure_data()
+    {
+        QTest::addColumn<QStringList>("output");
+        QTest::newRow("json") << QStringList{QStringLiteral("--json")};
+        QTest::newRow("pdf") << QStringList{QStringLiteral("--pdf"), QStringLiteral("-")};
+    }
+
+    void aClosedStandardOutputIsAFailure()
+    {
+        // Nothing may take the closed descriptor's place and receive the answer.
+        QFETCH(QStringList, output);
+        QProcess shell;
+        shell.setProcessEnvironment(withoutDisplay());
+        const QStringList script{QStringLiteral("-c"), QStringLiteral("\"$0\" \"$@\" >&-"),
+                                 QStringLiteral(MIXDESIGN_EXE)};
+        shell.start(QStringLiteral("sh"), script + kFirstExample + output);
+        QVERIFY(shell.waitForFinished(60000));
+        QCOMPARE(shell.exitCode(), 74);
+        QVERIFY(QString::fromUtf8(shell.readAllStandardError()).contains(QStringLiteral("Bad file descriptor")));
+    }
+
     void refusedDesignWritesNothing()
     {
         QTemporaryDir dir;
