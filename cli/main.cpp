@@ -1,11 +1,11 @@
 #include "cli/batch.h"
-#include "cli/json.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
-#include "cli/textreport.h"
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
 #include "engine/version.h"
+#include "format/designjson.h"
+#include "format/textreport.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -118,7 +118,7 @@ int main(int argc, char** argv)
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
         print(stderr, "mixdesign: " + error->message + "\n");
         if (options.json) {
-            if (const int status = answer(cli::jsonRefusal(*error)); status != 0)
+            if (const int status = answer(format::jsonRefusal(*error)); status != 0)
                 return status;
         }
         return kRefused;
@@ -142,5 +142,6 @@ int main(int argc, char** argv)
         if (*options.pdfFile == "-")
             return 0;
     }
-    return answer(options.json ? cli::jsonDesign(options.inputs, result, planned) : cli::textReport(result, planned));
+    return answer(options.json ? format::jsonDesign(options.inputs, result, planned)
+                               : format::textReport(result, planned));
 }

@@ -1,8 +1,8 @@
 #include "cli/pdfexport.h"
 
 #include "engine/calculate.h"
-#include "report/reportlayout.h"
-#include "report/reportpdf.h"
+#include "report/pdf.h"
+#include "report/sheets.h"
 
 #include "output/filewriter.h"
 

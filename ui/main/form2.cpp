@@ -7,9 +7,9 @@
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
 
-#include "report/utf8text.h"
 #include "ui/common/designfont.h"
 #include "ui/common/placement.h"
+#include "ui/common/utf8text.h"
 #include "ui/common/weblink.h"
 
 #include <QAbstractButton>

@@ -6,7 +6,7 @@
 #include "engine/calculate.h"
 #include "engine/numbers.h"
 #include "engine/pourtexts.h"
-#include "report/utf8text.h"
+#include "ui/common/utf8text.h"
 
 namespace {
 

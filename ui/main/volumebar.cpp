@@ -1,7 +1,7 @@
 #include "ui/main/volumebar.h"
 
 #include "engine/pourwords.h"
-#include "report/utf8text.h"
+#include "ui/common/utf8text.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report/reportdialogs.h"
-#include "report/reportline.h"
+#include "report/line.h"
+#include "ui/print/reportdialogs.h"
 
 #include <QObject>
 #include <QPrinter>
@@ -16,7 +16,7 @@ struct PourPlan;
 class Prompter;
 class QWidget;
 
-namespace report {
+namespace print {
 
 // The Print button, the printer set-up, print preview and PDF entries of the main window. It
 // prints the window's last accepted design, asked for when it runs, and keeps nothing but the
@@ -51,11 +51,11 @@ public:
     QPrinter& currentPrinter();
 
 private:
-    std::vector<Sheet> sheets() const;
+    std::vector<report::Sheet> sheets() const;
     void fitPrinterToReport();
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
-    bool printSheet(const Sheet& sheet, const QString& file);
+    bool printSheet(const report::Sheet& sheet, const QString& file);
     // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
     // empty when the user skips that sheet.
     QString laterSheetFile(const QString& sheet1File, int number);
@@ -79,4 +79,4 @@ private:
 QString sheetFileName(const QString& sheet1File, int number);
 inline QString secondSheetFileName(const QString& sheet1File) { return sheetFileName(sheet1File, 2); }
 
-} // namespace report
+} // namespace print

@@ -1,21 +1,23 @@
-#include "report/reportcommand.h"
+#include "ui/print/reportcommand.h"
 
 #include "engine/calculate.h"
 #include "output/filewriter.h"
-#include "report/reportlayout.h"
-#include "report/reportpage.h"
-#include "report/reportpdf.h"
-#include "report/reportrender.h"
-#include "report/reporttexts.h"
-#include "report/utf8text.h"
+#include "report/page.h"
+#include "report/pdf.h"
+#include "report/render.h"
+#include "report/sheets.h"
 #include "ui/common/prompter.h"
+#include "ui/common/utf8text.h"
+#include "ui/print/printwords.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 
-namespace report {
+namespace print {
+
+using report::Sheet;
 
 QString sheetFileName(const QString& sheet1File, int number)
 {
@@ -41,7 +43,7 @@ QPrinter& ReportCommand::currentPrinter()
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
+    return result ? report::reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
 }
 
 void ReportCommand::fitPrinterToReport()
@@ -50,7 +52,7 @@ void ReportCommand::fitPrinterToReport()
     // a PDF gets the very page of the PDF menu entry, so both give the same sheets.
     QPrinter& printer = currentPrinter();
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setPageLayout(reportPageLayout());
+        printer.setPageLayout(report::reportPageLayout());
     } else {
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(QPageLayout::Portrait);
@@ -107,7 +109,7 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    saveDocument(file, reportPdf(report));
+    saveDocument(file, report::reportPdf(report));
 }
 
 void ReportCommand::printPreview()
@@ -119,7 +121,7 @@ void ReportCommand::printPreview()
     m_dialogs.showPreview(m_window, currentPrinter(), [&report](QPrinter& printer) {
         QPainter painter;
         if (painter.begin(&printer))
-            renderSheets(painter, printer, report);
+            report::renderSheets(painter, printer, report);
     });
 }
 
@@ -133,12 +135,12 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, reportPdf(std::span(&sheet, 1)));
+        return saveDocument(file, report::reportPdf(std::span(&sheet, 1)));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
     if (painter.begin(&currentPrinter())) {
-        render(painter, sheet);
+        report::render(painter, sheet);
         if (painter.end())
             return true;
     }
@@ -192,4 +194,4 @@ void ReportCommand::tellCannotPrint()
     m_prompter.ask(m_window, failed);
 }
 
-} // namespace report
+} // namespace print

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace report::layout {
+namespace format::layout {
 
 enum class PartKind { None, Text, Label, Yield };
 
@@ -26,4 +26,4 @@ constexpr Part text(std::string_view literal) { return {PartKind::Text, literal}
 constexpr Part label(std::string_view control) { return {PartKind::Label, control}; }
 constexpr Part yieldOfOneBag() { return {PartKind::Yield, {}}; }
 
-} // namespace report::layout
+} // namespace format::layout

@@ -1,7 +1,7 @@
-#include "report/reportdialogs.h"
+#include "ui/print/reportdialogs.h"
 
-#include "report/reporttexts.h"
-#include "report/utf8text.h"
+#include "ui/common/utf8text.h"
+#include "ui/print/printwords.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -16,7 +16,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
-namespace report {
+namespace print {
 
 namespace {
 
@@ -95,4 +95,4 @@ ReportDialogs& defaultReportDialogs()
     return dialogs;
 }
 
-} // namespace report
+} // namespace print

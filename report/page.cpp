@@ -1,4 +1,4 @@
-#include "report/reportpage.h"
+#include "report/page.h"
 
 #include <QMarginsF>
 #include <QPageSize>

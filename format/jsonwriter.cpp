@@ -1,10 +1,6 @@
-#include "cli/jsonwriter.h"
+#include "format/jsonwriter.h"
 
-#include "engine/decimalconv.h"
-
-#include <cmath>
-
-namespace cli {
+namespace format {
 namespace {
 
 // Length of the well-formed UTF-8 sequence of `left` bytes at `p` that begins with a byte of
@@ -62,14 +58,6 @@ void appendEscape(std::string& out, unsigned char c)
 }
 
 } // namespace
-
-std::string jsonNumber(double value, Precision precision)
-{
-    if (!std::isfinite(value))
-        return "null";
-    // Through the engine's portable conversion, so the command builds wherever the engine does.
-    return precision == Precision::Single ? mix::formatShortest(static_cast<float>(value)) : mix::formatShortest(value);
-}
 
 void appendJsonString(std::string& out, std::string_view text)
 {
@@ -146,4 +134,4 @@ JsonWriter& JsonWriter::text(std::string_view name, std::string_view value)
     return *this;
 }
 
-} // namespace cli
+} // namespace format

@@ -2,9 +2,9 @@
 
 // Every blank is significant.
 
-#include "report/layoutrow.h"
+#include "format/layoutrow.h"
 
-namespace report::layout {
+namespace format::layout {
 
 // clang-format off
 inline constexpr Row kSheet1[] = {
@@ -69,4 +69,4 @@ inline constexpr Row kSheet2[] = {
 
 // clang-format on
 
-} // namespace report::layout
+} // namespace format::layout

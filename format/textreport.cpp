@@ -1,9 +1,9 @@
-#include "cli/textreport.h"
+#include "format/textreport.h"
 
 #include "engine/pourtexts.h"
 #include "engine/thaitexts.h"
 
-namespace cli {
+namespace format {
 namespace {
 
 void line(std::string& out, std::string_view caption, std::string_view value)
@@ -46,4 +46,4 @@ std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan)
     return out;
 }
 
-} // namespace cli
+} // namespace format

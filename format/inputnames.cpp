@@ -1,10 +1,10 @@
-#include "cli/inputnames.h"
+#include "format/inputnames.h"
 
 #include "engine/picklists.h"
 
 #include <array>
 
-namespace cli {
+namespace format {
 namespace {
 
 struct ItemName {
@@ -88,4 +88,4 @@ std::string_view slumpName(const mix::MixInputs& in) { return itemName(in.slumpI
 
 std::string_view stoneName(const mix::MixInputs& in) { return itemName(in.stoneItem, kStones, mix::stoneItems()); }
 
-} // namespace cli
+} // namespace format

@@ -1,7 +1,7 @@
-#include "report/reportpdf.h"
+#include "report/pdf.h"
 
-#include "report/reportpage.h"
-#include "report/reportrender.h"
+#include "report/page.h"
+#include "report/render.h"
 
 #include <QBuffer>
 #include <QPainter>

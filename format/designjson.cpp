@@ -1,10 +1,10 @@
-#include "cli/json.h"
+#include "format/designjson.h"
 
-#include "cli/inputnames.h"
-#include "cli/jsonwriter.h"
 #include "engine/version.h"
+#include "format/inputnames.h"
+#include "format/jsonwriter.h"
 
-namespace cli {
+namespace format {
 namespace {
 
 using enum Precision;
@@ -117,4 +117,4 @@ std::string jsonMalformedRow(long line, std::string_view message)
     return out + "\n";
 }
 
-} // namespace cli
+} // namespace format

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace report::text {
+namespace print::text {
 
 inline constexpr std::string_view kPaperPrompt = "ยังเหลืออีก 1 แผ่น ครับ กด Ok เพื่อพิมพ์ต่อ";
 inline constexpr std::string_view kPaperPromptTitle = "โปรดเตรียมกระดาษ";
@@ -12,4 +12,4 @@ inline constexpr std::string_view kPrinterSetup = "ตั้งค่าเค�
 inline constexpr std::string_view kSavePdfMenu = "บันทึกรายงานเป็น PDF...";
 inline constexpr std::string_view kPreviewMenu = "ตัวอย่างก่อนพิมพ์...";
 
-} // namespace report::text
+} // namespace print::text

@@ -1,6 +1,6 @@
-#include "report/reportrender.h"
+#include "report/render.h"
 
-#include "report/reportfont.h"
+#include "report/font.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace format {
 
 // The short names the command line, the batch columns and the JSON echo use for the window's
 // choices: "cube", "10.0", "2", "yes". An empty name is a choice left open (no box ticked,
@@ -23,4 +23,4 @@ std::string_view slumpName(const mix::MixInputs& in); // always the 10.0 form
 std::string_view stoneName(const mix::MixInputs& in);
 std::string_view admixtureName(const mix::MixInputs& in);
 
-} // namespace cli
+} // namespace format

@@ -1,4 +1,4 @@
-#include "report/reportfont.h"
+#include "report/font.h"
 
 #include <QFontInfo>
 #include <QStringList>

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "format/numbertext.h"
+
 #include <string>
 #include <string_view>
 
-namespace cli {
-
-enum class Precision { Single, Double };
-
-// The one place a number becomes JSON (and CSV) text: the shortest form that reads back as
-// the same value at the given precision, so a float field shows 0.61, not 0.6100000143.
-// Not-a-number and infinities, which JSON cannot hold, become null.
-std::string jsonNumber(double value, Precision precision = Precision::Double);
+namespace format {
 
 // A JSON string literal appended to `out`. Invalid UTF-8 (a file saved in another code page,
 // a cut-off argument) becomes U+FFFD, so the output always parses.
@@ -28,7 +23,7 @@ public:
     JsonWriter& raw(std::string_view key, std::string_view json);
     JsonWriter& number(std::string_view key, double value, Precision precision = Precision::Double)
     {
-        return raw(key, jsonNumber(value, precision));
+        return raw(key, numberText(value, precision));
     }
     JsonWriter& text(std::string_view key, std::string_view value);
 
@@ -39,4 +34,4 @@ private:
     bool m_first = true;
 };
 
-} // namespace cli
+} // namespace format

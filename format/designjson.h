@@ -1,14 +1,14 @@
 #pragma once
 
-#include "cli/jsonwriter.h"
 #include "engine/calcerror.h"
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
+#include "format/jsonwriter.h"
 
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace format {
 
 inline constexpr int kJsonSchema = 1;
 
@@ -29,4 +29,4 @@ std::string jsonRefusal(const mix::CalcError& error);
 // A batch row that could not be read as inputs at all; it names its line.
 std::string jsonMalformedRow(long line, std::string_view message);
 
-} // namespace cli
+} // namespace format

@@ -9,7 +9,7 @@ class QFileDialog;
 class QPrinter;
 class QWidget;
 
-namespace report {
+namespace print {
 
 // Flags value that selects the printer dialog's set-up form: the printer and its paper,
 // without the choices that belong to one print job.
@@ -47,4 +47,4 @@ std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent);
 
 ReportDialogs& defaultReportDialogs();
 
-} // namespace report
+} // namespace print
