@@ -3,6 +3,7 @@
 #include "cli/batchpour.h"
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
+#include "cli/exitstatus.h"
 #include "engine/calculate.h"
 #include "format/inputnames.h"
 
@@ -17,9 +18,7 @@
 namespace cli {
 namespace {
 
-constexpr int kRefused = 2;
-constexpr int kDataError = 65;
-constexpr int kIoError = 74;
+using namespace exitstatus;
 constexpr size_t kFlushBytes = 1 << 16;
 
 enum Column { Strength, Specimen, Slump, Stone, Admixture, Dose, Moisture, ColumnCount };
@@ -206,7 +205,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
     if (!flush(buffer, out))
         return cannotWrite(err);
     if (notDesigned == 0)
-        return 0;
+        return kOk;
     err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
     return kRefused;
 }

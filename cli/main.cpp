@@ -1,4 +1,5 @@
 #include "cli/batch.h"
+#include "cli/exitstatus.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
 #include "engine/calculate.h"
@@ -28,13 +29,9 @@
 
 namespace {
 
-constexpr int kRefused = 2;
-constexpr int kUsage = 64;
-constexpr int kNoInput = 66;
+using namespace cli::exitstatus;
 
 void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
-
-constexpr int kIoError = 74;
 
 // The answer on standard output, checked to the last byte: a full disk or a closed output is
 // a failure the caller must hear of, never an exit 0 with nothing written.
@@ -47,7 +44,7 @@ int answer(const std::string& text)
     const int error = output::writeFully(STDOUT_FILENO, text);
 #endif
     if (error == 0)
-        return 0;
+        return kOk;
     print(stderr, std::string("mixdesign: cannot write standard output: ") + std::strerror(error) + "\n");
     return kIoError;
 }
@@ -140,7 +137,7 @@ int main(int argc, char** argv)
             return status;
         // The PDF went to standard output: nothing else may follow it there.
         if (*options.pdfFile == "-")
-            return 0;
+            return kOk;
     }
     return answer(options.json ? format::jsonDesign(options.inputs, result, planned)
                                : format::textReport(result, planned));

@@ -1,9 +1,9 @@
 #include "format/sheetlines.h"
 
 #include "engine/calculate.h"
-#include "engine/fixedcaptions.h"
 #include "engine/numbers.h"
-#include "engine/pourtexts.h"
+#include "engine/texts/captionwords.h"
+#include "engine/texts/pourtexts.h"
 #include "format/layouttable.h"
 
 #include <span>

@@ -1,7 +1,8 @@
 #include "format/textreport.h"
 
-#include "engine/pourtexts.h"
-#include "engine/thaitexts.h"
+#include "engine/texts/captionwords.h"
+#include "engine/texts/pourtexts.h"
+#include "engine/texts/summarywords.h"
 
 namespace format {
 namespace {
@@ -15,15 +16,15 @@ void line(std::string& out, std::string_view caption, std::string_view value)
 
 std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan)
 {
-    using namespace mix::text;
+    using namespace mix::summarywords;
     const auto& t = result.texts;
-    std::string out = std::string(kFinalFrameCaption) + "\n";
+    std::string out = std::string(mix::captionOf("Frame4(0)")) + "\n";
     line(out, kFinalCement, t.at("Label15(0)"));
     line(out, kFinalWater, t.at("Label16(0)"));
     line(out, kFinalSand, t.at("Label17(0)"));
     line(out, kFinalStone, t.at("Label18(0)"));
     line(out, kFinalAdmixture, t.at("Label19(0)"));
-    out.append("\n").append(kBagFrameCaption).append("\n");
+    out.append("\n").append(mix::captionOf("Frame6(0)")).append("\n");
     line(out, kBagCement, t.at("Label34(0)"));
     line(out, kBagWater, t.at("Label35(0)"));
     line(out, kBagSand, t.at("Label36(0)"));

@@ -2,7 +2,7 @@
 // print preview of its report, so the layout can be looked at without clicking through it.
 #include "tests/mainwindow/form2fixture.h"
 #include "ui/common/picturelabel.h"
-#include "ui/main/windowtexts.h"
+#include "ui/common/weblink.h"
 #include "ui/print/reportcommand.h"
 
 #include <QDir>
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(dir.path());
 
     Form2 window;
-    window.setWindowTitle(QString::fromUtf8(windowtext::kStartCaption));
+    window.setWindowTitle(QLatin1Char(' ') + applicationTitle());
     window.show();
     auto* tabs = control<QTabWidget>(window, "SSTab1");
     tabs->setCurrentIndex(3);

@@ -40,6 +40,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 {
     setFont(designFont());
     m_ui->setupUi(this);
+    setWindowTitle(applicationTitle());
     m_ui->dataEntryPage->applyFocusOrder();
     padFrameCaptions(this);
     m_ui->detailsPages->keepInnerFrameBelowBorder();

@@ -5,7 +5,7 @@
 
 #include "engine/calculate.h"
 #include "engine/numbers.h"
-#include "engine/pourtexts.h"
+#include "engine/texts/pourtexts.h"
 #include "ui/common/utf8text.h"
 
 namespace {

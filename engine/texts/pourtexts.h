@@ -2,7 +2,7 @@
 
 #include "engine/mixdesign.h"
 #include "engine/pourplan.h"
-#include "engine/resulttexts.h"
+#include "engine/texts/resulttexts.h"
 
 #include <string>
 #include <string_view>

@@ -1,10 +1,11 @@
-#include "engine/resulttexts.h"
+#include "engine/texts/resulttexts.h"
 
-#include "engine/calculate.h"
+#include "engine/mixdesign.h"
 #include "engine/numbers.h"
 #include "engine/proportioning.h"
 #include "engine/siterounding.h"
-#include "engine/thaitexts.h"
+#include "engine/texts/captionwords.h"
+#include "engine/texts/resultwords.h"
 
 namespace mix {
 
@@ -48,7 +49,7 @@ std::vector<ResultTexts::Item> ResultTexts::items() const
 
 namespace {
 
-using namespace text;
+using namespace resultwords;
 
 std::string num(long long x) { return formatInt(x); }
 std::string dbl(double x) { return formatDouble(x); }
@@ -78,7 +79,7 @@ void requirementTexts(ResultTexts& t, const MixInputs& in, const MixDesign& d)
     t.set("Label5(2)", {num(d.F), kUnitKgPerCm2});
     t.set("Label12", {in.slumpItem, kUnitCm});
     t.set("Label79", {in.stoneItem});
-    t.set("Label80", {in.admixtureChecked ? kWithAdmixture : kWithoutAdmixture});
+    t.set("Label80", {in.admixtureChecked ? captionOf("Check3") : captionOf("Check4")});
 }
 
 void ssdTexts(ResultTexts& t, const MixInputs& in, const MixDesign& d)

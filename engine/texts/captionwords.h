@@ -1,15 +1,24 @@
-#include "engine/fixedcaptions.h"
+#pragma once
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <span>
+#include <string_view>
 
 namespace mix {
 
-namespace {
+// A caption the window shows whatever the design: a label of the details pages, a frame's
+// title, a check box. The report prints some of them beside the result texts, so the window
+// and everything that prints or exports share this one table.
+struct FixedCaption {
+    std::string_view control; // the design name, "Label15(1)"
+    std::string_view text;    // UTF-8
+};
 
 // Every blank is significant: the report prints these exactly as the window shows them.
 // clang-format off
-constexpr std::array<FixedCaption, 50> kFixedCaptions{{
+inline constexpr std::array<FixedCaption, 50> kFixedCaptions{{
     {"Label11", "ค่ายุบตัว="},
     {"Label78", "ขนาดหิน="},
     {"Label8", "1. ปริมาณน้ำที่ใช้เมื่อ"},
@@ -63,11 +72,11 @@ constexpr std::array<FixedCaption, 50> kFixedCaptions{{
 }};
 // clang-format on
 
-} // namespace
+inline std::span<const FixedCaption> fixedCaptions() { return kFixedCaptions; }
 
-std::span<const FixedCaption> fixedCaptions() { return kFixedCaptions; }
-
-std::optional<std::string_view> fixedCaption(std::string_view control)
+// The fixed caption of `control`, or nothing when the control's text comes from a Calculate
+// (or it has none).
+constexpr std::optional<std::string_view> fixedCaption(std::string_view control)
 {
     const auto found = std::find_if(kFixedCaptions.begin(), kFixedCaptions.end(),
                                     [control](const FixedCaption& c) { return c.control == control; });
@@ -75,5 +84,9 @@ std::optional<std::string_view> fixedCaption(std::string_view control)
         return std::nullopt;
     return found->text;
 }
+
+// The caption of a control that has one, found while compiling: the texts that repeat a
+// caption take it from here rather than keeping a copy.
+consteval std::string_view captionOf(std::string_view control) { return *fixedCaption(control); }
 
 } // namespace mix

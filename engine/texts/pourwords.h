@@ -4,11 +4,9 @@
 
 #include <string_view>
 
-namespace mix::pourtext {
+namespace mix::pourwords {
 
-inline constexpr std::string_view kTabCaption = "วางแผนการเท";
 inline constexpr std::string_view kSheetTitle = "ใบสั่งวัสดุ";
-inline constexpr std::string_view kCalculateFirst = "ยังไม่ได้คำนวณส่วนผสม กรุณาป้อนข้อมูลแล้วคำนวณ";
 inline constexpr std::string_view kNotANumber = "ไม่ใช่ตัวเลขที่ถูกต้อง";
 inline constexpr std::string_view kMoreThanZero = "ต้องมากกว่า 0";
 inline constexpr std::string_view kWasteRange = "ต้องอยู่ระหว่าง 0-50";
@@ -35,4 +33,4 @@ inline constexpr std::string_view kBasketPrompt = "ปริมาตรบุ�
 inline constexpr std::string_view kPailPrompt = "ปริมาตรถังน้ำ (ลิตร)";
 inline constexpr std::string_view kBagsPerBatchPrompt = "ซีเมนต์ต่อการผสม 1 ครั้ง (ถุง)";
 
-} // namespace mix::pourtext
+} // namespace mix::pourwords

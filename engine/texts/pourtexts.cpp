@@ -1,8 +1,9 @@
-#include "engine/pourtexts.h"
+#include "engine/texts/pourtexts.h"
 
 #include "engine/numbers.h"
-#include "engine/pourwords.h"
-#include "engine/thaitexts.h"
+#include "engine/texts/captionwords.h"
+#include "engine/texts/pourwords.h"
+#include "engine/texts/resultwords.h"
 
 namespace mix {
 namespace {
@@ -13,8 +14,8 @@ std::string num(double x) { return formatDouble(x); }
 
 ResultTexts pourPlanTexts(const PourPlan& p)
 {
-    using namespace text;
-    using namespace pourtext;
+    using namespace resultwords;
+    using namespace pourwords;
     const PourBatch& b = p.perBatch;
     ResultTexts t;
     t.reserve(24, 640);
@@ -45,7 +46,7 @@ ResultTexts pourPlanTexts(const PourPlan& p)
         t.set("admixtureTotal", {num(p.admixture), kUnitLitre});
         t.set("admixturePerBatch", {num(b.admixture), kUnitCc});
     } else {
-        t.set("admixtureTotal", {kWithoutAdmixture});
+        t.set("admixtureTotal", {captionOf("Check4")});
         t.set("admixturePerBatch", {});
     }
     t.set("batchesTotal", {num(p.batches), kUnitTimes});
@@ -54,11 +55,11 @@ ResultTexts pourPlanTexts(const PourPlan& p)
 
 PourOrderText pourOrderText(const PourPlan& p)
 {
-    using namespace pourtext;
+    using namespace pourwords;
     const ResultTexts t = pourPlanTexts(p);
     const std::string is = " = ";
     const std::string order = "  " + std::string(kOrderHeader) + " ";
-    const std::string about(text::kAbout);
+    const std::string about(resultwords::kAbout);
     const auto f = [&t](std::string_view name) { return std::string(t.at(name)); };
     const auto line = [](std::string_view name, std::initializer_list<std::string> parts) {
         std::string out(name);
@@ -97,8 +98,8 @@ std::vector<VolumePart> volumeParts(const MixDesign& d)
 {
     const std::pair<Material, int> volumes[] = {
         {Material::Cement, d.VOLUM}, {Material::Water, d.W}, {Material::Sand, d.SAND}, {Material::Stone, d.VGRAVEL}};
-    const std::string_view names[] = {pourtext::kCement, pourtext::kWater, pourtext::kSand, pourtext::kStone,
-                                      pourtext::kAir};
+    const std::string_view names[] = {pourwords::kCement, pourwords::kWater, pourwords::kSand, pourwords::kStone,
+                                      pourwords::kAir};
     std::vector<VolumePart> parts;
     int rest = kCubicMetreLitres;
     for (const auto& [material, litres] : volumes) {
@@ -106,9 +107,9 @@ std::vector<VolumePart> volumeParts(const MixDesign& d)
         rest -= litres;
     }
     if (rest > 0)
-        parts.push_back({Material::Air, pourtext::kAir, rest, {}});
+        parts.push_back({Material::Air, pourwords::kAir, rest, {}});
     for (auto& part : parts)
-        part.litresText = formatInt(part.litres) + std::string(text::kUnitLitre);
+        part.litresText = formatInt(part.litres) + std::string(resultwords::kUnitLitre);
     return parts;
 }
 
