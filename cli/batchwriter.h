@@ -1,7 +1,9 @@
 #pragma once
 
 #include "cli/options.h"
-#include "engine/calculate.h"
+#include "engine/calcerror.h"
+#include "engine/calcresult.h"
+#include "engine/mixinputs.h"
 #include "engine/pourplan.h"
 
 #include <string>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "engine/calcerror.h"
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
+#include "engine/mixinputs.h"
 #include "engine/pourplan.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "format/sheetlines.h"
 
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
 #include "engine/numbers.h"
 #include "engine/texts/captionwords.h"
 #include "engine/texts/pourtexts.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
 #include "engine/pourplan.h"
 
 #include <string>

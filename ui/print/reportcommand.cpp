@@ -1,6 +1,6 @@
 #include "ui/print/reportcommand.h"
 
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
 #include "output/filewriter.h"
 #include "report/page.h"
 #include "report/pdf.h"

@@ -46,7 +46,6 @@ public:
     // Every sheet on screen, drawn as print and PDF draw them.
     void printPreview();
 
-    const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
     // The printer the next print goes to, with the settings last confirmed in the dialog.
     QPrinter& currentPrinter();
 

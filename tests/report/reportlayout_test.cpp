@@ -150,4 +150,4 @@ private slots:
 };
 
 QTEST_MAIN(TestReportLayout)
-#include "tst_reportlayout.moc"
+#include "reportlayout_test.moc"

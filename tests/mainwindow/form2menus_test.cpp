@@ -190,4 +190,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Menus)
-#include "tst_form2menus.moc"
+#include "form2menus_test.moc"

@@ -253,4 +253,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Calculate)
-#include "tst_form2calculate.moc"
+#include "form2calculate_test.moc"

@@ -113,4 +113,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestPourPage)
-#include "tst_pourpage.moc"
+#include "pourpage_test.moc"

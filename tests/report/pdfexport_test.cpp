@@ -214,4 +214,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPdfExport)
-#include "tst_pdfexport.moc"
+#include "pdfexport_test.moc"
