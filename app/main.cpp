@@ -46,6 +46,7 @@ int main(int argc, char* argv[])
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &report::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &report::ReportCommand::savePdf);
     QObject::connect(&mainWindow, &Form2::previewRequested, &report, &report::ReportCommand::printPreview);
+    QObject::connect(&mainWindow, &Form2::cardRequested, &report, &report::ReportCommand::printCard);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 
     handOver(splash, &mainWindow);

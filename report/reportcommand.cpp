@@ -2,6 +2,7 @@
 
 #include "engine/calculate.h"
 #include "output/filewriter.h"
+#include "report/cardrender.h"
 #include "report/reportlayout.h"
 #include "report/reportpage.h"
 #include "report/reportpdf.h"
@@ -10,6 +11,7 @@
 #include "report/utf8text.h"
 #include "ui/common/prompter.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -120,6 +122,26 @@ void ReportCommand::printPreview()
         QPainter painter;
         if (painter.begin(&printer))
             renderSheets(painter, printer, report);
+    });
+}
+
+void ReportCommand::printCard()
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    if (!result)
+        return;
+    const Card card = mixerCard(*result, m_plan ? m_plan() : nullptr, QDate::currentDate().toString(Qt::ISODate));
+    QPrinter& printer = currentPrinter();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageLayout(cardPageLayout());
+    } else {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+    m_dialogs.showPreview(m_window, printer, [&card](QPrinter& target) {
+        QPainter painter;
+        if (painter.begin(&target))
+            renderCard(painter, card);
     });
 }
 

@@ -45,6 +45,9 @@ public:
     void savePdf();
     // Every sheet on screen, drawn as print and PDF draw them.
     void printPreview();
+    // The mixer card of the design, or of one batch of the planned pour, in the preview, whose
+    // print button prints it on a landscape page.
+    void printCard();
 
     const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
     // The printer the next print goes to, with the settings last confirmed in the dialog.

@@ -43,6 +43,7 @@ signals:
     void printSetupRequested();
     void savePdfRequested();
     void previewRequested();
+    void cardRequested();
     void aboutRequested();
 
 private:
