@@ -42,6 +42,7 @@ int main(int argc, char* argv[])
     Form2 mainWindow;
     report::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
     report.setPlanSource([&mainWindow] { return mainWindow.pourPlan(); });
+    report.setPricesSource([&mainWindow] { return mainWindow.pourPrices(); });
     QObject::connect(&mainWindow, &Form2::printRequested, &report, &report::ReportCommand::Command2_Click);
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &report::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &report::ReportCommand::savePdf);

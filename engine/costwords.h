@@ -9,8 +9,8 @@ namespace mix::costtext {
 inline constexpr std::string_view kCementPrompt = "ราคาซีเมนต์ (บาท/ถุง)";
 inline constexpr std::string_view kSandPrompt = "ราคาทราย (บาท/ลบ.ม.)";
 inline constexpr std::string_view kStonePrompt = "ราคาหิน (บาท/ลบ.ม.)";
-inline constexpr std::string_view kAdmixturePrompt = "ราคาน้ำยาผสมคอนกรีต (บาท/ลิตร)";
-inline constexpr std::string_view kReadyMixPrompt = "ราคาคอนกรีตผสมเสร็จ (บาท/ลบ.ม.)";
+inline constexpr std::string_view kAdmixturePrompt = "ราคาน้ำยา (บาท/ลิตร)";
+inline constexpr std::string_view kReadyMixPrompt = "ราคาผสมเสร็จ (บาท/ลบ.ม.)";
 inline constexpr std::string_view kPriceTooLarge = "ต้องไม่เกิน 10000000 บาท";
 inline constexpr std::string_view kHeading = "ค่าวัสดุ";
 inline constexpr std::string_view kUnitBaht = "  บาท";

@@ -102,6 +102,11 @@ std::string formatBaht(double x)
     return s;
 }
 
+std::string bahtText(const std::optional<double>& baht)
+{
+    return baht ? formatBaht(*baht) + std::string(costtext::kUnitBaht) : std::string();
+}
+
 PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const PourCost& c)
 {
     using namespace costtext;
@@ -125,6 +130,7 @@ PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const Pou
     if (c.total) {
         out.lines.push_back(std::string(kTotal) + is + formatBaht(*c.total) + unit);
         out.lines.push_back(std::string(kPerM3) + is + formatBaht(*c.perM3) + unit);
+        out.summary = {out.lines[out.lines.size() - 2], out.lines.back()};
     }
     const std::string orderedText = formatDouble(orderedVolume(p.settings)) + std::string(pourtext::kUnitM3);
     line(kReadyMix, orderedText, prices.readymix, c.readymix);
@@ -132,6 +138,7 @@ PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const Pou
         const double d = *c.difference;
         const std::string_view verdict = d > 0 ? kSiteCheaper : (d < 0 ? kSiteDearer : kSiteSame);
         out.lines.push_back(std::string(verdict) + is + formatBaht(std::fabs(d)) + unit);
+        out.summary.push_back(out.lines.back());
     }
     out.note = kNotCounted;
     return out;

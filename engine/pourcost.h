@@ -83,8 +83,12 @@ std::string formatBaht(double baht);
 struct PourCostText {
     std::string heading;
     std::vector<std::string> lines;
-    std::string note; // what is not counted
+    std::string note;                 // what is not counted
+    std::vector<std::string> summary; // the total, per_m3 and difference lines alone, for the tab
 };
+
+// A figure of the cost as the tab shows it beside its price ("8481.00  บาท"); empty when absent.
+std::string bahtText(const std::optional<double>& baht);
 PourCostText pourCostText(const PourPlan& plan, const PourPrices& prices, const PourCost& cost);
 
 } // namespace mix

@@ -1,5 +1,6 @@
 #include "report/ordersheet.h"
 
+#include "engine/pourcost.h"
 #include "engine/pourtexts.h"
 #include "report/utf8text.h"
 
@@ -16,7 +17,7 @@ constexpr int kSectionGap = 250;
 
 } // namespace
 
-Sheet orderSheetLines(const mix::PourPlan& plan)
+Sheet orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* prices)
 {
     const mix::PourOrderText order = mix::pourOrderText(plan);
     Sheet sheet{{fromUtf8(order.title), kTitleX, kTitleY, true}};
@@ -35,6 +36,19 @@ Sheet orderSheetLines(const mix::PourPlan& plan)
     add(order.batchHeading, true);
     for (const auto& line : order.batch)
         add(line, false);
+    if (!prices || !prices->any())
+        return sheet;
+    // A cost too large to compute is refused on the tab and on the command line before a
+    // sheet is asked for; here it simply leaves the section out.
+    const auto cost = mix::costPour(plan, *prices);
+    if (const auto* figures = std::get_if<mix::PourCost>(&cost)) {
+        const mix::PourCostText text = mix::pourCostText(plan, *prices, *figures);
+        y += kSectionGap;
+        add(text.heading, true);
+        for (const auto& line : text.lines)
+            add(line, false);
+        add(text.note, false);
+    }
     return sheet;
 }
 

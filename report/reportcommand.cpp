@@ -43,7 +43,8 @@ QPrinter& ReportCommand::currentPrinter()
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
+    return result ? reportSheets(*result, m_plan ? m_plan() : nullptr, m_prices ? m_prices() : nullptr)
+                  : std::vector<Sheet>{};
 }
 
 void ReportCommand::fitPrinterToReport()

@@ -63,11 +63,11 @@ Sheet sheet1Lines(const mix::CalcResult& result) { return build(layout::kSheet1,
 
 Sheet sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
 
-std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan)
+std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan, const mix::PourPrices* prices)
 {
     std::vector<Sheet> sheets{sheet1Lines(result), sheet2Lines(result)};
     if (plan)
-        sheets.push_back(orderSheetLines(*plan));
+        sheets.push_back(orderSheetLines(*plan, prices));
     return sheets;
 }
 

@@ -5,6 +5,7 @@
 namespace mix {
 struct CalcResult;
 struct PourPlan;
+struct PourPrices;
 } // namespace mix
 
 namespace report {
@@ -16,8 +17,9 @@ Sheet sheet1Lines(const mix::CalcResult& result);
 Sheet sheet2Lines(const mix::CalcResult& result);
 
 // Every sheet of the report of one accepted design, in printing order; with a pour plan the
-// material order follows as a third sheet.
-std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr);
+// material order follows as a third sheet, with what it costs when prices are given.
+std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
+                                const mix::PourPrices* prices = nullptr);
 
 // The concrete one bag yields, in cubic metres, as sheet 2 prints it.
 QString yieldText(float mcement);

@@ -88,6 +88,8 @@ const mix::MixDesign& Form2::design() const { return m_design; }
 
 const mix::PourPlan* Form2::pourPlan() const { return m_result ? m_ui->pourPage->plan() : nullptr; }
 
+const mix::PourPrices* Form2::pourPrices() const { return pourPlan() ? m_ui->pourPage->prices() : nullptr; }
+
 QString Form2::caption(const QString& control) const
 {
     QWidget* widget = this->control(control);
