@@ -47,10 +47,27 @@ void pourFields(std::string& out, const mix::PourPlan* p)
     csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
 }
 
+// What the pour costs at the row's prices, in baht: a part without its price stays empty.
+void costFields(std::string& out, const mix::PourPlan* p, const mix::PourPrices* prices)
+{
+    std::string numbers[8];
+    if (p && prices)
+        if (const auto c = mix::costPour(*p, *prices); const auto* f = std::get_if<mix::PourCost>(&c)) {
+            const std::optional<double>* values[8] = {&f->cement, &f->sand,  &f->stone,    &f->admixture,
+                                                      &f->total,  &f->perM3, &f->readymix, &f->difference};
+            for (int i = 0; i < 8; ++i)
+                if (*values[i])
+                    numbers[i] = jsonNumber(**values[i]);
+        }
+    out += ',';
+    csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6], numbers[7]});
+}
+
 // The inputs as the JSON echoes them, then the results, then the pour's columns when the input
 // has them; one column list for every kind of row.
 void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
-             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr)
+             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr,
+             bool costColumns = false, const mix::PourPrices* prices = nullptr)
 {
     std::string numbers[13];
     if (n) {
@@ -70,6 +87,8 @@ void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumber
                     numbers[11],    numbers[12],     error,        message});
     if (pourColumns)
         pourFields(out, plan);
+    if (costColumns)
+        costFields(out, plan, prices);
     out += "\r\n";
 }
 
@@ -87,22 +106,24 @@ void BatchWriter::begin(std::string& out) const
            "error,message";
     if (m_pour)
         out += ",cement_bags,sand_order_m3,stone_order_m3,pour_water_l,pour_admixture_l,batches";
+    if (m_cost)
+        out += ",cost_cement,cost_sand,cost_stone,cost_admixture,cost_total,cost_per_m3,cost_readymix,cost_difference";
     out += "\r\n";
 }
 
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                           const mix::PourPlan* plan) const
+                           const mix::PourPlan* plan, const mix::PourPrices* prices) const
 {
     if (m_format == BatchFormat::Jsonl)
-        appendJsonDesign(out, inputs, result, plan);
+        appendJsonDesign(out, inputs, result, plan, prices);
     else
-        csvLine(out, &inputs, &result.numbers, "", "", m_pour, plan);
+        csvLine(out, &inputs, &result.numbers, "", "", m_pour, plan, m_cost, prices);
 }
 
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                           const mix::PourPlan* plan) const
+                           const mix::PourPlan* plan, const mix::PourPrices* prices) const
 {
-    csvLine(out, &inputs, &numbers, "", "", m_pour, plan);
+    csvLine(out, &inputs, &numbers, "", "", m_pour, plan, m_cost, prices);
 }
 
 void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const
@@ -110,7 +131,7 @@ void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const 
     if (m_format == BatchFormat::Jsonl)
         out += jsonRefusal(error);
     else
-        csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, m_pour);
+        csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, m_pour, nullptr, m_cost);
 }
 
 void BatchWriter::malformed(std::string& out, long line, std::string_view message) const
@@ -118,7 +139,7 @@ void BatchWriter::malformed(std::string& out, long line, std::string_view messag
     if (m_format == BatchFormat::Jsonl)
         out += jsonMalformedRow(line, message);
     else
-        csvLine(out, nullptr, nullptr, "malformed_row", message, m_pour);
+        csvLine(out, nullptr, nullptr, "malformed_row", message, m_pour, nullptr, m_cost);
 }
 
 } // namespace cli
