@@ -1,12 +1,13 @@
 #include "cli/batch.h"
-#include "cli/json.h"
+#include "cli/exitstatus.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
-#include "cli/textreport.h"
 #include "engine/calculate.h"
 #include "engine/pourcost.h"
 #include "engine/pourplan.h"
 #include "engine/version.h"
+#include "format/designjson.h"
+#include "format/textreport.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -29,13 +30,9 @@
 
 namespace {
 
-constexpr int kRefused = 2;
-constexpr int kUsage = 64;
-constexpr int kNoInput = 66;
+using namespace cli::exitstatus;
 
 void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
-
-constexpr int kIoError = 74;
 
 // The answer on standard output, checked to the last byte: a full disk or a closed output is
 // a failure the caller must hear of, never an exit 0 with nothing written.
@@ -48,7 +45,7 @@ int answer(const std::string& text)
     const int error = output::writeFully(STDOUT_FILENO, text);
 #endif
     if (error == 0)
-        return 0;
+        return kOk;
     print(stderr, std::string("mixdesign: cannot write standard output: ") + std::strerror(error) + "\n");
     return kIoError;
 }
@@ -119,7 +116,7 @@ int main(int argc, char** argv)
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
         print(stderr, "mixdesign: " + error->message + "\n");
         if (options.json) {
-            if (const int status = answer(cli::jsonRefusal(*error)); status != 0)
+            if (const int status = answer(format::jsonRefusal(*error)); status != 0)
                 return status;
         }
         return kRefused;
@@ -157,7 +154,7 @@ int main(int argc, char** argv)
     }
     // A PDF went to standard output: nothing else may follow it there.
     if (toStandardOutput)
-        return 0;
-    return answer(options.json ? cli::jsonDesign(options.inputs, result, planned, prices)
-                               : cli::textReport(result, planned, prices));
+        return kOk;
+    return answer(options.json ? format::jsonDesign(options.inputs, result, planned, prices)
+                               : format::textReport(result, planned, prices));
 }

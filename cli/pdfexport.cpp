@@ -1,10 +1,12 @@
 #include "cli/pdfexport.h"
 
+#include "cli/writtenstatus.h"
+
 #include "engine/calculate.h"
 #include "report/card.h"
 #include "report/cardrender.h"
-#include "report/reportlayout.h"
-#include "report/reportpdf.h"
+#include "report/pdf.h"
+#include "report/sheets.h"
 
 #include "output/filewriter.h"
 
@@ -17,7 +19,7 @@ namespace cli {
 
 namespace {
 
-constexpr int kSoftware = 70;
+using namespace exitstatus;
 
 // Qt's own chatter (a missing runtime folder, font fall-backs) is no business of the command's
 // user; every failure that matters comes back as a result and is told by the command.
@@ -58,7 +60,7 @@ int writePdf(const PdfRequest& request)
     const output::WriteResult written = output::writeFile(QByteArray::fromStdString(file), pdf);
     if (!written.ok())
         std::cerr << "mixdesign: cannot write " << file << ": " << written.reason.toLocal8Bit().constData() << "\n";
-    return output::exitStatus(written);
+    return exitStatusOf(written);
 }
 
 } // namespace cli

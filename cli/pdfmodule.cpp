@@ -1,5 +1,7 @@
 #include "cli/pdfexport.h"
 
+#include "cli/exitstatus.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -11,7 +13,7 @@ namespace cli {
 
 namespace {
 
-constexpr int kUnavailable = 69;
+using exitstatus::kUnavailable;
 
 // The module is built from the same sources as the command, so the request is the same struct.
 using WritePdf = int(const PdfRequest*);

@@ -1,9 +1,9 @@
 #include "engine/pourcost.h"
 
-#include "engine/costwords.h"
 #include "engine/numbers.h"
-#include "engine/pourtexts.h"
-#include "engine/pourwords.h"
+#include "engine/texts/costwords.h"
+#include "engine/texts/pourtexts.h"
+#include "engine/texts/pourwords.h"
 
 #include <cmath>
 
@@ -30,7 +30,7 @@ std::variant<std::optional<double>, PriceFieldError> readPrice(PriceField field,
         return std::optional<double>{};
     const auto number = parseNumber(text);
     if (!number)
-        return priceError(field, pourtext::kNotANumber);
+        return priceError(field, pourwords::kNotANumber);
     if (!(*number <= kMaxPrice))
         return priceError(field, costtext::kPriceTooLarge);
     return number;
@@ -88,7 +88,7 @@ std::variant<PourCost, PriceFieldError> costPour(const PourPlan& p, const PourPr
         if (figure && !std::isfinite(*figure) && !overflow)
             overflow = PriceField::Cement;
     if (overflow)
-        return priceError(*overflow, pourtext::kTooLarge);
+        return priceError(*overflow, pourwords::kTooLarge);
     return c;
 }
 
@@ -123,16 +123,16 @@ PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const Pou
                                 formatDouble(*price) + is + formatBaht(*cost) + unit);
     };
     out.heading = "*** " + std::string(kHeading) + " ***";
-    line(pourtext::kCement, figures.at("cementBags"), prices.cement, c.cement);
-    line(pourtext::kSand, figures.at("sandOrder"), prices.sand, c.sand);
-    line(pourtext::kStone, figures.at("stoneOrder"), prices.stone, c.stone);
-    line(pourtext::kAdmixture, figures.at("admixtureTotal"), prices.admixture, c.admixture);
+    line(pourwords::kCement, figures.at("cementBags"), prices.cement, c.cement);
+    line(pourwords::kSand, figures.at("sandOrder"), prices.sand, c.sand);
+    line(pourwords::kStone, figures.at("stoneOrder"), prices.stone, c.stone);
+    line(pourwords::kAdmixture, figures.at("admixtureTotal"), prices.admixture, c.admixture);
     if (c.total) {
         out.lines.push_back(std::string(kTotal) + is + formatBaht(*c.total) + unit);
         out.lines.push_back(std::string(kPerM3) + is + formatBaht(*c.perM3) + unit);
         out.summary = {out.lines[out.lines.size() - 2], out.lines.back()};
     }
-    const std::string orderedText = formatDouble(orderedVolume(p.settings)) + std::string(pourtext::kUnitM3);
+    const std::string orderedText = formatDouble(orderedVolume(p.settings)) + std::string(pourwords::kUnitM3);
     line(kReadyMix, orderedText, prices.readymix, c.readymix);
     if (c.difference) {
         const double d = *c.difference;

@@ -1,7 +1,6 @@
 #include "report/card.h"
 
 #include "engine/numbers.h"
-#include "report/utf8text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,7 +46,7 @@ CardItem text(int x, int y, int w, int h, int points, bool bold, const std::stri
     item.h = h;
     item.points = points;
     item.bold = bold;
-    item.text = fromUtf8(s);
+    item.text = QString::fromStdString(s);
     return item;
 }
 

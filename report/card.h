@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/mixercard.h"
+#include "engine/texts/mixercard.h"
 
 #include <QString>
 

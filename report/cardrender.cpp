@@ -1,6 +1,6 @@
 #include "report/cardrender.h"
 
-#include "report/reportfont.h"
+#include "report/font.h"
 
 #include <QBuffer>
 #include <QMarginsF>
