@@ -142,4 +142,4 @@ private slots:
 };
 
 QTEST_MAIN(TestCard)
-#include "tst_card.moc"
+#include "card_test.moc"
