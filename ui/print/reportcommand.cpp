@@ -42,6 +42,12 @@ QPrinter& ReportCommand::currentPrinter()
     return *m_printer;
 }
 
+QByteArray ReportCommand::link() const
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    return result ? report::sheetLink(*result, m_plan ? m_plan() : nullptr) : QByteArray();
+}
+
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
@@ -72,7 +78,7 @@ void ReportCommand::Command2_Click()
     fitPrinterToReport();
 
     const QString sheet1File = printsToFile() ? currentPrinter().outputFileName() : QString();
-    if (!printSheet(report[0], sheet1File))
+    if (!printSheet(report[0], sheet1File, link()))
         return;
 
     MessageBoxSpec paper;
@@ -93,7 +99,7 @@ void ReportCommand::Command2_Click()
             if (file.isEmpty())
                 continue; // the user skipped this sheet's file
         }
-        if (!printSheet(now[next], file))
+        if (!printSheet(now[next], file, {}))
             return;
     }
 }
@@ -112,7 +118,7 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    saveDocument(file, report::reportPdf(report));
+    saveDocument(file, report::reportPdf(report, link()));
 }
 
 void ReportCommand::printPreview()
@@ -121,10 +127,10 @@ void ReportCommand::printPreview()
     if (report.empty())
         return;
     fitPrinterToReport();
-    m_dialogs.showPreview(m_window, currentPrinter(), [&report](QPrinter& printer) {
+    m_dialogs.showPreview(m_window, currentPrinter(), [&report, link = link()](QPrinter& printer) {
         QPainter painter;
         if (painter.begin(&printer))
-            report::renderSheets(painter, printer, report);
+            report::renderSheets(painter, printer, report, link);
     });
 }
 
@@ -154,17 +160,17 @@ bool ReportCommand::printsToFile() const
     return m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
 }
 
-bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
+bool ReportCommand::printSheet(const Sheet& sheet, const QString& file, const QByteArray& link)
 {
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, report::reportPdf(std::span(&sheet, 1)));
+        return saveDocument(file, report::reportPdf(std::span(&sheet, 1), link));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
     if (painter.begin(&currentPrinter())) {
-        report::render(painter, sheet);
+        report::render(painter, sheet, link);
         if (painter.end())
             return true;
     }

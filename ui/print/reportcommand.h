@@ -58,10 +58,11 @@ public:
 
 private:
     std::vector<report::Sheet> sheets() const;
+    QByteArray link() const;
     void fitPrinterToReport();
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
-    bool printSheet(const report::Sheet& sheet, const QString& file);
+    bool printSheet(const report::Sheet& sheet, const QString& file, const QByteArray& link);
     // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
     // empty when the user skips that sheet.
     QString laterSheetFile(const QString& sheet1File, int number);
