@@ -172,11 +172,13 @@ private slots:
                 return QByteArray("(not written)");
             out.close();
             const QString png = dir.filePath(QStringLiteral("page"));
-            QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
-                                                           QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
-                                                           QStringLiteral("-l"), QString::number(page), file, png});
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                               QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
+                               QStringLiteral("-l"), QString::number(page), file, png});
             QProcess zbar;
-            zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), png + QStringLiteral(".png")});
+            zbar.start(QStringLiteral("zbarimg"),
+                       {QStringLiteral("--raw"), QStringLiteral("-q"), png + QStringLiteral(".png")});
             zbar.waitForFinished();
             return zbar.readAllStandardOutput().trimmed();
         };
