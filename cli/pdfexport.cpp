@@ -35,7 +35,7 @@ QByteArray renderPdf(const mix::CalcResult& result, const mix::PourPlan* plan)
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return report::reportPdf(report::reportSheets(result, plan));
+    return report::reportPdf(report::reportSheets(result, plan), report::reportTitle(result));
 }
 
 } // namespace

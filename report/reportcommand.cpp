@@ -44,6 +44,12 @@ std::vector<Sheet> ReportCommand::sheets() const
     return result ? reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
 }
 
+QString ReportCommand::title() const
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    return result ? reportTitle(*result) : QString();
+}
+
 void ReportCommand::fitPrinterToReport()
 {
     // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
@@ -107,7 +113,7 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    saveDocument(file, reportPdf(report));
+    saveDocument(file, reportPdf(report, title()));
 }
 
 void ReportCommand::printPreview()
@@ -133,7 +139,7 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, reportPdf(std::span(&sheet, 1)));
+        return saveDocument(file, reportPdf(std::span(&sheet, 1), title()));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;

@@ -51,6 +51,7 @@ public:
     QPrinter& currentPrinter();
 
 private:
+    QString title() const;
     std::vector<Sheet> sheets() const;
     void fitPrinterToReport();
     bool printsToFile() const;

@@ -63,6 +63,12 @@ Sheet sheet1Lines(const mix::CalcResult& result) { return build(layout::kSheet1,
 
 Sheet sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
 
+QString reportTitle(const mix::CalcResult& result)
+{
+    return fromUtf8(layout::kSheet1[0].parts[0].text).trimmed() + QLatin1Char(' ') +
+           fromUtf8(captionOf(result, "Label7")).simplified();
+}
+
 std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan)
 {
     std::vector<Sheet> sheets{sheet1Lines(result), sheet2Lines(result)};

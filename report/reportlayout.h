@@ -19,6 +19,9 @@ Sheet sheet2Lines(const mix::CalcResult& result);
 // material order follows as a third sheet.
 std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr);
 
+// The title a filed PDF of the report carries: the heading of sheet 1 and the strength wanted.
+QString reportTitle(const mix::CalcResult& result);
+
 // The concrete one bag yields, in cubic metres, as sheet 2 prints it.
 QString yieldText(float mcement);
 

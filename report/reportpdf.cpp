@@ -1,5 +1,7 @@
 #include "report/reportpdf.h"
 
+#include "engine/version.h"
+#include "report/pdffinish.h"
 #include "report/reportpage.h"
 #include "report/reportrender.h"
 
@@ -9,25 +11,35 @@
 
 namespace report {
 
-bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets)
+bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets, const QString& title)
 {
-    QPdfWriter writer(device);
-    writer.setPageLayout(reportPageLayout());
-    writer.setCreator(QStringLiteral("mixdesign"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const bool drawn = renderSheets(painter, writer, sheets);
-    return painter.end() && drawn;
+    const QByteArray pdf = reportPdf(sheets, title);
+    return !pdf.isEmpty() && device->write(pdf) == pdf.size();
 }
 
-QByteArray reportPdf(std::span<const Sheet> sheets)
+QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!writeReportPdf(&buffer, sheets))
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(reportPageLayout());
+    writer.setCreator(QStringLiteral("mixdesign ") + QString::fromUtf8(mix::kVersion.data(), qsizetype(mix::kVersion.size())));
+    writer.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&writer))
         return {};
-    return buffer.data();
+    const bool drawn = renderSheets(painter, writer, sheets);
+    if (!painter.end() || !drawn)
+        return {};
+
+    std::vector<DrawnPage> pages;
+    for (const Sheet& sheet : sheets) {
+        const std::vector<QPointF> starts = baselines(&writer, sheet);
+        DrawnPage& page = pages.emplace_back();
+        for (std::size_t i = 0; i < sheet.size(); ++i)
+            page.push_back({sheet[i].text, starts[i]});
+    }
+    return finishPdf(buffer.data(), pages, sourceDateEpoch());
 }
 
 } // namespace report
