@@ -23,7 +23,8 @@ QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title)
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setPageLayout(reportPageLayout());
-    writer.setCreator(QStringLiteral("mixdesign ") + QString::fromUtf8(mix::kVersion.data(), qsizetype(mix::kVersion.size())));
+    writer.setCreator(QStringLiteral("mixdesign ") +
+                      QString::fromUtf8(mix::kVersion.data(), qsizetype(mix::kVersion.size())));
     writer.setTitle(title);
     QPainter painter;
     if (!painter.begin(&writer))
