@@ -177,7 +177,7 @@ QByteArray finishPdf(const QByteArray& qtPdf, std::span<const DrawnPage> pages, 
         QPDFWriter writer(pdf);
         writer.setOutputMemory();
         writer.setObjectStreamMode(qpdf_o_disable); // PDF 1.4 has none, and PDF/A-1 allows none
-        writer.setDecodeLevel(qpdf_dl_none); // the fonts as Qt compressed them; only new streams are packed
+        writer.setDecodeLevel(qpdf_dl_none);        // the fonts as Qt compressed them; only new streams are packed
         writer.setDeterministicID(true);
         writer.write();
         const std::shared_ptr<Buffer> bytes = writer.getBufferSharedPointer();
