@@ -120,25 +120,57 @@ void mendFonts(QPDF& pdf)
             const std::string mended = mendedToUnicode(streamText(map));
             map.replaceStreamData(mended, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
         }
-        // Qt gives the descriptor the subset's tagged name but leaves the fonts' own names
-        // without it; readers and archives expect the three to agree.
+        // Qt tags a subset after where it sat in memory, so a tag changes on every run, and
+        // names only the descriptor with it. A tag drawn from the subset's own bytes, on all
+        // three names, is the same every run and agrees as readers and archives expect.
         QPDFObjectHandle descendants = font.getKey("/DescendantFonts");
         if (!descendants.isArray() || descendants.getArrayNItems() != 1)
             continue;
         QPDFObjectHandle cidFont = descendants.getArrayItem(0);
-        QPDFObjectHandle name = cidFont.getKey("/FontDescriptor").getKey("/FontName");
-        if (name.isName()) {
-            font.replaceKey("/BaseFont", name);
-            cidFont.replaceKey("/BaseFont", name);
-        }
+        QPDFObjectHandle descriptor = cidFont.getKey("/FontDescriptor");
+        QPDFObjectHandle file = descriptor.getKey("/FontFile2");
+        QPDFObjectHandle name = descriptor.getKey("/FontName");
+        if (!name.isName() || !file.isStream())
+            continue;
+        const std::string tagged = name.getName();
+        const std::size_t plus = tagged.find('+');
+        const std::string face = plus == std::string::npos ? tagged.substr(1) : tagged.substr(plus + 1);
+        const std::shared_ptr<Buffer> bytes = file.getRawStreamData();
+        const QByteArray digest = QCryptographicHash::hash(
+            QByteArrayView(bytes->getBuffer(), qsizetype(bytes->getSize())), QCryptographicHash::Sha1);
+        std::string tag = "/";
+        for (int i = 0; i < 6; ++i)
+            tag += char('A' + quint8(digest[i]) % 26);
+        QPDFObjectHandle fontName = QPDFObjectHandle::newName(tag + "+" + face);
+        descriptor.replaceKey("/FontName", fontName);
+        font.replaceKey("/BaseFont", fontName);
+        cidFont.replaceKey("/BaseFont", fontName);
     }
 }
 
-std::string pdfDate(qint64 seconds)
+QDateTime utc(qint64 seconds) { return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC); }
+
+// The given date in place of Qt's clock, in the document information and in the XMP packet
+// of PDF/A, which must agree.
+void setDate(QPDF& pdf, qint64 seconds)
 {
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC)
-        .toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'"))
-        .toStdString();
+    QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+    if (info.isDictionary())
+        info.replaceKey(
+            "/CreationDate",
+            QPDFObjectHandle::newString(utc(seconds).toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toStdString()));
+    QPDFObjectHandle xmp = pdf.getRoot().getKey("/Metadata");
+    if (!xmp.isStream())
+        return;
+    std::string packet = streamText(xmp);
+    const std::string date = utc(seconds).toString(Qt::ISODate).toStdString();
+    for (const std::string key : {"xmp:CreateDate=\"", "xmp:ModifyDate=\""}) {
+        const std::size_t at = packet.find(key);
+        const std::size_t end = at == std::string::npos ? at : packet.find('"', at + key.size());
+        if (end != std::string::npos)
+            packet.replace(at + key.size(), end - at - key.size(), date);
+    }
+    xmp.replaceStreamData(packet, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
 }
 
 } // namespace
@@ -168,11 +200,11 @@ QByteArray finishPdf(const QByteArray& qtPdf, std::span<const DrawnPage> pages, 
                                        QPDFObjectHandle::newNull());
         }
         mendFonts(pdf);
-        if (date) {
-            QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
-            if (info.isDictionary())
-                info.replaceKey("/CreationDate", QPDFObjectHandle::newString(pdfDate(*date)));
-        }
+        if (date)
+            setDate(pdf, *date);
+        // Qt draws the first half of the /ID at random; made from the content, the same
+        // sheets on the same date are the same bytes.
+        pdf.getTrailer().removeKey("/ID");
 
         QPDFWriter writer(pdf);
         writer.setOutputMemory();

@@ -26,6 +26,7 @@ QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title)
     writer.setCreator(QStringLiteral("mixdesign ") +
                       QString::fromUtf8(mix::kVersion.data(), qsizetype(mix::kVersion.size())));
     writer.setTitle(title);
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     QPainter painter;
     if (!painter.begin(&writer))
         return {};
