@@ -5,6 +5,7 @@
 // Shared pointers, not qpdf's old PointerHolder.
 #define POINTERHOLDER_TRANSITION 4
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QtGlobal>
 
