@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/reportline.h"
+#include "report/line.h"
 
 #include <QByteArray>
 #include <QPointF>

@@ -1,9 +1,9 @@
+#include "report/page.h"
+#include "report/pdf.h"
 #include "report/pdfcmap.h"
 #include "report/pdffinish.h"
-#include "report/reportlayout.h"
-#include "report/reportpage.h"
-#include "report/reportpdf.h"
-#include "report/reportrender.h"
+#include "report/render.h"
+#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 

@@ -1,0 +1,82 @@
+#include "report/render.h"
+
+#include "report/font.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace report {
+
+namespace {
+
+constexpr qreal kTwipsPerInch = 1440.0;
+
+struct Placement {
+    qreal scale = 1.0;
+    std::vector<QPointF> baselines; // before scaling
+};
+
+Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const Sheet& lines)
+{
+    const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
+    const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
+
+    // A printer whose printable area is narrower than the sheet's widest line (margins the
+    // layout never knew of) gets the whole sheet scaled down, proportions kept, rather than
+    // lines cut at the edge. A PDF has no margins and is drawn at full size.
+    Placement placement;
+    qreal widest = 0;
+    for (const ReportLine& line : lines) {
+        const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
+        widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
+        // The position is the top of the first character; drawText wants its baseline.
+        placement.baselines.emplace_back(line.x * unitsPerTwipX, line.y * unitsPerTwipY + m.ascent());
+    }
+    placement.scale = widest > device->width() ? device->width() / widest : 1.0;
+    return placement;
+}
+
+} // namespace
+
+void render(QPainter& painter, const Sheet& lines)
+{
+    QPaintDevice* device = painter.device();
+    const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
+    const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
+    const Placement placement = place(device, metrics, lines);
+
+    painter.save();
+    painter.scale(placement.scale, placement.scale);
+    painter.setPen(Qt::black);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        painter.setFont(fonts[lines[i].bold ? 1 : 0]);
+        painter.drawText(placement.baselines[i], lines[i].text);
+    }
+    painter.restore();
+}
+
+std::vector<QPointF> baselines(QPaintDevice* device, const Sheet& lines)
+{
+    const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
+    const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
+    Placement placement = place(device, metrics, lines);
+    for (QPointF& point : placement.baselines)
+        point *= placement.scale;
+    return placement.baselines;
+}
+
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets)
+{
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        render(painter, sheets[i]);
+    }
+    return true;
+}
+
+} // namespace report
