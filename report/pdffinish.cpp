@@ -183,7 +183,7 @@ std::optional<qint64> sourceDateEpoch()
     return ok ? std::optional(seconds) : std::nullopt;
 }
 
-QByteArray finishPdf(const QByteArray& qtPdf, std::span<const DrawnPage> pages, std::optional<qint64> date)
+QByteArray finishPdf(const QByteArray& qtPdf, const std::vector<DrawnPage>& pages, std::optional<qint64> date)
 {
     try {
         QPDF pdf;

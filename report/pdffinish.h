@@ -1,12 +1,10 @@
 #pragma once
 
-#include "report/line.h"
-
 #include <QByteArray>
 #include <QPointF>
+#include <QString>
 
 #include <optional>
-#include <span>
 #include <vector>
 
 namespace report {
@@ -26,7 +24,7 @@ using DrawnPage = std::vector<DrawnLine>;
 // the same bytes. When the PDF does not have the shape Qt 6 gives it (one text
 // object per run of a line, in drawing order) it comes back unchanged: its pictures are
 // right and only its text stays as Qt left it.
-QByteArray finishPdf(const QByteArray& qtPdf, std::span<const DrawnPage> pages, std::optional<qint64> date);
+QByteArray finishPdf(const QByteArray& qtPdf, const std::vector<DrawnPage>& pages, std::optional<qint64> date);
 
 // The seconds of SOURCE_DATE_EPOCH, when it is set to a whole number.
 std::optional<qint64> sourceDateEpoch();
