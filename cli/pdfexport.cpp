@@ -42,7 +42,8 @@ QByteArray renderPdf(const PdfRequest& r)
     QGuiApplication app(argc, argv);
     if (r.document == Document::Card)
         return report::cardPdf(report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate)));
-    return report::reportPdf(report::reportSheets(*r.result, r.plan, r.prices), report::sheetLink(*r.result, r.plan));
+    return report::reportPdf(report::reportSheets(*r.result, r.plan, r.prices), report::reportTitle(*r.result),
+                             report::sheetLink(*r.result, r.plan));
 }
 
 } // namespace

@@ -76,9 +76,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SITE_BASE_ADDRESS}/bolmiradex)
 # dpkg-shlibdeps names the libraries the binaries link; these are what nothing links: the SVG
 # plugins that draw the artwork and icons, the Thai fonts the windows are laid out for, and the
-# user-interface font.
+# user-interface font; and libqpdf, which gives the report's PDF its text, so that it is there
+# even where the scan of the command's PDF module would miss it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-thai-tlwg, fonts-noto-ui-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), libqpdf29 (>= 11.3), fonts-thai-tlwg, fonts-noto-ui-core")
 # Opening the web links goes through xdg-open where no desktop portal is running.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 

@@ -57,6 +57,21 @@ constexpr int kFirstY = 1400;
 constexpr int kStep = 350;
 constexpr int kSectionGap = 250;
 
+// The text with its blanks at either end dropped and every run of them inside made one.
+std::string folded(std::string_view text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c != ' ')
+            out += c;
+        else if (!out.empty() && out.back() != ' ')
+            out += c;
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
 } // namespace
 
 std::string yieldText(float mcement)
@@ -104,6 +119,11 @@ SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* pri
         add(text.note, false);
     }
     return sheet;
+}
+
+std::string reportTitle(const mix::CalcResult& result)
+{
+    return folded(layout::kSheet1[0].parts[0].text) + " " + folded(captionOf(result, "Label7"));
 }
 
 std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan,

@@ -41,6 +41,9 @@ SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* pri
 std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
                                      const mix::PourPrices* prices = nullptr);
 
+// The title a filed PDF of the report carries: the heading of sheet 1 and the strength wanted.
+std::string reportTitle(const mix::CalcResult& result);
+
 // The concrete one bag yields, in cubic metres, as sheet 2 prints it.
 std::string yieldText(float mcement);
 

@@ -1,6 +1,8 @@
 #include "report/pdf.h"
 
+#include "engine/version.h"
 #include "report/page.h"
+#include "report/pdffinish.h"
 #include "report/render.h"
 
 #include <QBuffer>
@@ -9,25 +11,37 @@
 
 namespace report {
 
-bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets, const QByteArray& link)
+bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets, const QString& title, const QByteArray& link)
 {
-    QPdfWriter writer(device);
-    writer.setPageLayout(reportPageLayout());
-    writer.setCreator(QStringLiteral("mixdesign"));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const bool drawn = renderSheets(painter, writer, sheets, link);
-    return painter.end() && drawn;
+    const QByteArray pdf = reportPdf(sheets, title, link);
+    return !pdf.isEmpty() && device->write(pdf) == pdf.size();
 }
 
-QByteArray reportPdf(std::span<const Sheet> sheets, const QByteArray& link)
+QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title, const QByteArray& link)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!writeReportPdf(&buffer, sheets, link))
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(reportPageLayout());
+    writer.setCreator(QStringLiteral("mixdesign ") +
+                      QString::fromUtf8(mix::kVersion.data(), qsizetype(mix::kVersion.size())));
+    writer.setTitle(title);
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    QPainter painter;
+    if (!painter.begin(&writer))
         return {};
-    return buffer.data();
+    const bool drawn = renderSheets(painter, writer, sheets, link);
+    if (!painter.end() || !drawn)
+        return {};
+
+    std::vector<DrawnPage> pages;
+    for (const Sheet& sheet : sheets) {
+        const std::vector<QPointF> starts = baselines(&writer, sheet);
+        DrawnPage& page = pages.emplace_back();
+        for (std::size_t i = 0; i < sheet.size(); ++i)
+            page.push_back({sheet[i].text, starts[i]});
+    }
+    return finishPdf(buffer.data(), pages, sourceDateEpoch());
 }
 
 } // namespace report

@@ -20,41 +20,64 @@ constexpr qreal kTwipsPerInch = 1440.0;
 // area the lines already take, so it never changes how a sheet fits the paper.
 constexpr QRectF kQrTwips(8700, 12600, 1440, 1440);
 
+struct Placement {
+    qreal scale = 1.0;
+    std::vector<QPointF> baselines; // before scaling
+};
+
+Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const Sheet& lines)
+{
+    const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
+    const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
+
+    // A printer whose printable area is narrower than the sheet's widest line (margins the
+    // layout never knew of) gets the whole sheet scaled down, proportions kept, rather than
+    // lines cut at the edge. A PDF has no margins and is drawn at full size.
+    Placement placement;
+    qreal widest = 0;
+    for (const ReportLine& line : lines) {
+        const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
+        widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
+        // The position is the top of the first character; drawText wants its baseline.
+        placement.baselines.emplace_back(line.x * unitsPerTwipX, line.y * unitsPerTwipY + m.ascent());
+    }
+    placement.scale = widest > device->width() ? device->width() / widest : 1.0;
+    return placement;
+}
+
 } // namespace
 
 void render(QPainter& painter, const Sheet& lines, const QByteArray& link)
 {
     QPaintDevice* device = painter.device();
-    const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
-    const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
     const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
     const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
-
-    // A printer whose printable area is narrower than the sheet's widest line (margins the
-    // layout never knew of) gets the whole sheet scaled down, proportions kept, rather than
-    // lines cut at the edge. A PDF has no margins and is drawn at full size.
-    qreal widest = 0;
-    for (const ReportLine& line : lines) {
-        const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
-        widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
-    }
-    const qreal scale = widest > device->width() ? device->width() / widest : 1.0;
+    const Placement placement = place(device, metrics, lines);
 
     painter.save();
-    painter.scale(scale, scale);
+    painter.scale(placement.scale, placement.scale);
     painter.setPen(Qt::black);
-    for (const ReportLine& line : lines) {
-        const int style = line.bold ? 1 : 0;
-        painter.setFont(fonts[style]);
-        // The position is the top of the first character; drawText wants its baseline.
-        const QPointF baseline(line.x * unitsPerTwipX, line.y * unitsPerTwipY + metrics[style].ascent());
-        painter.drawText(baseline, line.text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        painter.setFont(fonts[lines[i].bold ? 1 : 0]);
+        painter.drawText(placement.baselines[i], lines[i].text);
     }
+    const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
+    const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
     drawQrCode(painter,
                QRectF(kQrTwips.x() * unitsPerTwipX, kQrTwips.y() * unitsPerTwipY, kQrTwips.width() * unitsPerTwipX,
                       kQrTwips.height() * unitsPerTwipY),
                link);
     painter.restore();
+}
+
+std::vector<QPointF> baselines(QPaintDevice* device, const Sheet& lines)
+{
+    const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
+    const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
+    Placement placement = place(device, metrics, lines);
+    for (QPointF& point : placement.baselines)
+        point *= placement.scale;
+    return placement.baselines;
 }
 
 bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets, const QByteArray& link)

@@ -3,11 +3,14 @@
 #include "report/line.h"
 
 #include <QByteArray>
+#include <QPointF>
 
 #include <span>
+#include <vector>
 
 class QPainter;
 class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace report {
 
@@ -16,6 +19,9 @@ namespace report {
 // when its widest line would not fit the device's width. A non-empty `link` (the design's
 // address on the phone page) is drawn as a QR code in the sheet's free margin.
 void render(QPainter& painter, const Sheet& sheet, const QByteArray& link = {});
+
+// Where render() puts each line's baseline on `device`, in its units, the scaling included.
+std::vector<QPointF> baselines(QPaintDevice* device, const Sheet& sheet);
 
 // Draws `sheets` one to a page of `device`, which `painter` is painting on: the one drawing
 // behind the PDF and the print preview; the first sheet carries `link` as a QR code. False when

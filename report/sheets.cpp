@@ -33,4 +33,6 @@ QByteArray sheetLink(const mix::CalcResult& result, const mix::PourPlan* plan)
     return sheetLink(result, plan, mix::kPageAddress);
 }
 
+QString reportTitle(const mix::CalcResult& result) { return QString::fromStdString(format::reportTitle(result)); }
+
 } // namespace report

@@ -22,4 +22,7 @@ std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPl
 QByteArray sheetLink(const mix::CalcResult& result, const mix::PourPlan* plan, std::string_view address);
 QByteArray sheetLink(const mix::CalcResult& result, const mix::PourPlan* plan);
 
+// The title of the report's PDF (format::reportTitle).
+QString reportTitle(const mix::CalcResult& result);
+
 } // namespace report

@@ -370,18 +370,11 @@ private slots:
         f.dialogs.previewFile = dir.filePath(QStringLiteral("preview.pdf"));
         f.command.savePdf();
         f.command.printPreview();
-        const auto saved = readPdf(f.dialogs.pdfFile);
-        const auto shown = readPdf(f.dialogs.previewFile);
+        // The preview's text is Qt's own, not the saved file's mended one: the pictures agree.
+        const auto saved = pageImages(f.dialogs.pdfFile);
+        const auto shown = pageImages(f.dialogs.previewFile);
         QCOMPARE(shown.size(), 2u);
-        QCOMPARE(shown.size(), saved.size());
-        for (std::size_t page = 0; page < shown.size(); ++page) {
-            QCOMPARE(shown[page].lines.size(), saved[page].lines.size());
-            for (std::size_t i = 0; i < shown[page].lines.size(); ++i) {
-                QCOMPARE(shown[page].lines[i].text, saved[page].lines[i].text);
-                QCOMPARE(qRound(shown[page].lines[i].xMin), qRound(saved[page].lines[i].xMin));
-                QCOMPARE(qRound(shown[page].lines[i].yMin), qRound(saved[page].lines[i].yMin));
-            }
-        }
+        QVERIFY(shown == saved);
     }
 
     void nothingToPrintBeforeTheFirstDesign()

@@ -183,9 +183,25 @@ private slots:
             return zbar.readAllStandardOutput().trimmed();
         };
         const std::vector<report::Sheet> sheets = report::reportSheets(result);
-        QCOMPARE(codeOnPage(report::reportPdf(sheets, link), 1), link);
-        QCOMPARE(codeOnPage(report::reportPdf(sheets, link), 2), QByteArray());
+        QCOMPARE(codeOnPage(report::reportPdf(sheets, {}, link), 1), link);
+        QCOMPARE(codeOnPage(report::reportPdf(sheets, {}, link), 2), QByteArray());
         QCOMPARE(codeOnPage(report::reportPdf(sheets), 1), QByteArray());
+        // The code is drawn beside the text, never instead of any: the lines read back the same.
+        const auto textOf = [&dir](const QByteArray& pdf) {
+            const QString file = dir.filePath(QStringLiteral("text.pdf"));
+            QFile out(file);
+            QStringList lines;
+            if (out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size()) {
+                out.close();
+                for (const PdfPage& page : readPdf(file))
+                    for (const PdfLine& line : page.lines)
+                        lines << line.text;
+            }
+            return lines;
+        };
+        const QStringList plain = textOf(report::reportPdf(sheets));
+        QCOMPARE(plain.size(), 54);
+        QCOMPARE(textOf(report::reportPdf(sheets, {}, link)), plain);
     }
 
     void documentIsWholeBeforeAnyFileIsTouched()

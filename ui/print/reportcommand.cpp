@@ -55,6 +55,12 @@ std::vector<Sheet> ReportCommand::sheets() const
                   : std::vector<Sheet>{};
 }
 
+QString ReportCommand::title() const
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    return result ? report::reportTitle(*result) : QString();
+}
+
 void ReportCommand::fitPrinterToReport()
 {
     // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
@@ -118,7 +124,7 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    saveDocument(file, report::reportPdf(report, link()));
+    saveDocument(file, report::reportPdf(report, title(), link()));
 }
 
 void ReportCommand::printPreview()
@@ -165,7 +171,7 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file, const QB
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, report::reportPdf(std::span(&sheet, 1), link));
+        return saveDocument(file, report::reportPdf(std::span(&sheet, 1), title(), link));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;

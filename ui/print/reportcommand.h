@@ -57,6 +57,7 @@ public:
     QPrinter& currentPrinter();
 
 private:
+    QString title() const;
     std::vector<report::Sheet> sheets() const;
     QByteArray link() const;
     void fitPrinterToReport();

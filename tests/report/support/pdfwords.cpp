@@ -1,7 +1,10 @@
 #include "tests/report/support/pdfwords.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -17,7 +20,7 @@ void addWord(PdfPage& page, const QString& text, double xMin, double yMin, doubl
 {
     for (PdfLine& line : page.lines) {
         if (std::abs(line.yMin - yMin) <= kSameLine) {
-            line.text += text;
+            line.text += QLatin1Char(' ') + text;
             line.xMin = std::min(line.xMin, xMin);
             line.xMax = std::max(line.xMax, xMax);
             return;
@@ -59,17 +62,23 @@ std::vector<PdfPage> readPdf(const QString& file)
     return pages;
 }
 
-QString comparable(const QString& text)
+std::vector<QByteArray> pageImages(const QString& file)
 {
-    const QChar saraAm(0x0E33);
-    const QChar saraAa(0x0E32);
-    QString out;
-    for (QChar c : text) {
-        if (c.isSpace() || c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Other_PrivateUse)
-            continue;
-        out += c == saraAm ? saraAa : c;
+    QTemporaryDir dir;
+    QProcess tool;
+    tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"), file,
+                                            dir.filePath(QStringLiteral("page"))});
+    std::vector<QByteArray> pages;
+    if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return pages;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files, QDir::Name)) {
+        QFile page(dir.filePath(name));
+        if (page.open(QIODevice::ReadOnly))
+            pages.push_back(page.readAll());
     }
-    return out;
+    return pages;
 }
+
+QString comparable(const QString& text) { return text.simplified(); }
 
 } // namespace reporttest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -8,7 +9,7 @@ namespace reporttest {
 
 // A line of text as poppler finds it in a PDF: its words' box in points, top-left origin.
 struct PdfLine {
-    QString text; // the words joined without blanks
+    QString text; // the words joined by one blank
     double xMin = 0;
     double yMin = 0;
     double xMax = 0;
@@ -24,10 +25,12 @@ struct PdfPage {
 // when the tool is missing or the file is not a PDF it can read.
 std::vector<PdfPage> readPdf(const QString& file);
 
-// Thai text compared with what a PDF gives back: Qt's PDF loses some tone marks on the way
-// out, splits sara am into its two parts and names the face's lowered tone marks by private
-// code points, so marks, private code points, blanks and the split are all set aside.
+// A line as a PDF gives it back: every character as drawn, only a run of blanks counting as
+// one, as readers find words and not the blanks between them.
 QString comparable(const QString& text);
+
+// Every page of `file` drawn by pdftoppm as a grey image, in page order; empty on failure.
+std::vector<QByteArray> pageImages(const QString& file);
 
 bool pdfToolAvailable();
 
