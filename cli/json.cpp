@@ -22,10 +22,7 @@ void appendSteps(JsonWriter& o, const mix::MixDesign& d)
     o.number("M", d.M).number("VYA", d.VYA);
 }
 
-namespace {
-
-// The planner's entries and figures, numbers as the planner tab shows them.
-void pour(JsonWriter& o, const mix::PourPlan& p)
+void appendPour(JsonWriter& o, const mix::PourPlan& p)
 {
     const mix::PourSettings& s = p.settings;
     const mix::PourBatch& b = p.perBatch;
@@ -43,8 +40,6 @@ void pour(JsonWriter& o, const mix::PourPlan& p)
     o.number("stone_baskets", b.stoneBaskets).number("admixture_cc", b.admixture).end();
     o.end();
 }
-
-} // namespace
 
 void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result,
                       const mix::PourPlan* plan)
@@ -70,7 +65,7 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     o.number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone).number("stone_baskets", b.stoneBaskets);
     o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
     if (plan)
-        pour(o, *plan);
+        appendPour(o, *plan);
 
     o.begin("steps");
     appendSteps(o, d);
