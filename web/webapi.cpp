@@ -2,6 +2,7 @@
 
 #include "cli/json.h"
 #include "engine/calculate.h"
+#include "report/sheettext.h"
 #include "web/webpour.h"
 
 #include <optional>
@@ -71,6 +72,32 @@ std::variant<mix::CalcResult, mix::CalcError> calculateBounded(const mix::MixInp
     return mix::overflowError(*overLong);
 }
 
+// The report's sheets, each a list of lines at their places in twips, for the page's print.
+std::string sheetsJson(const mix::CalcResult& result, const mix::PourPlan* plan)
+{
+    std::string out = "\"sheets\":[";
+    bool firstSheet = true;
+    for (const auto& sheet : report::reportSheetsText(result, plan)) {
+        out += firstSheet ? "[" : ",[";
+        firstSheet = false;
+        bool firstLine = true;
+        for (const auto& line : sheet) {
+            if (!firstLine)
+                out += ',';
+            firstLine = false;
+            cli::JsonWriter(out)
+                .begin()
+                .text("text", line.text)
+                .number("x", line.x)
+                .number("y", line.y)
+                .raw("bold", line.bold ? "true" : "false")
+                .end();
+        }
+        out += ']';
+    }
+    return out + ']';
+}
+
 } // namespace
 
 std::string calculateJson(const mix::MixInputs& inputs, const mix::PourEntries& pour)
@@ -78,7 +105,9 @@ std::string calculateJson(const mix::MixInputs& inputs, const mix::PourEntries& 
     const auto outcome = calculateBounded(inputs);
     const auto* result = std::get_if<mix::CalcResult>(&outcome);
     std::string out = result ? designJson(*result) : errorJson(std::get<mix::CalcError>(outcome));
-    appendPourJson(out, result ? &result->numbers.final : nullptr, pour);
+    const auto plan = appendPourJson(out, result ? &result->numbers.final : nullptr, pour);
+    if (result)
+        out += "," + sheetsJson(*result, plan ? &*plan : nullptr);
     return out + '}';
 }
 

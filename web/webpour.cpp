@@ -118,7 +118,7 @@ mix::PourReading readBoundedPourEntries(const mix::PourEntries& entries)
     return {std::nullopt, std::move(tooLong)};
 }
 
-void appendPourJson(std::string& out, const mix::FinalMix* mix, const mix::PourEntries& entries)
+std::optional<mix::PourPlan> appendPourJson(std::string& out, const mix::FinalMix* mix, const mix::PourEntries& entries)
 {
     mix::PourReading reading = readBoundedPourEntries(entries);
     std::optional<mix::PourPlan> plan;
@@ -133,13 +133,14 @@ void appendPourJson(std::string& out, const mix::FinalMix* mix, const mix::PourE
     cli::JsonWriter o(out);
     o.raw("pourErrors", errorsJson(reading.errors));
     if (!plan)
-        return;
+        return plan;
     cli::appendPour(o, *plan);
     const mix::ResultTexts texts = mix::pourPlanTexts(*plan);
     o.begin("pourTexts");
     for (const auto& [name, key] : kFigureKeys)
         o.text(key, texts.at(name));
     o.end();
+    return plan;
 }
 
 } // namespace web

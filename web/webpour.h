@@ -3,6 +3,7 @@
 #include "engine/mixdesign.h"
 #include "engine/pourplan.h"
 
+#include <optional>
 #include <string>
 
 namespace web {
@@ -13,8 +14,9 @@ std::string volumePartsJson(const mix::MixDesign& design);
 // Appends the planner's members to an open JSON object: "pourErrors", every bad entry with the
 // id of its field; and, when `mix` is an accepted design's and a volume is given, "pour" (the
 // command line's object) and "pourTexts" (each figure as the planner tab shows it, keyed as in
-// "pour", the one-batch figures as "per_batch.KEY").
-void appendPourJson(std::string& out, const mix::FinalMix* mix, const mix::PourEntries& entries);
+// "pour", the one-batch figures as "per_batch.KEY"). Returns the plan, if there is one.
+std::optional<mix::PourPlan> appendPourJson(std::string& out, const mix::FinalMix* mix,
+                                            const mix::PourEntries& entries);
 
 // The planner's reading of the entries, an over-long one refused as too large.
 mix::PourReading readBoundedPourEntries(const mix::PourEntries& entries);

@@ -162,6 +162,12 @@ def printed_sheets(browser, shots):
     check(sheet_lines(browser)[2] == golden_lines("order-example1.tsv"), "the order sheet differs from the report's")
     pages = print_pdf(browser, f"{shots}/print-pour.pdf")
     check(pages == 3, f"the print with a pour takes {pages} pages, not 3")
+    # Sheet 1's QR code, read back from the printed page, is the link that holds the design.
+    with tempfile.TemporaryDirectory() as work:
+        subprocess.run(["pdftoppm", "-r", "200", "-png", "-f", "1", "-l", "1", f"{shots}/print-pour.pdf", f"{work}/p"],
+                       check=True)
+        read = subprocess.run(["zbarimg", "-q", "--raw", f"{work}/p-1.png"], capture_output=True, text=True).stdout
+    check(read.strip() == browser.current_url, f"sheet 1's QR code reads {read.strip()!r}")
     browser.find_element(By.ID, "volumeField").clear()
     browser.execute_script("document.getElementById('volumeField').dispatchEvent(new Event('input', {bubbles: true}))")
 

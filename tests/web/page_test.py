@@ -4,7 +4,6 @@ refusal, pasted texts far beyond the fields, the pour planner against the comman
 design in the address, the printed sheets, the layout at phone width, and a reload with the
 server gone (the service worker).
 Usage: page_test.py SITE_DIR SHOT_DIR MIXDESIGN  (screenshots go to SHOT_DIR; timings are printed)"""
-import os
 import sys
 
 from selenium.webdriver.common.by import By
@@ -83,8 +82,7 @@ def main():
         page_checks.refusal_above_keyboard(browser, SHOTS)
         online = browser.execute_script("return window.mixTimings.calculate")
 
-        if not os.environ.get("SKIP_PRINT"):
-            page_checks.printed_sheets(browser, SHOTS)
+        page_checks.printed_sheets(browser, SHOTS)
         page_checks.pour_planner(browser, MIXDESIGN, SHOTS)
         page_checks.link_round_trip(browser, url)
         page_checks.hostile_links(browser, url)
