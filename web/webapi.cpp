@@ -1,8 +1,8 @@
 #include "web/webapi.h"
 
-#include "cli/json.h"
 #include "engine/calculate.h"
-#include "report/sheettext.h"
+#include "format/designjson.h"
+#include "format/sheetlines.h"
 #include "web/webpour.h"
 
 #include <optional>
@@ -13,9 +13,9 @@ namespace {
 std::string designJson(const mix::CalcResult& result)
 {
     std::string out;
-    cli::JsonWriter o(out);
+    format::JsonWriter o(out);
     o.begin().begin("design");
-    cli::appendSteps(o, result.numbers.design);
+    format::appendSteps(o, result.numbers.design);
     const mix::FinalMix& f = result.numbers.final;
     o.end().begin("final").number("cement", f.cement).number("water", f.water).number("sand", f.sand);
     o.number("stone", f.stone).number("admixture", f.admixture).end().begin("texts");
@@ -28,7 +28,7 @@ std::string designJson(const mix::CalcResult& result)
 std::string errorJson(const mix::CalcError& error)
 {
     std::string out;
-    cli::JsonWriter(out)
+    format::JsonWriter(out)
         .begin()
         .text("error", mix::errorKindName(error.kind))
         .text("focus", error.focus)
@@ -77,7 +77,7 @@ std::string sheetsJson(const mix::CalcResult& result, const mix::PourPlan* plan)
 {
     std::string out = "\"sheets\":[";
     bool firstSheet = true;
-    for (const auto& sheet : report::reportSheetsText(result, plan)) {
+    for (const auto& sheet : format::reportSheets(result, plan)) {
         out += firstSheet ? "[" : ",[";
         firstSheet = false;
         bool firstLine = true;
@@ -85,7 +85,7 @@ std::string sheetsJson(const mix::CalcResult& result, const mix::PourPlan* plan)
             if (!firstLine)
                 out += ',';
             firstLine = false;
-            cli::JsonWriter(out)
+            format::JsonWriter(out)
                 .begin()
                 .text("text", line.text)
                 .number("x", line.x)

@@ -1,8 +1,8 @@
 #include "web/webpour.h"
 
-#include "cli/json.h"
-#include "engine/pourtexts.h"
-#include "engine/pourwords.h"
+#include "engine/texts/pourtexts.h"
+#include "engine/texts/pourwords.h"
+#include "format/designjson.h"
 #include "web/webapi.h"
 
 #include <optional>
@@ -79,7 +79,7 @@ std::string errorsJson(const std::vector<mix::PourFieldError>& errors)
     for (const auto& error : errors) {
         if (out.size() > 1)
             out += ',';
-        cli::JsonWriter(out).begin().text("field", fieldId(error.field)).text("message", error.message).end();
+        format::JsonWriter(out).begin().text("field", fieldId(error.field)).text("message", error.message).end();
     }
     return out + ']';
 }
@@ -92,7 +92,7 @@ std::string volumePartsJson(const mix::MixDesign& design)
     for (const auto& part : mix::volumeParts(design)) {
         if (out.size() > 1)
             out += ',';
-        cli::JsonWriter(out)
+        format::JsonWriter(out)
             .begin()
             .text("material", materialName(part.material))
             .text("name", part.name)
@@ -112,7 +112,7 @@ mix::PourReading readBoundedPourEntries(const mix::PourEntries& entries)
     std::vector<mix::PourFieldError> tooLong;
     for (const auto& [field, text] : fields)
         if (text->size() > kMaxFieldBytes)
-            tooLong.push_back({field, std::string(mix::pourtext::kTooLarge)});
+            tooLong.push_back({field, std::string(mix::pourwords::kTooLarge)});
     if (tooLong.empty())
         return mix::readPourEntries(entries);
     return {std::nullopt, std::move(tooLong)};
@@ -130,11 +130,11 @@ std::optional<mix::PourPlan> appendPourJson(std::string& out, const mix::FinalMi
             plan = std::get<mix::PourPlan>(std::move(planned));
     }
     out += ',';
-    cli::JsonWriter o(out);
+    format::JsonWriter o(out);
     o.raw("pourErrors", errorsJson(reading.errors));
     if (!plan)
         return plan;
-    cli::appendPour(o, *plan);
+    format::appendPour(o, *plan);
     const mix::ResultTexts texts = mix::pourPlanTexts(*plan);
     o.begin("pourTexts");
     for (const auto& [name, key] : kFigureKeys)
