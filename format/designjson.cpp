@@ -24,7 +24,6 @@ void appendSteps(JsonWriter& o, const mix::MixDesign& d)
 
 namespace {
 
-// The planner's entries and figures, numbers as the planner tab shows them.
 // What the order costs, in baht: a part without its price is left out, not written as zero.
 void cost(JsonWriter& o, const mix::PourCost& c)
 {
@@ -38,7 +37,9 @@ void cost(JsonWriter& o, const mix::PourCost& c)
     o.end();
 }
 
-void pour(JsonWriter& o, const mix::PourPlan& p, const mix::PourPrices* prices)
+} // namespace
+
+void appendPour(JsonWriter& o, const mix::PourPlan& p, const mix::PourPrices* prices)
 {
     const mix::PourSettings& s = p.settings;
     const mix::PourBatch& b = p.perBatch;
@@ -59,8 +60,6 @@ void pour(JsonWriter& o, const mix::PourPlan& p, const mix::PourPrices* prices)
             cost(o, *figures);
     o.end();
 }
-
-} // namespace
 
 void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result,
                       const mix::PourPlan* plan, const mix::PourPrices* prices)
@@ -86,7 +85,7 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     o.number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone).number("stone_baskets", b.stoneBaskets);
     o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
     if (plan)
-        pour(o, *plan, prices);
+        appendPour(o, *plan, prices);
 
     o.begin("steps");
     appendSteps(o, d);

@@ -18,6 +18,9 @@ inline constexpr int kJsonSchema = 1;
 // precision: the "steps" of the command's JSON and the "design" of the web page's.
 void appendSteps(JsonWriter& o, const mix::MixDesign& d);
 
+// The planner's entries and figures as the "pour" member, numbers as the planner tab shows them.
+void appendPour(JsonWriter& o, const mix::PourPlan& plan, const mix::PourPrices* prices = nullptr);
+
 // One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`;
 // with a planned pour it carries the "pour" object, and with prices its "cost".
 void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,

@@ -1,11 +1,26 @@
-// Keeps the page, its script and the engine on the phone, so that the calculator opens and
+// Keeps the page, its scripts and the engine on the phone, so that the calculator opens and
 // calculates without a network. web-build stamps the version, so a new build replaces the copy.
 const cacheName = 'mixdesign-@BUILD@';
-const files = ['./', 'index.html', 'style.css', 'app.js', 'mixdesign.mjs', 'mixdesign.wasm',
-  'manifest.webmanifest', 'app.svg', 'calculate.svg'];
+const files = ['./', 'style.css', 'app.js', 'engine.js', 'link.js', 'pour.js', 'sheets.js', 'mixdesign.mjs',
+  'mixdesign.wasm', 'vendor/uqr.mjs', 'manifest.webmanifest', 'calculate.svg', 'print.svg',
+  'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'apple-touch-icon.png'];
 
+// The first install takes what the visit has just downloaded from the browser's own cache, so
+// no file crosses the network twice; an update asks the server again for every file. The
+// browser fetches the favicon at a time of its own choosing, so it is not kept: a race with it
+// would fetch it twice, and a page without it works the same.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.keys().then(async (old) => {
+    const cache = await caches.open(cacheName);
+    const mode = old.length ? 'no-cache' : 'force-cache';
+    await Promise.all(files.map(async (file) => {
+      const response = await fetch(new Request(file, { cache: mode }));
+      if (!response.ok)
+        throw new Error(`${file}: ${response.status}`);
+      await cache.put(file, response);
+    }));
+    await self.skipWaiting();
+  }));
 });
 
 self.addEventListener('activate', (event) => {

@@ -1,0 +1,285 @@
+"""The page's checks, each a user's errand at phone size; see page_test.py."""
+import base64
+import json
+import os
+import random
+import re
+import subprocess
+import tempfile
+
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.print_page_options import PrintOptions
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+from page_driver import calculate, check, enter_first_example, open_browser, text, tick, type_into, wait_ready
+
+GOLDEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "golden", "report")
+TEXT_FIELDS = ["Text2", "Text3", "Text4", "volumeField", "wasteField", "bagKgField", "basketField", "pailField",
+               "bagsPerBatchField"]
+POUR_FIELDS = TEXT_FIELDS[3:]
+FIRST_LINK = ("#strength=240&specimen=cube&slump=10&stone=2&admixture=yes&dose=250&moisture=5"
+              "&volume=10&waste=5&bag_kg=50&basket=0.019&pail=27&bags_per_batch=1")
+
+
+def wait_for_worker(browser):
+    WebDriverWait(browser, 20).until(lambda b: b.execute_script("return !!navigator.serviceWorker.controller"))
+
+
+def fetched_once(hits):
+    twice = {path: n for path, n in hits.items() if n > 1}
+    check(not twice, f"the first visit fetched files more than once: {twice}")
+    check(hits["/mixdesign.wasm"] == 1 and hits["/icon-512.png"] == 1, f"the offline copy is incomplete: {dict(hits)}")
+
+
+def luminance(rgb):
+    channels = [int(c) / 255 for c in re.findall(r"[\d.]+", rgb)[:3]]
+    linear = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+    return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+
+
+def contrast(a, b):
+    high, low = sorted([luminance(a), luminance(b)], reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
+def phone_layout(browser):
+    check(browser.execute_script("return document.documentElement.scrollWidth") <= 360, "page wider than 360 px")
+    small = browser.execute_script("""return [...document.querySelectorAll('input, select, button, label.check, summary')]
+        .filter(e => e.offsetParent && e.getBoundingClientRect().height < 48 && e.type !== 'checkbox')
+        .map(e => e.id || e.textContent)""")
+    check(not small, f"touch targets under 48 px: {small}")
+    tiny = browser.execute_script("""return [...document.querySelectorAll('main *')]
+        .filter(e => e.offsetParent && [...e.childNodes].some(n => n.nodeType === 3 && n.textContent.trim()))
+        .filter(e => parseFloat(getComputedStyle(e).fontSize) < 16).map(e => e.id || e.className || e.tagName)""")
+    check(not tiny, f"text under 16 px: {tiny}")
+    fields = browser.execute_script("""return [...document.querySelectorAll('input[type=text]')]
+        .filter(e => e.inputMode !== 'decimal' || !e.enterKeyHint || e.maxLength !== 20).map(e => e.id)""")
+    check(not fields, f"fields without a numeric keyboard, an Enter hint or a length: {fields}")
+    check(browser.execute_script("return document.getElementById('Text1').textContent.length") == 2430,
+          "the design criteria are not the whole 2430 characters")
+    # The hints open with a tap and close with another.
+    button = browser.find_element(By.ID, "Text4HintButton")
+    button.click()
+    check(browser.find_element(By.ID, "Text4Hint").is_displayed() and button.get_attribute("aria-expanded") == "true",
+          "the moisture hint does not open with a tap")
+    button.click()
+    check(not browser.find_element(By.ID, "Text4Hint").is_displayed(), "the moisture hint does not close again")
+    # The dose kept while no admixture is used stays readable.
+    tick(browser, "Check3")
+    type_into(browser, "Text3", "250")
+    tick(browser, "Check4")
+    colours = browser.execute_script("const s = getComputedStyle(document.getElementById('Text3'));"
+                                     "return [s.color, s.backgroundColor]")
+    check(contrast(*colours) >= 3, f"the kept dose reads {contrast(*colours):.2f}:1")
+
+
+def long_pastes(browser):
+    """Each field gets 20,000 and 1,000,000 characters pasted, then a Calculate: the fields keep
+    only what they can hold and the engine stays usable (the next test designs worked example 1)."""
+    tick(browser, "Check3")
+    for field in TEXT_FIELDS:
+        element = browser.find_element(By.ID, field)
+        for length in [20000, 1000000]:
+            element.clear()
+            element.click()
+            browser.execute_cdp_cmd("Input.insertText", {"text": "9" * length})
+            check(len(element.get_attribute("value")) == 20, f"{field} holds {len(element.get_attribute('value'))} "
+                  f"of {length} pasted characters")
+            # Text that reaches the field past the browser's own limit is trimmed all the same.
+            browser.execute_script("arguments[0].value = '7'.repeat(arguments[1]);"
+                                   "arguments[0].dispatchEvent(new InputEvent('input', {bubbles: true}))", element, length)
+            check(len(element.get_attribute("value")) == 20, f"{field} keeps a long text set by script")
+            calculate(browser)
+    for field in POUR_FIELDS:
+        browser.find_element(By.ID, field).clear()
+    for field, value in zip(POUR_FIELDS[1:], ["5", "50", "0.019", "27", "1"]):
+        type_into(browser, field, value)
+
+
+def in_view(browser, element_id):
+    return browser.execute_script("""const r = document.getElementById(arguments[0]).getBoundingClientRect();
+        return r.top >= 0 && r.bottom <= innerHeight && r.height > 0""", element_id)
+
+
+def first_result_in_view(browser):
+    check(browser.execute_script("""const r = document.querySelector('[data-control="Label15(0)"]').getBoundingClientRect();
+        return r.top >= 0 && r.bottom <= innerHeight"""), "the first result is not in view after Calculate")
+
+
+def refusal_above_keyboard(browser, shots):
+    """At 360 x 400, what a 740 px phone leaves above its keyboard, the refusal and its field are in view."""
+    browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                            {"width": 360, "height": 400, "deviceScaleFactor": 2, "mobile": True})
+    browser.execute_script("scrollTo(0, 0)")
+    type_into(browser, "Text4", "24.55")
+    browser.execute_script("document.getElementById('Command1').click()")
+    check(in_view(browser, "message") and in_view(browser, "Text4"), "the refusal is out of view at 360 x 400")
+    browser.save_screenshot(f"{shots}/page-refusal-400.png")
+    browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                            {"width": 360, "height": 740, "deviceScaleFactor": 2, "mobile": True})
+    type_into(browser, "Text4", "5")
+    calculate(browser)
+
+
+def golden_lines(name):
+    with open(os.path.join(GOLDEN, name), encoding="utf-8") as f:
+        return [line.rstrip("\n").split("\t", 4)[1:] for line in f]
+
+
+def sheet_lines(browser):
+    return browser.execute_script("""return [...document.querySelectorAll('#sheets .sheet')].map(s =>
+        [...s.querySelectorAll('.line')].map(l => [String(Math.round(parseFloat(l.style.left) * 1440)),
+        String(Math.round(parseFloat(l.style.top) * 1440)), l.classList.contains('bold') ? 'bold' : 'normal',
+        l.textContent]))""")
+
+
+def print_pdf(browser, path):
+    a4 = PrintOptions()
+    a4.page_width, a4.page_height = 21.0, 29.7
+    a4.margin_top = a4.margin_bottom = a4.margin_left = a4.margin_right = 0
+    data = base64.b64decode(browser.print_page(a4))
+    with open(path, "wb") as f:
+        f.write(data)
+    pages = subprocess.run(["pdfinfo", path], capture_output=True, text=True).stdout
+    return int(re.search(r"Pages:\s+(\d+)", pages).group(1))
+
+
+def printed_sheets(browser, shots):
+    """Chromium's print of worked example 1: the report's two sheets, then three with a pour."""
+    sheets = sheet_lines(browser)
+    expected = golden_lines("example1.tsv")
+    check(len(sheets) == 2 and sheets[0] + sheets[1] == expected,
+          f"the sheets' lines differ from the report's: {len(sheets)} sheets")
+    pages = print_pdf(browser, f"{shots}/print.pdf")
+    check(pages == 2, f"the print takes {pages} pages, not 2")
+    printed = subprocess.run(["pdftotext", "-layout", f"{shots}/print.pdf", "-"], capture_output=True,
+                             text=True).stdout
+    flat = re.sub(r"\s+", "", printed)
+    missing = [line[3] for line in expected if re.sub(r"\s+", "", line[3]) not in flat]
+    check(not missing, f"printed pages lack {len(missing)} lines, the first {missing[:1]}")
+    type_into(browser, "volumeField", "10")
+    WebDriverWait(browser, 5).until(lambda b: len(sheet_lines(b)) == 3)
+    check(sheet_lines(browser)[2] == golden_lines("order-example1.tsv"), "the order sheet differs from the report's")
+    pages = print_pdf(browser, f"{shots}/print-pour.pdf")
+    check(pages == 3, f"the print with a pour takes {pages} pages, not 3")
+    # Sheet 1's QR code, read back from the printed page, is the link that holds the design.
+    with tempfile.TemporaryDirectory() as work:
+        subprocess.run(["pdftoppm", "-r", "200", "-png", "-f", "1", "-l", "1", f"{shots}/print-pour.pdf", f"{work}/p"],
+                       check=True)
+        read = subprocess.run(["zbarimg", "-q", "--raw", f"{work}/p-1.png"], capture_output=True, text=True).stdout
+    check(read.strip() == browser.current_url, f"sheet 1's QR code reads {read.strip()!r}")
+    browser.find_element(By.ID, "volumeField").clear()
+    browser.execute_script("document.getElementById('volumeField').dispatchEvent(new Event('input', {bubbles: true}))")
+
+
+def cli_pour(mixdesign, case):
+    design = ["--strength", case["strength"], "--cube", "--slump", case["slump"], "--stone", case["stone"],
+              "--moisture", case["moisture"]]
+    design += ["--admixture", case["dose"]] if case["dose"] else ["--no-admixture"]
+    pour = ["--pour", case["volume"], "--waste", case["waste"], "--bag-kg", case["bag_kg"], "--basket", case["basket"],
+            "--pail", case["pail"], "--bags-per-batch", case["bags"]]
+    out = subprocess.run([mixdesign, "--json", *design, *pour], capture_output=True, text=True, check=True).stdout
+    # The figures as the command writes them, so that they compare as text.
+    return json.loads(out, parse_float=str, parse_int=str)["pour"]
+
+
+def pour_planner(browser, mixdesign, shots):
+    """Generated designs and pours: every figure on the page against the command line's --pour."""
+    rng = random.Random(20261208)
+    slumps = {"7.5": 1, "10": 2, "12.5": 3}
+    for _ in range(8):
+        case = {"strength": str(rng.randint(150, 330)), "slump": rng.choice(list(slumps)), "stone": rng.choice("12"),
+                "dose": rng.choice(["", str(rng.randint(100, 400))]), "moisture": str(rng.randint(1, 8)),
+                "volume": rng.choice([str(rng.randint(1, 200)), f"{rng.uniform(0.2, 60):.2f}"]),
+                "waste": str(rng.randint(0, 20)), "bag_kg": rng.choice(["50", "40"]),
+                "basket": rng.choice(["0.019", "0.02", "0.025"]), "pail": rng.choice(["27", "20", "18"]),
+                "bags": rng.choice(["1", "2", "3"])}
+        expected = cli_pour(mixdesign, case)
+        tick(browser, "Check1")
+        tick(browser, "Check3" if case["dose"] else "Check4")
+        type_into(browser, "Text2", case["strength"])
+        Select(browser.find_element(By.ID, "Combo1")).select_by_index(slumps[case["slump"]])
+        Select(browser.find_element(By.ID, "Combo2")).select_by_index(int(case["stone"]))
+        if case["dose"]:
+            type_into(browser, "Text3", case["dose"])
+        type_into(browser, "Text4", case["moisture"])
+        for field, key in zip(POUR_FIELDS, ["volume", "waste", "bag_kg", "basket", "pail", "bags"]):
+            type_into(browser, field, case[key])
+        calculate(browser)
+        shown = browser.execute_script("""return Object.fromEntries([...document.querySelectorAll('[data-pour]')]
+            .map(e => [e.dataset.pour, e.textContent]))""")
+        check(len(shown) == 22, f"{len(shown)} planner figures on the page")
+        for key, figure in shown.items():
+            group, _, name = key.rpartition(".")
+            number = (expected[group] if group else expected)[name]
+            if not case["dose"] and "admixture" in key:
+                continue
+            check(figure.startswith(number + "  "), f"{case}: {key} shows {figure!r}, the command {number}")
+    browser.save_screenshot(f"{shots}/page-pour.png")
+    # A bad entry gets its message beside it and leaves the figures as they were.
+    before = browser.find_element(By.CSS_SELECTOR, '[data-pour="cement_bags"]').get_attribute("textContent")
+    type_into(browser, "volumeField", "0")
+    message = browser.find_element(By.ID, "volumeMessage").get_attribute("textContent")
+    check(message and browser.find_element(By.ID, "volumeField").get_attribute("aria-invalid") == "true",
+          "no message beside a volume of 0")
+    check(browser.find_element(By.CSS_SELECTOR, '[data-pour="cement_bags"]').get_attribute("textContent") == before,
+          "a bad entry changed the figures")
+
+
+def link_round_trip(browser, url):
+    """Fill in worked example 1 with a pour, reload, then open the shared link in a fresh browser."""
+    browser.get(url)
+    wait_ready(browser)
+    enter_first_example(browser)
+    type_into(browser, "volumeField", "10")
+    check(browser.execute_script("return location.hash") == FIRST_LINK,
+          f"the address holds {browser.execute_script('return location.hash')}")
+    browser.refresh()
+    wait_ready(browser)
+    check(text(browser, "Label15(0)") == "310" and browser.find_element(By.ID, "Text3").get_attribute("value") == "250",
+          "a reload lost the design")
+    browser.execute_cdp_cmd("Browser.grantPermissions", {"origin": url.rstrip("/"),
+                                                         "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    browser.find_element(By.ID, "share").click()
+    copied = browser.execute_async_script("navigator.clipboard.readText().then(arguments[0], () => arguments[0](''))")
+    check(copied == url + FIRST_LINK, f"Share copied {copied!r}")
+    fresh = open_browser()
+    try:
+        fresh.get(copied)
+        wait_ready(fresh)
+        check(text(fresh, "Label15(0)") == "310", "the shared link does not bring the design back")
+        bags = fresh.find_element(By.CSS_SELECTOR, '[data-pour="cement_bags"]').get_attribute("textContent")
+        check(bags.startswith("66  "), f"the shared link plans {bags!r}")
+    finally:
+        fresh.quit()
+
+
+# A link, then the fields it should fill (None: left empty) and whether it calculates.
+HOSTILE = [
+    ("#strength=abc&specimen=sphere&slump=11&stone=3&admixture=maybe&dose=250&moisture=5%ZZ",
+     {"Text2": "", "Check1": False, "Check2": False, "Combo1": 0, "Combo2": 0, "Text3": "", "Text4": ""}, False),
+    ("#strength=240&specimen=cube&slump=10&stone=2&admixture=no&moisture=" + "9" * 5000,
+     {"Text2": "240", "Check1": True, "Combo1": 2, "Combo2": 2, "Check4": True, "Text4": ""}, False),
+    ("#strength=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E&slump=10.0&volume=-1&waste=1e3&junk",
+     {"Text2": "", "Combo1": 0, "volumeField": "", "wasteField": "5"}, False),
+    ("#admixture=no&dose=250&moisture=3&stone=1&slump=7.5&specimen=cylinder&strength=240",
+     {"Text2": "240", "Check2": True, "Combo1": 1, "Combo2": 1, "Check4": True, "Text3": "", "Text4": "3"}, True),
+]
+
+
+def hostile_links(browser, url):
+    for link, fields, designs in HOSTILE:
+        browser.get("about:blank")
+        browser.get(url + link)
+        wait_ready(browser)
+        for field, expected in fields.items():
+            element = browser.find_element(By.ID, field)
+            if isinstance(expected, bool):
+                shown = element.is_selected()
+            elif isinstance(expected, int):
+                shown = browser.execute_script("return arguments[0].selectedIndex", element)
+            else:
+                shown = element.get_attribute("value")
+            check(shown == expected, f"{link[:60]}: {field} is {shown!r}, not {expected!r}")
+        check((text(browser, "Label64") != "") == designs, f"{link[:60]}: calculated {text(browser, 'Label64')!r}")
+        check(not browser.find_element(By.ID, "message").is_displayed(), f"{link[:60]}: a refusal shown on opening")
