@@ -25,15 +25,22 @@ void render(QPainter& painter, const Sheet& lines)
     const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
     const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
 
-    // A printer whose printable area is narrower than the sheet's widest line (margins the
-    // layout never knew of) gets the whole sheet scaled down, proportions kept, rather than
-    // lines cut at the edge. A PDF has no margins and is drawn at full size.
+    // A printable area narrower or shorter than the sheet (margins the layout never knew of, a
+    // landscape page chosen in the preview or the printer's properties) gets the whole sheet
+    // scaled down, proportions kept, rather than lines cut at the edge. An upright A4 PDF has
+    // no margins and is drawn at full size.
     qreal widest = 0;
+    qreal lowest = 0;
     for (const ReportLine& line : lines) {
         const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
         widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
+        lowest = std::max(lowest, line.y * unitsPerTwipY + m.height());
     }
-    const qreal scale = widest > device->width() ? device->width() / widest : 1.0;
+    qreal scale = 1.0;
+    if (widest > device->width())
+        scale = device->width() / widest;
+    if (lowest * scale > device->height())
+        scale = device->height() / lowest;
 
     painter.save();
     painter.scale(scale, scale);

@@ -5,6 +5,7 @@
 
 #include "engine/picklists.h"
 #include "report/utf8text.h"
+#include "ui/common/activatable.h"
 #include "ui/common/artwork.h"
 
 namespace {
@@ -62,6 +63,16 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
     connect(m_ui->Command2, &QPushButton::clicked, this, &DataEntryPage::printClicked);
     connect(m_ui->Command6, &QPushButton::clicked, this, &DataEntryPage::exitClicked);
     connect(m_ui->Image1, &PictureLabel::clicked, this, &DataEntryPage::homeLinkClicked);
+    makeActivatable(m_ui->Image1, QAccessible::Link, m_ui->Image1->toolTip(), [this] { emit homeLinkClicked(); });
+
+    // A hint is a tooltip for the mouse; a screen reader hears it with the field it explains.
+    const std::pair<QWidget*, QWidget*> hints[] = {{m_ui->Text2, m_ui->Image2},
+                                                   {m_ui->Combo1, m_ui->Image3},
+                                                   {m_ui->Combo2, m_ui->Image4},
+                                                   {m_ui->Text4, m_ui->Image5},
+                                                   {m_ui->Text3, m_ui->Image6}};
+    for (const auto& [field, hint] : hints)
+        field->setAccessibleDescription(hint->toolTip());
 }
 
 DataEntryPage::~DataEntryPage() = default;
@@ -96,9 +107,10 @@ void DataEntryPage::enablePrint() { m_ui->Command2->setEnabled(true); }
 
 void DataEntryPage::applyFocusOrder()
 {
+    // The picture link comes last, after the designed order.
     QWidget* const order[] = {m_ui->Text2,  m_ui->Combo1,   m_ui->Combo2,   m_ui->Text3,    m_ui->Text4,
                               m_ui->Text6,  m_ui->Command1, m_ui->Command6, m_ui->Command2, m_ui->Check1,
-                              m_ui->Check2, m_ui->Check3,   m_ui->Check4};
+                              m_ui->Check2, m_ui->Check3,   m_ui->Check4,   m_ui->Image1};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

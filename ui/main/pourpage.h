@@ -21,7 +21,8 @@ class QLineEdit;
 
 // The pour planner tab: what to order for a whole pour and what goes into one mixer batch,
 // from the last accepted design, following every keystroke in its entries. A bad entry gets
-// a message beside it and leaves the figures as they were.
+// a message beside it; the figures it feeds stay in view greyed as out of date, and the order
+// goes to no sheet until the entry is mended.
 class PourPage : public QWidget {
     Q_OBJECT
 
@@ -31,8 +32,13 @@ public:
 
     // The last accepted design; until the first one the tab asks for a calculation.
     void setDesign(const mix::DesignNumbers& design);
-    // The plan the tab shows, for the report; null without a design or a volume.
+    // The plan the tab shows, for the report; null without a design or a volume, and while
+    // any entry is bad.
     const mix::PourPlan* plan() const { return m_plan ? &*m_plan : nullptr; }
+
+protected:
+    // The error texts are chosen against the page's own background, so they follow a new palette.
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Entry {
@@ -41,10 +47,20 @@ private:
         QLabel* message;
     };
 
+    enum class Figures { Batch, Order, All };
+
     void entriesChanged();
-    void writeFigures(const mix::PourPlan& plan);
-    void clearFigures();
+    mix::PourEntries typedEntries() const;
+    // One mixer batch needs the design and the batch's own measures, never the volume. Each
+    // returns whether its figures are up to date.
+    bool planBatch();
+    bool planOrder(const mix::PourReading& reading);
+    bool isBatchFigure(const QLabel* label) const;
+    void writeFigures(const mix::PourPlan& plan, Figures which);
+    void clearFigures(Figures which);
     void showMessage(mix::PourField field, const QString& message);
+    void showStale(bool batch, bool order);
+    void paintMessages();
 
     std::unique_ptr<Ui::PourPage> m_ui;
     std::vector<Entry> m_entries;
