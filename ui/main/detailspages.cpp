@@ -65,8 +65,8 @@ DetailsPages::DetailsPages(QWidget* parent) : QWidget(parent), m_ui(std::make_un
         connect(arrow, &PictureLabel::clicked, this, click);
     }
     // Read from the tab bar or from an arrow alike; the shortcuts live only while the tab shows.
-    for (const auto& [key, turn] : {std::pair{Qt::Key_PageDown, &DetailsPages::pageDown},
-                                    std::pair{Qt::Key_PageUp, &DetailsPages::pageUp}}) {
+    for (const auto& [key, turn] :
+         {std::pair{Qt::Key_PageDown, &DetailsPages::pageDown}, std::pair{Qt::Key_PageUp, &DetailsPages::pageUp}}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, turn);
