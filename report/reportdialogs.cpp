@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -53,11 +54,19 @@ void fitPreviewToolBar(QPrintPreviewDialog& box)
             action->setVisible(false);
     // The page number and the zoom list say what they are, not only what they hold.
     if (auto* toolBar = box.findChild<QToolBar*>()) {
+        // The "»" button that holds what does not fit.
+        if (auto* more = toolBar->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button")))
+            more->setAccessibleName(QStringLiteral("เครื่องมืออื่น ๆ"));
         for (QLineEdit* page : toolBar->findChildren<QLineEdit*>())
             if (!qobject_cast<QComboBox*>(page->parentWidget()))
                 page->setAccessibleName(QStringLiteral("หน้า"));
         for (QComboBox* zoom : toolBar->findChildren<QComboBox*>()) {
             zoom->setAccessibleName(QStringLiteral("ย่อ/ขยาย"));
+            // On this desktop a pick list is named by the label it is labelled by, never by its
+            // own name; the bar has no room for a visible one.
+            auto* label = new QLabel(zoom->accessibleName(), zoom->parentWidget());
+            label->setBuddy(zoom);
+            label->hide();
             if (QLineEdit* typed = zoom->lineEdit())
                 typed->setAccessibleName(zoom->accessibleName());
         }

@@ -71,8 +71,10 @@ Form3::Form3(Prompter& prompter)
         link->setCursor(linkCursor());
         link->installEventFilter(this);
     }
-    makeActivatable(m_ui->Label4, QAccessible::Link, m_ui->Label4->text(), [this] { Label4_Click(); });
-    makeActivatable(m_ui->Label6, QAccessible::Link, m_ui->Label6->text(), [this] { Label6_Click(); });
+    // Both links open the site; a screen reader says so in Thai before the link's own words.
+    const QString openSite = QStringLiteral("เปิดเว็บไซต์ %1");
+    makeActivatable(m_ui->Label4, QAccessible::Link, openSite.arg(m_ui->Label4->text()), [this] { Label4_Click(); });
+    makeActivatable(m_ui->Label6, QAccessible::Link, openSite.arg(m_ui->Label6->text()), [this] { Label6_Click(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 

@@ -93,6 +93,11 @@ void makeActivatable(QWidget* widget, QAccessible::Role role, const QString& nam
     }();
     Q_UNUSED(installed);
     widget->setProperty(kRoleProperty, int(role));
+    // Qt makes and keeps a plain interface for the first change event, even one sent while the
+    // form was set up; dropping it lets the next question find this one.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made && !dynamic_cast<ActivatableAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     widget->setAccessibleName(name);
     widget->setFocusPolicy(Qt::StrongFocus);
     new Activator(widget, std::move(activate));
