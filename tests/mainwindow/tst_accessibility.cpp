@@ -1,6 +1,6 @@
 #include "tests/mainwindow/form2fixture.h"
 
-#include "report/reportdialogs.h"
+#include "ui/print/reportdialogs.h"
 #include "ui/about/form3.h"
 #include "ui/common/contrast.h"
 #include "ui/common/toolkittranslation.h"

@@ -4,9 +4,9 @@
 #include "ui_dataentrypage.h"
 
 #include "engine/picklists.h"
-#include "report/utf8text.h"
 #include "ui/common/activatable.h"
 #include "ui/common/artwork.h"
+#include "ui/common/utf8text.h"
 
 namespace {
 

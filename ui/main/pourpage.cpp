@@ -5,9 +5,9 @@
 
 #include "engine/calculate.h"
 #include "engine/numbers.h"
-#include "engine/pourtexts.h"
-#include "report/utf8text.h"
+#include "engine/texts/pourtexts.h"
 #include "ui/common/contrast.h"
+#include "ui/common/utf8text.h"
 #include "ui/common/valuelabel.h"
 
 #include <QAccessible>
