@@ -1,9 +1,9 @@
 #include "tests/mainwindow/form2fixture.h"
 
-#include "ui/print/reportdialogs.h"
 #include "ui/about/form3.h"
 #include "ui/common/contrast.h"
 #include "ui/common/toolkittranslation.h"
+#include "ui/print/reportdialogs.h"
 
 #include <QAccessible>
 #include <QPrintPreviewDialog>
@@ -93,7 +93,7 @@ private slots:
 
         QPrinter printer;
         QPrintPreviewDialog preview(&printer);
-        report::fitPreviewToolBar(preview);
+        print::fitPreviewToolBar(preview);
         QVERIFY2(nameless(&preview).isEmpty(), qPrintable(nameless(&preview).join(", ")));
     }
 
