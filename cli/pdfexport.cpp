@@ -3,11 +3,14 @@
 #include "cli/writtenstatus.h"
 
 #include "engine/calculate.h"
+#include "report/card.h"
+#include "report/cardrender.h"
 #include "report/pdf.h"
 #include "report/sheets.h"
 
 #include "output/filewriter.h"
 
+#include <QDate>
 #include <QGuiApplication>
 
 #include <iostream>
@@ -29,7 +32,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
 // Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
 // platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
 // Qt sees no argument of the user's, so none of them can be taken for one of its own options.
-QByteArray renderPdf(const mix::CalcResult& result, const mix::PourPlan* plan)
+QByteArray renderPdf(const PdfRequest& r)
 {
     qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -37,16 +40,20 @@ QByteArray renderPdf(const mix::CalcResult& result, const mix::PourPlan* plan)
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return report::reportPdf(report::reportSheets(result, plan));
+    if (r.document == Document::Card)
+        return report::cardPdf(report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate)));
+    return report::reportPdf(report::reportSheets(*r.result, r.plan, r.prices));
 }
 
 } // namespace
 
-int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
+int writePdf(const PdfRequest& request)
 {
-    const QByteArray pdf = renderPdf(result, plan);
+    const std::string file = request.file;
+    const QByteArray pdf = renderPdf(request);
     if (pdf.isEmpty()) {
-        std::cerr << "mixdesign: the report could not be drawn\n";
+        std::cerr << (request.document == Document::Card ? "mixdesign: the card could not be drawn\n"
+                                                         : "mixdesign: the report could not be drawn\n");
         return kSoftware;
     }
     // The name as the user's bytes: a name that is not UTF-8 is still the file they meant.
@@ -60,9 +67,8 @@ int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std
 
 #ifdef MIXDESIGN_PDF_MODULE
 // The entry the command looks up when it loads this module for --pdf.
-extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const mix::CalcResult* result,
-                                                                          const mix::PourPlan* plan, const char* file)
+extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const cli::PdfRequest* request)
 {
-    return cli::writePdf(*result, plan, file);
+    return cli::writePdf(*request);
 }
 #endif

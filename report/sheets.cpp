@@ -11,10 +11,10 @@ Sheet toSheet(const format::SheetLines& lines)
     return sheet;
 }
 
-std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan)
+std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan, const mix::PourPrices* prices)
 {
     std::vector<Sheet> sheets;
-    for (const format::SheetLines& lines : format::reportSheets(result, plan))
+    for (const format::SheetLines& lines : format::reportSheets(result, plan, prices))
         sheets.push_back(toSheet(lines));
     return sheets;
 }

@@ -9,7 +9,8 @@ namespace report {
 Sheet toSheet(const format::SheetLines& lines);
 
 // Every sheet of the report of one accepted design, in printing order; with a pour plan the
-// material order follows as a third sheet.
-std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr);
+// material order follows as a third sheet, with what it costs when prices are given.
+std::vector<Sheet> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
+                                const mix::PourPrices* prices = nullptr);
 
 } // namespace report

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/mixdesign.h"
+#include "engine/pourcost.h"
 #include "engine/pourplan.h"
 
 #include <QHash>
@@ -35,6 +36,9 @@ public:
     // The plan the tab shows, for the report; null without a design or a volume, and while
     // any entry is bad.
     const mix::PourPlan* plan() const { return m_plan ? &*m_plan : nullptr; }
+    // The prices behind the cost lines the tab shows, for the order sheet; null when it
+    // shows none.
+    const mix::PourPrices* prices() const { return m_shownPrices ? &*m_shownPrices : nullptr; }
 
 protected:
     // The error texts are chosen against the page's own background, so they follow a new palette.
@@ -45,6 +49,15 @@ private:
         mix::PourField field;
         QLineEdit* edit;
         QLabel* message;
+    };
+
+    // A price, its message and, in the same place, what that part costs: the message covers
+    // the cost while it is shown.
+    struct PriceEntry {
+        mix::PriceField field;
+        QLineEdit* edit;
+        QLabel* message;
+        QLabel* cost;
     };
 
     enum class Figures { Batch, Order, All };
@@ -61,10 +74,18 @@ private:
     void showMessage(mix::PourField field, const QString& message);
     void showStale(bool batch, bool order);
     void paintMessages();
+    // A bad price keeps its message and leaves every figure, the cost lines too, as it was.
+    void pricesChanged();
+    void writeCost();
+    void clearCost();
+    void showPriceMessage(mix::PriceField field, const QString& message);
 
     std::unique_ptr<Ui::PourPage> m_ui;
     std::vector<Entry> m_entries;
+    std::vector<PriceEntry> m_priceEntries;
+    mix::PourPrices m_prices;
     QHash<QString, QLabel*> m_figures; // by object name, as the engine names the figures
     std::optional<mix::FinalMix> m_mix;
     std::optional<mix::PourPlan> m_plan;
+    std::optional<mix::PourPrices> m_shownPrices;
 };

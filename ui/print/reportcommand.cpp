@@ -1,7 +1,8 @@
 #include "ui/print/reportcommand.h"
 
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
 #include "output/filewriter.h"
+#include "report/cardrender.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/render.h"
@@ -10,6 +11,7 @@
 #include "ui/common/utf8text.h"
 #include "ui/print/printwords.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -48,7 +50,8 @@ QPrinter& ReportCommand::currentPrinter()
 std::vector<Sheet> ReportCommand::sheets() const
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? report::reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
+    return result ? report::reportSheets(*result, m_plan ? m_plan() : nullptr, m_prices ? m_prices() : nullptr)
+                  : std::vector<Sheet>{};
 }
 
 void ReportCommand::fitPrinterToReport()
@@ -127,6 +130,27 @@ void ReportCommand::printPreview()
         QPainter painter;
         if (painter.begin(&printer))
             report::renderSheets(painter, printer, report);
+    });
+}
+
+void ReportCommand::printCard()
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    if (!result)
+        return;
+    const report::Card card =
+        report::mixerCard(*result, m_plan ? m_plan() : nullptr, QDate::currentDate().toString(Qt::ISODate));
+    QPrinter& printer = currentPrinter();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageLayout(report::cardPageLayout());
+    } else {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+    m_dialogs.showPreview(m_window, printer, [&card](QPrinter& target) {
+        QPainter painter;
+        if (painter.begin(&target))
+            report::renderCard(painter, card);
     });
 }
 

@@ -165,4 +165,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestAccessibility)
-#include "tst_accessibility.moc"
+#include "accessibility_test.moc"

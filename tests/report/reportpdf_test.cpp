@@ -163,4 +163,4 @@ private slots:
 };
 
 QTEST_MAIN(TestReportPdf)
-#include "tst_reportpdf.moc"
+#include "reportpdf_test.moc"
