@@ -30,18 +30,24 @@ Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const S
     const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
     const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
 
-    // A printer whose printable area is narrower than the sheet's widest line (margins the
-    // layout never knew of) gets the whole sheet scaled down, proportions kept, rather than
-    // lines cut at the edge. A PDF has no margins and is drawn at full size.
+    // A printable area narrower or shorter than the sheet (margins the layout never knew of, a
+    // landscape page chosen in the preview or the printer's properties) gets the whole sheet
+    // scaled down, proportions kept, rather than lines cut at the edge. An upright A4 PDF has
+    // no margins and is drawn at full size.
     Placement placement;
     qreal widest = 0;
+    qreal lowest = 0;
     for (const ReportLine& line : lines) {
         const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
         widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
+        lowest = std::max(lowest, line.y * unitsPerTwipY + m.height());
         // The position is the top of the first character; drawText wants its baseline.
         placement.baselines.emplace_back(line.x * unitsPerTwipX, line.y * unitsPerTwipY + m.ascent());
     }
-    placement.scale = widest > device->width() ? device->width() / widest : 1.0;
+    if (widest > device->width())
+        placement.scale = device->width() / widest;
+    if (lowest * placement.scale > device->height())
+        placement.scale = device->height() / lowest;
     return placement;
 }
 

@@ -65,6 +65,15 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setFont(designFont());
+    // A dark desktop palette, as a dark theme gives it, for a second set of shots.
+    if (argc > 2 && QString::fromLatin1(argv[2]) == QLatin1String("dark")) {
+        QPalette dark;
+        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            dark.setColor(role, QColor(83, 83, 85));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+    }
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(dir.path());
 
@@ -80,6 +89,9 @@ int main(int argc, char* argv[])
     calculate(window);
 
     ok &= save(window, dir, QStringLiteral("tab0-data-entry.png"));
+    QTest::keyClick(&window, Qt::Key_Alt);
+    ok &= save(window, dir, QStringLiteral("tab0-alt.png"));
+    QTest::keyClick(&window, Qt::Key_Escape);
     tabs->setCurrentIndex(2);
     ok &= save(window, dir, QStringLiteral("tab2-criteria.png"));
     tabs->setCurrentIndex(1);

@@ -189,7 +189,7 @@ void AboutTest::failingBrowserIsReportedOnceAndTheBoxStaysOpen()
 void AboutTest::versionIsOnALineBelowTheNotice()
 {
     Form3* box = Form3::showSingle(m_prompter);
-    QCOMPARE(label(box, "Label11")->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(label(box, "Label11")->text(), QStringLiteral("เวอร์ชัน 1.0.0"));
     QCOMPARE(label(box, "Label10")->geometry(), QRect(16, 264, 425, 17));
     QCOMPARE(box->findChild<QPushButton*>("Command1")->geometry(), QRect(480, 256, 73, 25));
     QVERIFY(label(box, "Label11")->y() >= 281);

@@ -101,6 +101,20 @@ private slots:
         QVERIFY(!box->verticalScrollBar()->isVisible());
     }
 
+    void perBagNoteShowsWhole()
+    {
+        enter(*m_window, firstExample());
+        calculate(*m_window);
+        auto* note = control<QPlainTextEdit>(*m_window, "Text6");
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(note->verticalScrollBar()->maximum(), 0);
+        QVERIFY(note->toPlainText().contains(QStringLiteral("1600")));
+        QVERIFY(control(*m_window, "Frame6_0")
+                    ->geometry()
+                    .contains(note->geometry().translated(control(*m_window, "Frame6_0")->pos())));
+        QVERIFY(control(*m_window, "Frame6_0")->geometry().bottom() < control(*m_window, "dataEntryPage")->height());
+    }
+
     void page3MixFrameClearsThePageBorderAndCaptionsArePadded()
     {
         enter(*m_window, firstExample());

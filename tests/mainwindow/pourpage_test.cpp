@@ -47,26 +47,49 @@ private slots:
         QCOMPARE(text("sandBaskets"), QStringLiteral("219.2  บุ้งกี๋"));
         QCOMPARE(text("sandPerBatchBaskets"), QStringLiteral("3.2  บุ้งกี๋"));
 
-        // Each bad entry gets its message beside it and leaves every figure as it was.
+        // Each bad entry gets its message beside it; the figures it feeds stay as they were but
+        // greyed under a note, and the order reaches no sheet. One batch never needs the volume.
         const QStringList before = figures();
-        const std::tuple<const char*, const char*, const char*, const char*> bad[] = {
-            {"volumeField", "volumeMessage", "0", "ต้องมากกว่า 0"},
-            {"wasteField", "wasteMessage", "51", "ต้องอยู่ระหว่าง 0-50"},
-            {"bagKgField", "bagKgMessage", ".", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-            {"basketField", "basketMessage", "0", "ต้องมากกว่า 0"},
-            {"pailField", "pailMessage", "", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-            {"bagsPerBatchField", "bagsPerBatchMessage", "1.5", "ต้องเป็น 1, 2, 3, ... ถุง"},
+        QVERIFY(m_window->pourPlan());
+        QVERIFY(!control(*m_window, "staleNote")->isVisibleTo(m_window.get()));
+        const std::tuple<const char*, const char*, const char*, const char*, bool> bad[] = {
+            {"volumeField", "volumeMessage", "0", "ต้องมากกว่า 0", true},
+            {"volumeField", "volumeMessage", "1.2.3", "ไม่ใช่ตัวเลขที่ถูกต้อง", true},
+            {"wasteField", "wasteMessage", "51", "ต้องอยู่ระหว่าง 0-50", true},
+            {"wasteField", "wasteMessage", "100", "ต้องอยู่ระหว่าง 0-50", true},
+            {"bagKgField", "bagKgMessage", ".", "ไม่ใช่ตัวเลขที่ถูกต้อง", false},
+            {"bagKgField", "bagKgMessage", "", "ไม่ใช่ตัวเลขที่ถูกต้อง", false},
+            {"basketField", "basketMessage", "0", "ต้องมากกว่า 0", false},
+            {"pailField", "pailMessage", "", "ไม่ใช่ตัวเลขที่ถูกต้อง", false},
+            {"bagsPerBatchField", "bagsPerBatchMessage", "1.5", "ต้องเป็น 1, 2, 3, ... ถุง", false},
         };
-        for (const auto& [field, message, typed, expected] : bad) {
+        for (const auto& [field, message, typed, expected, batchFresh] : bad) {
             const QString good = control<QLineEdit>(*m_window, field)->text();
-            retype(field, typed);
+            control<QLineEdit>(*m_window, field)->setText(QString::fromUtf8(typed)); // in one edit, as pasted
             QCOMPARE(text(message), QString::fromUtf8(expected));
+            QCOMPARE(control(*m_window, field)->accessibleDescription(), QString::fromUtf8(expected));
             auto* label = control<QLabel>(*m_window, message);
             QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), message);
             QCOMPARE(figures(), before);
+            QVERIFY2(!m_window->pourPlan(), field);
+            QVERIFY(!control(*m_window, "orderList")->isEnabled());
+            QCOMPARE(control(*m_window, "perBatchFrame")->isEnabled(), batchFresh);
+            QVERIFY(control(*m_window, "staleNote")->isVisibleTo(m_window.get()));
             retype(field, good);
             QCOMPARE(text(message), QString());
+            QCOMPARE(control(*m_window, field)->accessibleDescription(), QString());
+            QVERIFY(m_window->pourPlan());
+            QVERIFY(control(*m_window, "orderList")->isEnabled() && control(*m_window, "perBatchFrame")->isEnabled());
+            QVERIFY(!control(*m_window, "staleNote")->isVisibleTo(m_window.get()));
         }
+
+        // No volume: nothing to order, but one batch still stands.
+        retype("volumeField", "");
+        QCOMPARE(text("cementBags"), QString());
+        QCOMPARE(text("waterPerBatch"), QStringLiteral("25  ลิตร"));
+        QVERIFY(!m_window->pourPlan());
+        QVERIFY(!control(*m_window, "staleNote")->isVisibleTo(m_window.get()));
+        retype("volumeField", "10");
 
         // A new Calculate never leaves the old design's figures beside a bad entry.
         retype("basketField", "0");

@@ -40,8 +40,11 @@ public:
     }
     // The preview draws into a PDF here, so a test can read its pages.
     QString previewFile;
+    // What the user turns the page to in the preview before it draws.
+    QPageLayout::Orientation previewOrientation = QPageLayout::Portrait;
     void showPreview(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
     {
+        printer.setPageOrientation(previewOrientation);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(previewFile);
         paint(printer);
@@ -333,7 +336,9 @@ private slots:
 
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
         f.command.Command2_Click();
-        QCOMPARE(f.prompter.boxes.size(), 2); // a paper prompt before each later sheet
+        QCOMPARE(f.prompter.boxes.size(), 2); // a paper prompt before each later sheet, counting down
+        QCOMPARE(f.prompter.boxes[0].text, QStringLiteral("ยังเหลืออีก 2 แผ่น ครับ กด Ok เพื่อพิมพ์ต่อ"));
+        QCOMPARE(f.prompter.boxes[1].text, golden::box(QStringLiteral("paper")).second);
         QCOMPARE(firstLines(dir.filePath(QStringLiteral("report-3.pdf"))), QStringList{orderTitle});
 
         f.dialogs.pdfFile = dir.filePath(QStringLiteral("all.pdf"));
@@ -375,6 +380,28 @@ private slots:
         const auto shown = pageImages(f.dialogs.previewFile);
         QCOMPARE(shown.size(), 2u);
         QVERIFY(shown == saved);
+    }
+
+    void landscapeInThePreviewKeepsEveryLine()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("saved.pdf"));
+        f.dialogs.previewFile = dir.filePath(QStringLiteral("landscape.pdf"));
+        f.dialogs.previewOrientation = QPageLayout::Landscape;
+        f.command.savePdf();
+        f.command.printPreview();
+        const auto saved = readPdf(f.dialogs.pdfFile);
+        const auto shown = readPdf(f.dialogs.previewFile);
+        QCOMPARE(shown.size(), saved.size());
+        for (std::size_t page = 0; page < shown.size(); ++page) {
+            QVERIFY(shown[page].width > shown[page].height);
+            QCOMPARE(shown[page].lines.size(), saved[page].lines.size());
+            for (std::size_t i = 0; i < shown[page].lines.size(); ++i) {
+                QCOMPARE(shown[page].lines[i].text, saved[page].lines[i].text);
+                QVERIFY2(shown[page].lines[i].yMin + 10 <= shown[page].height, qPrintable(shown[page].lines[i].text));
+            }
+        }
     }
 
     void nothingToPrintBeforeTheFirstDesign()

@@ -2,6 +2,7 @@
 
 #include "ui_form3.h"
 
+#include "ui/common/activatable.h"
 #include "ui/common/artwork.h"
 #include "ui/common/contrast.h"
 #include "ui/common/designfont.h"
@@ -65,12 +66,16 @@ Form3::Form3(Prompter& prompter)
     QPalette notice = m_ui->Label7->palette();
     notice.setColor(QPalette::WindowText, legibleColour(QColor(192, 0, 0), {background}));
     m_ui->Label7->setPalette(notice);
-    m_ui->Label11->setText(QStringLiteral("Version %1").arg(QString::fromUtf8(MIXDESIGN_VERSION)));
+    m_ui->Label11->setText(QStringLiteral("เวอร์ชัน %1").arg(QString::fromUtf8(MIXDESIGN_VERSION)));
 
     for (QLabel* link : {m_ui->Label4, m_ui->Label6}) {
         link->setCursor(linkCursor());
         link->installEventFilter(this);
     }
+    // Both links open the site; a screen reader says so in Thai before the link's own words.
+    const QString openSite = QStringLiteral("เปิดเว็บไซต์ %1");
+    makeActivatable(m_ui->Label4, QAccessible::Link, openSite.arg(m_ui->Label4->text()), [this] { Label4_Click(); });
+    makeActivatable(m_ui->Label6, QAccessible::Link, openSite.arg(m_ui->Label6->text()), [this] { Label6_Click(); });
     connect(m_ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 PictureLabel::PictureLabel(QWidget* parent) : QWidget(parent) {}
@@ -31,8 +33,14 @@ void PictureLabel::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     if (m_drawn.isNull() || m_drawn.size() != size() * ratio)
         m_drawn = renderArtwork(m_source, size(), ratio);
+    QPainter painter(this);
     if (!m_drawn.isNull())
-        QPainter(this).drawPixmap(0, 0, m_drawn);
+        painter.drawPixmap(0, 0, m_drawn);
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent* event)

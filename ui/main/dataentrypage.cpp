@@ -4,8 +4,17 @@
 #include "ui_dataentrypage.h"
 
 #include "engine/picklists.h"
+#include "ui/common/activatable.h"
 #include "ui/common/artwork.h"
+#include "ui/common/designfont.h"
+
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
 #include "ui/common/utf8text.h"
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,6 +71,48 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
     connect(m_ui->Command2, &QPushButton::clicked, this, &DataEntryPage::printClicked);
     connect(m_ui->Command6, &QPushButton::clicked, this, &DataEntryPage::exitClicked);
     connect(m_ui->Image1, &PictureLabel::clicked, this, &DataEntryPage::homeLinkClicked);
+    makeActivatable(m_ui->Image1, QAccessible::Link, m_ui->Image1->toolTip(), [this] { emit homeLinkClicked(); });
+
+    // A hint is a tooltip for the mouse; a screen reader hears it with the field it explains.
+    const std::pair<QWidget*, QWidget*> hints[] = {{m_ui->Text2, m_ui->Image2},
+                                                   {m_ui->Combo1, m_ui->Image3},
+                                                   {m_ui->Combo2, m_ui->Image4},
+                                                   {m_ui->Text4, m_ui->Image5},
+                                                   {m_ui->Text3, m_ui->Image6}};
+    for (const auto& [field, hint] : hints)
+        field->setAccessibleDescription(hint->toolTip());
+
+    m_noteDesigned = m_ui->Text6->geometry();
+    m_frameDesigned = m_ui->Frame6_0->geometry();
+    connect(m_ui->Text6->document(), &QTextDocument::contentsChanged, this, &DataEntryPage::fitPerBagNote);
+}
+
+void DataEntryPage::fitPerBagNote()
+{
+    QPlainTextEdit* note = m_ui->Text6;
+    QGroupBox* frame = m_ui->Frame6_0;
+    const int frameBottomGap = m_frameDesigned.height() - m_noteDesigned.bottom() - 1;
+    const int mostFrameHeight = std::max(m_frameDesigned.height(), height() - m_frameDesigned.y() - 1);
+    const auto neededHeight = [note](const QFont& font) {
+        const int margin = int(std::ceil(note->document()->documentMargin()));
+        const int chrome = 2 * note->frameWidth() + 2 * margin;
+        const QRect text = QFontMetrics(font).boundingRect(QRect(0, 0, note->width() - chrome, 100000),
+                                                           Qt::TextWordWrap, note->toPlainText());
+        return text.height() + chrome + 2;
+    };
+    QFont font = designFont();
+    int needed = neededHeight(font);
+    // Never below 7 points, where Thai marks stop reading well; past that the bar comes back.
+    while (m_noteDesigned.y() + needed + frameBottomGap > mostFrameHeight && font.pointSizeF() > 7.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        needed = neededHeight(font);
+    }
+    note->setFont(font);
+    const int noteHeight = std::max(m_noteDesigned.height(), needed);
+    const int frameHeight =
+        std::clamp(m_noteDesigned.y() + noteHeight + frameBottomGap, m_frameDesigned.height(), mostFrameHeight);
+    frame->resize(m_frameDesigned.width(), frameHeight);
+    note->resize(m_noteDesigned.width(), std::min(noteHeight, frameHeight - frameBottomGap - m_noteDesigned.y()));
 }
 
 DataEntryPage::~DataEntryPage() = default;
@@ -96,9 +147,10 @@ void DataEntryPage::enablePrint() { m_ui->Command2->setEnabled(true); }
 
 void DataEntryPage::applyFocusOrder()
 {
+    // The picture link comes last, after the designed order.
     QWidget* const order[] = {m_ui->Text2,  m_ui->Combo1,   m_ui->Combo2,   m_ui->Text3,    m_ui->Text4,
                               m_ui->Text6,  m_ui->Command1, m_ui->Command6, m_ui->Command2, m_ui->Check1,
-                              m_ui->Check2, m_ui->Check3,   m_ui->Check4};
+                              m_ui->Check2, m_ui->Check3,   m_ui->Check4,   m_ui->Image1};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -43,6 +43,12 @@ private:
     void Check3_Click();
     void Check4_Click();
     void setDoseField(bool enabled, const QColor& background);
+    // The per-bag note shows whole, without a scroll bar: its box grows down to the bottom of
+    // its frame, the frame down to the page's edge, and only then does the note's type shrink.
+    void fitPerBagNote();
+
+    QRect m_noteDesigned;
+    QRect m_frameDesigned;
 
     std::unique_ptr<Ui::DataEntryPage> m_ui;
 };

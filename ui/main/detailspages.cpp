@@ -3,9 +3,17 @@
 #include "ui/main/framecaptions.h"
 #include "ui_detailspages.h"
 
+#include "ui/common/activatable.h"
+
+#include <QApplication>
 #include <QLabel>
+#include <QShortcut>
 
 namespace {
+
+constexpr char kNextPage[] = "หน้าถัดไป";
+constexpr char kPreviousPage[] = "หน้าก่อน";
+constexpr char kPageOf[] = "หน้า %1 จาก %2";
 
 struct PageColours {
     QColor background;
@@ -46,10 +54,24 @@ DetailsPages::DetailsPages(QWidget* parent) : QWidget(parent), m_ui(std::make_un
     m_ui->Image7->hide();
     m_ui->Image9->hide();
 
-    connect(m_ui->Image11, &PictureLabel::clicked, this, &DetailsPages::Image11_Click);
-    connect(m_ui->Image9, &PictureLabel::clicked, this, &DetailsPages::Image9_Click);
-    connect(m_ui->Image10, &PictureLabel::clicked, this, &DetailsPages::Image10_Click);
-    connect(m_ui->Image7, &PictureLabel::clicked, this, &DetailsPages::Image7_Click);
+    const std::pair<PictureLabel*, void (DetailsPages::*)()> arrows[] = {{m_ui->Image11, &DetailsPages::Image11_Click},
+                                                                         {m_ui->Image9, &DetailsPages::Image9_Click},
+                                                                         {m_ui->Image10, &DetailsPages::Image10_Click},
+                                                                         {m_ui->Image7, &DetailsPages::Image7_Click}};
+    for (const auto& [arrow, click] : arrows) {
+        const bool next = arrow == m_ui->Image11 || arrow == m_ui->Image10;
+        makeActivatable(arrow, QAccessible::Button, QString::fromUtf8(next ? kNextPage : kPreviousPage),
+                        [this, click] { (this->*click)(); });
+        connect(arrow, &PictureLabel::clicked, this, click);
+    }
+    // Read from the tab bar or from an arrow alike; the shortcuts live only while the tab shows.
+    for (const auto& [key, turn] :
+         {std::pair{Qt::Key_PageDown, &DetailsPages::pageDown}, std::pair{Qt::Key_PageUp, &DetailsPages::pageUp}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, turn);
+    }
+    namePage(m_ui->Label81->text());
 }
 
 DetailsPages::~DetailsPages() = default;
@@ -69,19 +91,57 @@ void DetailsPages::showPages()
     m_ui->Image9->show();
     // Page 1 is in front again, so the label names it rather than the page last turned to.
     m_ui->Label81->setText(QStringLiteral("1/3"));
+    namePage(m_ui->Label81->text());
 }
 
-void DetailsPages::Image11_Click() { turn(m_ui->Frame1, m_ui->Frame2, QStringLiteral("2/3")); }
+// An arrow that turns the page hides with its page, so the focus goes on to the arrow of the
+// new page that keeps the same direction, or to its only arrow.
+void DetailsPages::Image11_Click() { turn(m_ui->Frame1, m_ui->Frame2, QStringLiteral("2/3"), m_ui->Image10); }
 
-void DetailsPages::Image9_Click() { turn(m_ui->Frame2, m_ui->Frame1, QStringLiteral("1/3")); }
+void DetailsPages::Image9_Click() { turn(m_ui->Frame2, m_ui->Frame1, QStringLiteral("1/3"), m_ui->Image11); }
 
-void DetailsPages::Image10_Click() { turn(m_ui->Frame2, m_ui->Frame5, QStringLiteral("3/3")); }
+void DetailsPages::Image10_Click() { turn(m_ui->Frame2, m_ui->Frame5, QStringLiteral("3/3"), m_ui->Image7); }
 
-void DetailsPages::Image7_Click() { turn(m_ui->Frame5, m_ui->Frame2, QStringLiteral("2/3")); }
+void DetailsPages::Image7_Click() { turn(m_ui->Frame5, m_ui->Frame2, QStringLiteral("2/3"), m_ui->Image9); }
 
-void DetailsPages::turn(QWidget* hide, QWidget* show, const QString& pageLabel)
+void DetailsPages::turn(QWidget* hide, QWidget* show, const QString& pageLabel, QWidget* nextFocus)
 {
+    const bool hadFocus = hide->isAncestorOf(QApplication::focusWidget());
     hide->hide();
     show->show();
     m_ui->Label81->setText(pageLabel);
+    namePage(pageLabel);
+    if (hadFocus)
+        nextFocus->setFocus(Qt::OtherFocusReason);
+}
+
+// The pages are turned as the arrows would, so only what an arrow could do happens: nothing
+// before the first Calculate, nothing past the first or last page.
+void DetailsPages::pageDown()
+{
+    if (m_ui->Frame1->isVisibleTo(this))
+        Image11_Click();
+    else if (m_ui->Frame2->isVisibleTo(this))
+        Image10_Click();
+}
+
+void DetailsPages::pageUp()
+{
+    if (m_ui->Frame1->isVisibleTo(this))
+        return;
+    if (m_ui->Frame2->isVisibleTo(this))
+        Image9_Click();
+    else if (m_ui->Frame5->isVisibleTo(this))
+        Image7_Click();
+}
+
+// "2/3" read aloud is a fraction; a screen reader hears which page of how many, from the label
+// and from every arrow, so the page is announced where the focus lands after a turn.
+void DetailsPages::namePage(const QString& pageLabel)
+{
+    const QStringList parts = pageLabel.split(QLatin1Char('/'));
+    const QString spoken = parts.size() == 2 ? QString::fromUtf8(kPageOf).arg(parts[0], parts[1]) : pageLabel;
+    m_ui->Label81->setAccessibleName(spoken);
+    for (QWidget* arrow : {m_ui->Image11, m_ui->Image9, m_ui->Image10, m_ui->Image7})
+        arrow->setAccessibleDescription(spoken);
 }

@@ -10,7 +10,8 @@ class DetailsPages;
 
 // The calculation-details tab: three pages stacked in one place, turned by arrow pictures.
 // Stacking does the work: Frame1 lies in front of Frame2, Frame2 in front of Frame6(1) and
-// Frame6(1) in front of Frame5, so hiding the front pages uncovers the ones behind.
+// Frame6(1) in front of Frame5, so hiding the front pages uncovers the ones behind. The arrows
+// are buttons for the keyboard and screen readers too, and PageUp/PageDown turn the pages.
 class DetailsPages : public QWidget {
     Q_OBJECT
 
@@ -29,7 +30,10 @@ private:
     void Image9_Click();
     void Image10_Click();
     void Image7_Click();
-    void turn(QWidget* hide, QWidget* show, const QString& pageLabel);
+    void turn(QWidget* hide, QWidget* show, const QString& pageLabel, QWidget* nextFocus);
+    void pageDown();
+    void pageUp();
+    void namePage(const QString& pageLabel);
 
     std::unique_ptr<Ui::DetailsPages> m_ui;
 };

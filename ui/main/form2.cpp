@@ -10,6 +10,7 @@
 #include "ui/common/designfont.h"
 #include "ui/common/placement.h"
 #include "ui/common/utf8text.h"
+#include "ui/common/valuelabel.h"
 #include "ui/common/weblink.h"
 
 #include <QAbstractButton>
@@ -80,6 +81,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     placeOnScreen(this);
 
     Form_Load();
+    nameEmptyValueLabels(this);
     m_ui->dataEntryPage->focusFirstField();
 }
 
@@ -151,7 +153,7 @@ void Form2::writeTexts(const mix::ResultTexts& texts)
     for (const auto& [name, text] : texts.items()) {
         QWidget* widget = control(fromUtf8(name));
         if (auto* label = qobject_cast<QLabel*>(widget))
-            label->setText(fromUtf8(text));
+            setValueText(label, fromUtf8(text));
         else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
             box->setPlainText(fromUtf8(text));
         else

@@ -6,7 +6,11 @@
 #include "engine/calculate.h"
 #include "engine/numbers.h"
 #include "engine/texts/pourtexts.h"
+#include "ui/common/contrast.h"
 #include "ui/common/utf8text.h"
+#include "ui/common/valuelabel.h"
+
+#include <QAccessible>
 
 namespace {
 
@@ -65,6 +69,8 @@ PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui:
     m_ui->orderList->hide();
     m_ui->costRow->hide();
     m_ui->volumeBar->hide();
+    m_ui->staleNote->hide();
+    paintMessages();
 }
 
 PourPage::~PourPage() = default;
@@ -73,7 +79,7 @@ void PourPage::setDesign(const mix::DesignNumbers& design)
 {
     m_mix = design.final;
     // The figures of the previous design must not stay beside this one, even while an entry is bad.
-    clearFigures();
+    clearFigures(Figures::All);
     m_ui->volumeBar->setParts(mix::volumeParts(design.design));
     m_ui->calculateFirstNote->hide();
     m_ui->perBatchFrame->show();
@@ -85,27 +91,62 @@ void PourPage::setDesign(const mix::DesignNumbers& design)
 
 void PourPage::entriesChanged()
 {
-    const mix::PourEntries typed{utf8(m_ui->volumeField), utf8(m_ui->wasteField), utf8(m_ui->bagKgField),
-                                 utf8(m_ui->basketField), utf8(m_ui->pailField),  utf8(m_ui->bagsPerBatchField)};
-    const mix::PourReading reading = mix::readPourEntries(typed);
+    const mix::PourReading reading = mix::readPourEntries(typedEntries());
     for (const Entry& entry : m_entries)
-        entry.message->clear();
+        showMessage(entry.field, QString());
     for (const auto& error : reading.errors)
         showMessage(error.field, fromUtf8(error.message));
-    if (!m_mix || !reading.errors.empty())
+    if (!m_mix) {
+        showStale(false, false);
         return;
+    }
+    const bool batchFresh = planBatch();
+    const bool orderFresh = planOrder(reading);
+    showStale(!batchFresh, !orderFresh);
+    writeCost(); // costs follow the order, and go with it while it is out of date
+}
+
+mix::PourEntries PourPage::typedEntries() const
+{
+    return {utf8(m_ui->volumeField), utf8(m_ui->wasteField), utf8(m_ui->bagKgField),
+            utf8(m_ui->basketField), utf8(m_ui->pailField),  utf8(m_ui->bagsPerBatchField)};
+}
+
+bool PourPage::planBatch()
+{
+    // Any good volume and waste give the same batch; the real ones may be empty or bad.
+    mix::PourEntries entries = typedEntries();
+    entries.volume = "1";
+    entries.waste = "0";
+    const mix::PourReading reading = mix::readPourEntries(entries);
+    if (!reading.settings)
+        return false; // the message is already beside the entry
+    const auto plan = mix::planPour(*m_mix, *reading.settings);
+    if (const auto* error = std::get_if<mix::PourFieldError>(&plan)) {
+        showMessage(error->field, fromUtf8(error->message));
+        return false;
+    }
+    writeFigures(std::get<mix::PourPlan>(plan), Figures::Batch);
+    return true;
+}
+
+bool PourPage::planOrder(const mix::PourReading& reading)
+{
+    m_plan.reset();
+    if (!reading.errors.empty())
+        return false;
     if (!reading.settings) {
-        clearFigures();
-        return;
+        clearFigures(Figures::Order); // no volume: nothing to order, and nothing out of date
+        return true;
     }
     const auto plan = mix::planPour(*m_mix, *reading.settings);
     if (const auto* error = std::get_if<mix::PourFieldError>(&plan)) {
         showMessage(error->field, fromUtf8(error->message));
-        return;
+        return false;
     }
     m_plan = std::get<mix::PourPlan>(plan);
-    writeFigures(*m_plan);
-    writeCost();
+    writeFigures(*m_plan, Figures::Order);
+    return true;
 }
 
 void PourPage::pricesChanged()
@@ -167,27 +208,60 @@ void PourPage::writeCost()
     m_shownPrices = m_prices;
 }
 
-void PourPage::writeFigures(const mix::PourPlan& plan)
+bool PourPage::isBatchFigure(const QLabel* label) const { return m_ui->perBatchFrame->isAncestorOf(label); }
+
+void PourPage::writeFigures(const mix::PourPlan& plan, Figures which)
 {
     const mix::ResultTexts texts = mix::pourPlanTexts(plan);
     for (const auto& [name, text] : texts.items())
-        if (QLabel* label = m_figures.value(fromUtf8(name)))
-            label->setText(fromUtf8(text));
+        if (QLabel* label = m_figures.value(fromUtf8(name)); label && isBatchFigure(label) == (which == Figures::Batch))
+            setValueText(label, fromUtf8(text));
 }
 
-void PourPage::clearFigures()
+void PourPage::clearFigures(Figures which)
 {
-    m_plan.reset();
-    clearCost();
     for (QLabel* label : m_figures)
-        label->clear();
+        if (which == Figures::All || isBatchFigure(label) == (which == Figures::Batch))
+            setValueText(label, QString());
+}
+
+void PourPage::showStale(bool batch, bool order)
+{
+    // Disabled labels are drawn greyed, and a screen reader hears them as unavailable.
+    m_ui->perBatchFrame->setEnabled(!batch);
+    m_ui->orderList->setEnabled(!order);
+    m_ui->staleNote->setVisible(batch || order);
 }
 
 void PourPage::showMessage(mix::PourField field, const QString& message)
 {
-    for (const Entry& entry : m_entries)
-        if (entry.field == field)
-            entry.message->setText(message);
+    for (const Entry& entry : m_entries) {
+        if (entry.field != field || entry.edit->accessibleDescription() == message)
+            continue;
+        entry.message->setText(message);
+        // A screen reader hears the message with the entry it belongs to.
+        entry.edit->setAccessibleDescription(message);
+        QAccessibleEvent changed(entry.edit, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void PourPage::paintMessages()
+{
+    const QColor wanted(192, 0, 0);
+    const QColor text = legibleColour(wanted, {palette().color(QPalette::Active, QPalette::Window)});
+    for (const Entry& entry : m_entries) {
+        QPalette own = entry.message->palette();
+        own.setColor(QPalette::WindowText, text);
+        entry.message->setPalette(own);
+    }
+}
+
+void PourPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        paintMessages();
 }
 
 void PourPage::showPriceMessage(mix::PriceField field, const QString& message)

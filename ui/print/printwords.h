@@ -6,7 +6,9 @@
 
 namespace print::text {
 
-inline constexpr std::string_view kPaperPrompt = "ยังเหลืออีก 1 แผ่น ครับ กด Ok เพื่อพิมพ์ต่อ";
+// The paper prompt names how many sheets are still to come; the two-sheet report's says "1".
+inline constexpr std::string_view kPaperPromptHead = "ยังเหลืออีก ";
+inline constexpr std::string_view kPaperPromptTail = " แผ่น ครับ กด Ok เพื่อพิมพ์ต่อ";
 inline constexpr std::string_view kPaperPromptTitle = "โปรดเตรียมกระดาษ";
 inline constexpr std::string_view kPrinterSetup = "ตั้งค่าเครื่องพิมพ์";
 inline constexpr std::string_view kSavePdfMenu = "บันทึกรายงานเป็น PDF...";

@@ -21,6 +21,11 @@ namespace print {
 
 using report::Sheet;
 
+QString paperPrompt(int sheetsLeft)
+{
+    return fromUtf8(text::kPaperPromptHead) + QString::number(sheetsLeft) + fromUtf8(text::kPaperPromptTail);
+}
+
 QString sheetFileName(const QString& sheet1File, int number)
 {
     QString base = sheet1File;
@@ -88,11 +93,11 @@ void ReportCommand::Command2_Click()
         return;
 
     MessageBoxSpec paper;
-    paper.text = fromUtf8(text::kPaperPrompt);
     paper.title = fromUtf8(text::kPaperPromptTitle);
     paper.icon = QMessageBox::Question;
     paper.buttons = QMessageBox::Ok;
     for (size_t next = 1; next < report.size(); ++next) {
+        paper.text = paperPrompt(int(report.size() - next));
         if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
             return;
         // Each later sheet shows the design as it stands when it prints, as every caption does.

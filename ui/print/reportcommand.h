@@ -83,6 +83,9 @@ private:
     std::unique_ptr<QPrinter> m_printer;
 };
 
+// The paper prompt before the later sheets, counting the sheets still to print.
+QString paperPrompt(int sheetsLeft);
+
 // Where sheet `number` goes when sheet 1 went to `sheet1File`: beside it, named by its number,
 // so no later job overwrites an earlier one ("report.pdf" -> "report-2.pdf", "report-3.pdf").
 QString sheetFileName(const QString& sheet1File, int number);

@@ -6,7 +6,9 @@
 #include <memory>
 
 class QFileDialog;
+class QPrintPreviewDialog;
 class QPrinter;
+class QSize;
 class QWidget;
 
 namespace print {
@@ -44,6 +46,11 @@ public:
 // The save dialog for the PDF, set up but not shown: it asks before overwriting a file and
 // adds ".pdf" when the user types a bare name.
 std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent);
+
+// The preview's tool bar without the page-orientation buttons, and with names for the page
+// field and the zoom list; and a size for the dialog that shows that whole bar on `available`.
+void fitPreviewToolBar(QPrintPreviewDialog& box);
+QSize previewSize(const QPrintPreviewDialog& box, const QSize& available);
 
 ReportDialogs& defaultReportDialogs();
 
