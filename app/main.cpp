@@ -1,12 +1,12 @@
 #include "app/startup.h"
 #include "engine/version.h"
-#include "report/reportcommand.h"
 #include "ui/about/form3.h"
 #include "ui/common/designfont.h"
 #include "ui/common/nosettings.h"
 #include "ui/common/prompter.h"
 #include "ui/common/toolkittranslation.h"
 #include "ui/main/form2.h"
+#include "ui/print/reportcommand.h"
 #include "ui/splash/form1.h"
 
 #include <QApplication>
@@ -40,12 +40,12 @@ int main(int argc, char* argv[])
     waitUntilPainted(splash);
 
     Form2 mainWindow;
-    report::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
+    print::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
     report.setPlanSource([&mainWindow] { return mainWindow.pourPlan(); });
-    QObject::connect(&mainWindow, &Form2::printRequested, &report, &report::ReportCommand::Command2_Click);
-    QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &report::ReportCommand::setprint_Click);
-    QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &report::ReportCommand::savePdf);
-    QObject::connect(&mainWindow, &Form2::previewRequested, &report, &report::ReportCommand::printPreview);
+    QObject::connect(&mainWindow, &Form2::printRequested, &report, &print::ReportCommand::Command2_Click);
+    QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &print::ReportCommand::setprint_Click);
+    QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &print::ReportCommand::savePdf);
+    QObject::connect(&mainWindow, &Form2::previewRequested, &report, &print::ReportCommand::printPreview);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 
     handOver(splash, &mainWindow);

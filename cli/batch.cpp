@@ -4,8 +4,9 @@
 #include "cli/batchpour.h"
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
-#include "cli/inputnames.h"
+#include "cli/exitstatus.h"
 #include "engine/calculate.h"
+#include "format/inputnames.h"
 
 #include <algorithm>
 #include <array>
@@ -18,9 +19,7 @@
 namespace cli {
 namespace {
 
-constexpr int kRefused = 2;
-constexpr int kDataError = 65;
-constexpr int kIoError = 74;
+using namespace exitstatus;
 constexpr size_t kFlushBytes = 1 << 16;
 
 enum Column { Strength, Specimen, Slump, Stone, Admixture, Dose, Moisture, ColumnCount };
@@ -93,13 +92,13 @@ std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string
     in.strengthText = field(Strength);
     in.doseText = field(Dose);
     in.moistureText = field(Moisture);
-    if (!setSpecimen(in, choice(field(Specimen))))
+    if (!format::setSpecimen(in, choice(field(Specimen))))
         return "specimen must be cube, cylinder or empty, not '" + field(Specimen) + "'";
-    if (!setSlump(in, choice(field(Slump))))
+    if (!format::setSlump(in, choice(field(Slump))))
         return "slump must be 7.5, 10, 10.0, 12.5 or empty, not '" + field(Slump) + "'";
-    if (!setStone(in, choice(field(Stone))))
+    if (!format::setStone(in, choice(field(Stone))))
         return "stone must be 1, 2 or empty, not '" + field(Stone) + "'";
-    if (!setAdmixture(in, choice(field(Admixture))))
+    if (!format::setAdmixture(in, choice(field(Admixture))))
         return "admixture must be yes, no or empty, not '" + field(Admixture) + "'";
     return in;
 }
@@ -231,7 +230,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
         err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
     if (readError != 0)
         return cannotRead(err, inputName, readError);
-    return notDesigned == 0 ? 0 : kRefused;
+    return notDesigned == 0 ? kOk : kRefused;
 }
 
 } // namespace cli

@@ -1,124 +1,45 @@
 #include "cli/batchwriter.h"
 
-#include "cli/inputnames.h"
-#include "cli/json.h"
-#include "cli/jsonwriter.h"
+#include "format/csvrows.h"
+#include "format/designjson.h"
 
 namespace cli {
-namespace {
-
-void csvField(std::string& out, std::string_view field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out.append(field);
-        return;
-    }
-    out += '"';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-// The fields of a row, without its line end.
-void csvFields(std::string& out, std::initializer_list<std::string_view> fields)
-{
-    bool first = true;
-    for (auto f : fields) {
-        if (!first)
-            out += ',';
-        first = false;
-        csvField(out, f);
-    }
-}
-
-// What a planned pour adds at the end of a row: what to order and how many batches.
-void pourFields(std::string& out, const mix::PourPlan* p)
-{
-    std::string numbers[6];
-    if (p) {
-        const double values[6] = {p->cementBags, p->sandOrderM3, p->stoneOrderM3, p->water, p->admixture, p->batches};
-        for (int i = 0; i < 6; ++i)
-            numbers[i] = jsonNumber(values[i]);
-    }
-    out += ',';
-    csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
-}
-
-// The inputs as the JSON echoes them, then the results, then the pour's columns when the input
-// has them; one column list for every kind of row.
-void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
-             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr)
-{
-    std::string numbers[13];
-    if (n) {
-        const auto& f = n->final;
-        const auto& b = n->perBag;
-        const double values[13] = {
-            double(f.cement), double(f.water), double(f.sand), double(f.stone), double(f.admixture), b.water, b.pails,
-            b.sand,           b.sandBaskets,   b.stone,        b.stoneBaskets,  b.admixture,         b.yield};
-        for (int i = 0; i < 13; ++i)
-            numbers[i] = jsonNumber(values[i]);
-    }
-    const mix::MixInputs none;
-    const mix::MixInputs& i = in ? *in : none;
-    csvFields(out, {i.strengthText, specimenName(i), slumpName(i), stoneName(i), admixtureName(i), i.doseText,
-                    i.moistureText, numbers[0],      numbers[1],   numbers[2],   numbers[3],       numbers[4],
-                    numbers[5],     numbers[6],      numbers[7],   numbers[8],   numbers[9],       numbers[10],
-                    numbers[11],    numbers[12],     error,        message});
-    if (pourColumns)
-        pourFields(out, plan);
-    out += "\r\n";
-}
-
-} // namespace
 
 void BatchWriter::begin(std::string& out) const
 {
-    if (m_format != BatchFormat::Csv)
-        return;
-    if (m_bom)
-        out += "\xEF\xBB\xBF";
-    out += "strength,specimen,slump,stone,admixture,dose,moisture,"
-           "final_cement,final_water,final_sand,final_stone,final_admixture,"
-           "water_l,water_pails,sand_m3,sand_baskets,stone_m3,stone_baskets,admixture_cc,concrete_m3,"
-           "error,message";
-    if (m_pour)
-        out += ",cement_bags,sand_order_m3,stone_order_m3,pour_water_l,pour_admixture_l,batches";
-    out += "\r\n";
+    if (m_format == BatchFormat::Csv)
+        format::appendCsvHeader(out, m_bom, m_pour);
 }
 
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
                            const mix::PourPlan* plan) const
 {
     if (m_format == BatchFormat::Jsonl)
-        appendJsonDesign(out, inputs, result, plan);
+        format::appendJsonDesign(out, inputs, result, plan);
     else
-        csvLine(out, &inputs, &result.numbers, "", "", m_pour, plan);
+        format::appendCsvDesign(out, inputs, result.numbers, m_pour, plan);
 }
 
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
                            const mix::PourPlan* plan) const
 {
-    csvLine(out, &inputs, &numbers, "", "", m_pour, plan);
+    format::appendCsvDesign(out, inputs, numbers, m_pour, plan);
 }
 
 void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const
 {
     if (m_format == BatchFormat::Jsonl)
-        out += jsonRefusal(error);
+        out += format::jsonRefusal(error);
     else
-        csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, m_pour);
+        format::appendCsvRefusal(out, inputs, error, m_pour);
 }
 
 void BatchWriter::malformed(std::string& out, long line, std::string_view message) const
 {
     if (m_format == BatchFormat::Jsonl)
-        out += jsonMalformedRow(line, message);
+        out += format::jsonMalformedRow(line, message);
     else
-        csvLine(out, nullptr, nullptr, "malformed_row", message, m_pour);
+        format::appendCsvMalformed(out, message, m_pour);
 }
 
 } // namespace cli

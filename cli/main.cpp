@@ -1,12 +1,13 @@
 #include "cli/batch.h"
 #include "cli/batchinput.h"
-#include "cli/json.h"
+#include "cli/exitstatus.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
-#include "cli/textreport.h"
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
 #include "engine/version.h"
+#include "format/designjson.h"
+#include "format/textreport.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,13 +29,9 @@
 
 namespace {
 
-constexpr int kRefused = 2;
-constexpr int kUsage = 64;
-constexpr int kNoInput = 66;
+using namespace cli::exitstatus;
 
 void print(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
-
-constexpr int kIoError = 74;
 
 // The answer on standard output, checked to the last byte: a full disk or a closed output is
 // a failure the caller must hear of, never an exit 0 with nothing written.
@@ -47,7 +44,7 @@ int answer(const std::string& text)
     const int error = output::writeFully(STDOUT_FILENO, text);
 #endif
     if (error == 0)
-        return 0;
+        return kOk;
     print(stderr, std::string("mixdesign: cannot write standard output: ") + std::strerror(error) + "\n");
     return kIoError;
 }
@@ -123,7 +120,7 @@ int main(int argc, char** argv)
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
         print(stderr, "mixdesign: " + error->message + "\n");
         if (options.json) {
-            if (const int status = answer(cli::jsonRefusal(*error)); status != 0)
+            if (const int status = answer(format::jsonRefusal(*error)); status != 0)
                 return status;
         }
         return kRefused;
@@ -145,7 +142,8 @@ int main(int argc, char** argv)
             return status;
         // The PDF went to standard output: nothing else may follow it there.
         if (*options.pdfFile == "-")
-            return 0;
+            return kOk;
     }
-    return answer(options.json ? cli::jsonDesign(options.inputs, result, planned) : cli::textReport(result, planned));
+    return answer(options.json ? format::jsonDesign(options.inputs, result, planned)
+                               : format::textReport(result, planned));
 }

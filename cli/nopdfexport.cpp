@@ -1,5 +1,7 @@
 #include "cli/pdfexport.h"
 
+#include "cli/exitstatus.h"
+
 #include <iostream>
 
 namespace cli {
@@ -7,7 +9,7 @@ namespace cli {
 int writePdf(const mix::CalcResult&, const mix::PourPlan*, const std::string&)
 {
     std::cerr << "mixdesign: this build has no report support (configured with MIXDESIGN_GUI=OFF)\n";
-    return 69;
+    return exitstatus::kUnavailable;
 }
 
 } // namespace cli

@@ -1,8 +1,8 @@
 #include "cli/options.h"
 
 #include "cli/batchpour.h"
-#include "cli/inputnames.h"
-#include "engine/pourwords.h"
+#include "engine/texts/pourwords.h"
+#include "format/inputnames.h"
 
 #include <algorithm>
 #include <array>
@@ -36,8 +36,8 @@ Failure pourEntry(Options& o, mix::PourField field, const std::string& value, T 
 {
     const auto read = mix::readPourField(field, value);
     if (const auto* bad = std::get_if<mix::PourFieldError>(&read))
-        return bad->message == mix::pourtext::kTooLarge ? std::string(pourOptionName(field)) + " is too large"
-                                                        : std::string(failure);
+        return bad->message == mix::pourwords::kTooLarge ? std::string(pourOptionName(field)) + " is too large"
+                                                         : std::string(failure);
     if (!o.pour)
         o.pour = mix::PourSettings{};
     (*o.pour).*target = static_cast<T>(std::get<double>(read));
@@ -62,34 +62,36 @@ constexpr std::array<OptionRow, 23> kOptions{{
      "compressive strength wanted, kg/cm2, as typed: digits and one '.'"},
     {"--cube", "", Group::Design, "--cylinder",
      [](Options& o, const std::string&) {
-         setSpecimen(o.inputs, "cube");
+         format::setSpecimen(o.inputs, "cube");
          return ok();
      },
      "the strength is on cubes"},
     {"--cylinder", "", Group::Design, "--cube",
      [](Options& o, const std::string&) {
-         setSpecimen(o.inputs, "cylinder");
+         format::setSpecimen(o.inputs, "cylinder");
          return ok();
      },
      "the strength is on cylinders"},
     {"--slump", "CM", Group::Design, "",
      [](Options& o, const std::string& v) {
-         return setSlump(o.inputs, v) ? ok() : Failure("--slump takes 7.5, 10, 10.0 or 12.5");
+         return format::setSlump(o.inputs, v) ? ok() : Failure("--slump takes 7.5, 10, 10.0 or 12.5");
      },
      "slump class 7.5, 10 (or 10.0) or 12.5, each plus or minus 2.5 cm"},
     {"--stone", "N", Group::Design, "",
-     [](Options& o, const std::string& v) { return setStone(o.inputs, v) ? ok() : Failure("--stone takes 1 or 2"); },
+     [](Options& o, const std::string& v) {
+         return format::setStone(o.inputs, v) ? ok() : Failure("--stone takes 1 or 2");
+     },
      "largest crushed stone, 1 or 2"},
     {"--admixture", "DOSE", Group::Design, "--no-admixture",
      [](Options& o, const std::string& v) {
-         setAdmixture(o.inputs, "yes");
+         format::setAdmixture(o.inputs, "yes");
          o.inputs.doseText = v;
          return ok();
      },
      "water-reducing admixture, maker's dose in cc per 100 kg of cement"},
     {"--no-admixture", "", Group::Design, "--admixture",
      [](Options& o, const std::string&) {
-         setAdmixture(o.inputs, "no");
+         format::setAdmixture(o.inputs, "no");
          return ok();
      },
      "no admixture"},

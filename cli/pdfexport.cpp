@@ -1,8 +1,10 @@
 #include "cli/pdfexport.h"
 
+#include "cli/writtenstatus.h"
+
 #include "engine/calculate.h"
-#include "report/reportlayout.h"
-#include "report/reportpdf.h"
+#include "report/pdf.h"
+#include "report/sheets.h"
 
 #include "output/filewriter.h"
 
@@ -14,7 +16,7 @@ namespace cli {
 
 namespace {
 
-constexpr int kSoftware = 70;
+using namespace exitstatus;
 
 // Qt's own chatter (a missing runtime folder, font fall-backs) is no business of the command's
 // user; every failure that matters comes back as a result and is told by the command.
@@ -51,7 +53,7 @@ int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std
     const output::WriteResult written = output::writeFile(QByteArray::fromStdString(file), pdf);
     if (!written.ok())
         std::cerr << "mixdesign: cannot write " << file << ": " << written.reason.toLocal8Bit().constData() << "\n";
-    return output::exitStatus(written);
+    return exitStatusOf(written);
 }
 
 } // namespace cli

@@ -1,5 +1,7 @@
 #include "cli/pdfexport.h"
 
+#include "cli/exitstatus.h"
+
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -11,7 +13,7 @@ namespace cli {
 
 namespace {
 
-constexpr int kUnavailable = 69;
+using exitstatus::kUnavailable;
 
 using WritePdf = int(const mix::CalcResult*, const mix::PourPlan*, const char*);
 

@@ -1,9 +1,11 @@
 #include "engine/calcerror.h"
 
-#include "engine/thaitexts.h"
+#include "engine/texts/errorwords.h"
 
 namespace mix {
 namespace {
+
+using namespace errorwords;
 
 std::string focusOf(Field field)
 {
@@ -22,18 +24,18 @@ std::string_view fieldName(Field field)
 {
     switch (field) {
     case Field::Strength:
-        return "กำลังอัดคอนกรีต";
+        return kStrengthField;
     case Field::Dose:
-        return "ปริมาณน้ำยาผสมคอนกรีต";
+        return kDoseField;
     case Field::Moisture:
-        return "ความชื้นทราย";
+        return kMoistureField;
     }
     return "";
 }
 
 CalcError make(ErrorKind kind, std::string focus, std::string message)
 {
-    return CalcError{kind, std::move(focus), std::move(message), std::string(text::kPatienceTitle)};
+    return CalcError{kind, std::move(focus), std::move(message), std::string(kPatienceTitle)};
 }
 
 } // namespace
@@ -55,35 +57,23 @@ std::string_view errorKindName(ErrorKind kind)
     return "";
 }
 
-CalcError incompleteError() { return make(ErrorKind::Incomplete, "Text2", std::string(text::kIncomplete)); }
+CalcError incompleteError() { return make(ErrorKind::Incomplete, "Text2", std::string(kIncomplete)); }
 
-CalcError doseMissingError() { return make(ErrorKind::DoseMissing, "Text3", std::string(text::kIncomplete)); }
+CalcError doseMissingError() { return make(ErrorKind::DoseMissing, "Text3", std::string(kIncomplete)); }
 
 CalcError notANumberError(Field field)
 {
     return make(ErrorKind::NotANumber, focusOf(field),
-                "ค่า" + std::string(fieldName(field)) + "ไม่ใช่ตัวเลขที่ถูกต้อง กรุณาป้อนเฉพาะตัวเลข และจุดทศนิยมได้ไม่เกิน 1 จุด");
+                std::string(kValueOf).append(fieldName(field)).append(kNotANumber));
 }
 
 CalcError overflowError(Field field)
 {
-    return make(ErrorKind::Overflow, focusOf(field),
-                "ค่า" + std::string(fieldName(field)) + "มากเกินไปจนคำนวณไม่ได้ กรุณาป้อนค่าที่น้อยลง");
+    return make(ErrorKind::Overflow, focusOf(field), std::string(kValueOf).append(fieldName(field)).append(kOverflow));
 }
 
-CalcError strengthOutOfRangeError()
-{
-    return make(ErrorKind::OutOfRange, "Text2",
-                "กำลังอัดที่ต้องการอยู่นอกช่วงที่ออกแบบได้ "
-                "ออกแบบได้ประมาณ 90-390 กก./ตร.ซม. สำหรับตัวอย่างลูกบาศก์ "
-                "หรือ 75-325 กก./ตร.ซม. สำหรับตัวอย่างทรงกระบอก");
-}
+CalcError strengthOutOfRangeError() { return make(ErrorKind::OutOfRange, "Text2", std::string(kStrengthOutOfRange)); }
 
-CalcError negativeWaterError()
-{
-    return make(ErrorKind::OutOfRange, "Text4",
-                "ทรายมีความชื้นมากเกินไป จนน้ำที่ต้องใส่ในส่วนผสมติดลบ "
-                "กรุณาตรวจสอบค่าความชื้นทราย");
-}
+CalcError negativeWaterError() { return make(ErrorKind::OutOfRange, "Text4", std::string(kNegativeWater)); }
 
 } // namespace mix

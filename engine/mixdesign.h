@@ -57,4 +57,14 @@ struct PerBag {
     double yield = 0;     // cubic metres of concrete per bag
 };
 
+// Every number one accepted Calculate produces, before any of it becomes text.
+struct DesignNumbers {
+    MixDesign design;
+    FinalMix final;
+    PerBag perBag;
+    double freeMoisture = 0; // t, per cent
+    int roundedSand = 0;     // R, the SSD sand at site resolution
+    double excessWater = 0;  // R * t / 100, the water the moist sand brings
+};
+
 } // namespace mix

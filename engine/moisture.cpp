@@ -1,6 +1,6 @@
 #include "engine/moisture.h"
 
-#include "engine/calculate.h"
+#include "engine/mixdesign.h"
 #include "engine/numbers.h"
 #include "engine/siterounding.h"
 

@@ -1,6 +1,6 @@
 #include "engine/perbag.h"
 
-#include "engine/calculate.h"
+#include "engine/mixdesign.h"
 #include "engine/numbers.h"
 
 namespace mix {

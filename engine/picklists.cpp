@@ -1,18 +1,19 @@
 #include "engine/picklists.h"
 
-#include "engine/thaitexts.h"
+#include "engine/texts/choicewords.h"
 
 namespace mix {
 
 const std::array<std::string_view, 3>& slumpItems()
 {
-    static constexpr std::array<std::string_view, 3> items{text::kSlump75, text::kSlump100, text::kSlump125};
+    static constexpr std::array<std::string_view, 3> items{choicewords::kSlump75, choicewords::kSlump100,
+                                                           choicewords::kSlump125};
     return items;
 }
 
 const std::array<std::string_view, 2>& stoneItems()
 {
-    static constexpr std::array<std::string_view, 2> items{text::kStone1, text::kStone2};
+    static constexpr std::array<std::string_view, 2> items{choicewords::kStone1, choicewords::kStone2};
     return items;
 }
 
@@ -27,9 +28,9 @@ std::optional<Slump> slumpFromItem(std::string_view item)
 
 std::optional<Stone> stoneFromItem(std::string_view item)
 {
-    if (item == text::kStone1)
+    if (item == choicewords::kStone1)
         return Stone::No1;
-    if (item == text::kStone2)
+    if (item == choicewords::kStone2)
         return Stone::No2;
     return std::nullopt;
 }

@@ -1,7 +1,7 @@
 #include "engine/pourplan.h"
 
 #include "engine/numbers.h"
-#include "engine/pourwords.h"
+#include "engine/texts/pourwords.h"
 
 #include <cmath>
 
@@ -55,27 +55,27 @@ std::variant<double, PourFieldError> readPourField(PourField field, std::string_
 {
     const auto number = parseNumber(text);
     if (!number)
-        return fieldError(field, pourtext::kNotANumber);
+        return fieldError(field, pourwords::kNotANumber);
     const double x = *number;
     switch (field) {
     case PourField::Waste:
         if (x > kMaxWaste)
-            return fieldError(field, pourtext::kWasteRange);
+            return fieldError(field, pourwords::kWasteRange);
         break;
     case PourField::BagsPerBatch:
         if (x < 1 || x != std::floor(x))
-            return fieldError(field, pourtext::kWholeBags);
+            return fieldError(field, pourwords::kWholeBags);
         if (x > kMaxBagsPerBatch)
-            return fieldError(field, pourtext::kTooLarge);
+            return fieldError(field, pourwords::kTooLarge);
         break;
     case PourField::Volume:
     case PourField::BagKg:
     case PourField::Basket:
     case PourField::Pail:
         if (x <= 0)
-            return fieldError(field, pourtext::kMoreThanZero);
+            return fieldError(field, pourwords::kMoreThanZero);
         if (!std::isfinite(x))
-            return fieldError(field, pourtext::kTooLarge);
+            return fieldError(field, pourwords::kTooLarge);
         break;
     }
     return x;
@@ -139,15 +139,15 @@ std::variant<PourPlan, PourFieldError> planPour(const FinalMix& f, const PourSet
     const PourBatch& b = p.perBatch;
     if (!finite({p.cementKg, p.sandKg, p.sandM3, p.sandOrderM3, p.stoneKg, p.stoneM3, p.stoneOrderM3, p.water,
                  p.admixture}))
-        return fieldError(PourField::Volume, pourtext::kTooLarge);
+        return fieldError(PourField::Volume, pourwords::kTooLarge);
     if (!finite({b.cementKg, b.water, b.sand, b.stone, b.admixture}))
-        return fieldError(PourField::BagKg, pourtext::kTooLarge);
+        return fieldError(PourField::BagKg, pourwords::kTooLarge);
     if (!finite({p.cementBags, p.batches}))
-        return fieldError(PourField::BagKg, pourtext::kTooLarge);
+        return fieldError(PourField::BagKg, pourwords::kTooLarge);
     if (!finite({p.sandBaskets, p.stoneBaskets, b.sandBaskets, b.stoneBaskets}))
-        return fieldError(PourField::Basket, pourtext::kTooLarge);
+        return fieldError(PourField::Basket, pourwords::kTooLarge);
     if (!finite({p.waterPails, b.pails}))
-        return fieldError(PourField::Pail, pourtext::kTooLarge);
+        return fieldError(PourField::Pail, pourwords::kTooLarge);
     return p;
 }
 

@@ -19,19 +19,6 @@
 
 namespace output {
 
-int exitStatus(const WriteResult& result)
-{
-    switch (result.status) {
-    case WriteStatus::Written:
-        return 0;
-    case WriteStatus::CannotCreate:
-        return 73;
-    case WriteStatus::IoError:
-        break;
-    }
-    return 74;
-}
-
 WriteResult writeAll(QIODevice& device, const QByteArray& document)
 {
     qint64 done = 0;

@@ -16,9 +16,6 @@ struct WriteResult {
     bool ok() const { return status == WriteStatus::Written; }
 };
 
-// The exit status a command ends with after `result`: 0, 73 (cannot create), 74 (I/O error).
-int exitStatus(const WriteResult& result);
-
 // Writes a whole document, already rendered into memory, to `target`: the name exactly as the
 // user gave it (bytes, not necessarily UTF-8), or "-" for standard output.
 // A regular file, or one not there yet, is replaced atomically: the old file stays as it was

@@ -1,7 +1,7 @@
 #include "web/webapi.h"
 
-#include "cli/json.h"
 #include "engine/calculate.h"
+#include "format/designjson.h"
 
 namespace web {
 namespace {
@@ -9,9 +9,9 @@ namespace {
 std::string designJson(const mix::CalcResult& result)
 {
     std::string out;
-    cli::JsonWriter o(out);
+    format::JsonWriter o(out);
     o.begin().begin("design");
-    cli::appendSteps(o, result.numbers.design);
+    format::appendSteps(o, result.numbers.design);
     const mix::FinalMix& f = result.numbers.final;
     o.end().begin("final").number("cement", f.cement).number("water", f.water).number("sand", f.sand);
     o.number("stone", f.stone).number("admixture", f.admixture).end().begin("texts");
@@ -24,7 +24,7 @@ std::string designJson(const mix::CalcResult& result)
 std::string errorJson(const mix::CalcError& error)
 {
     std::string out;
-    cli::JsonWriter(out)
+    format::JsonWriter(out)
         .begin()
         .text("error", mix::errorKindName(error.kind))
         .text("focus", error.focus)

@@ -1,6 +1,6 @@
 #include "engine/calculate.h"
-#include "report/reportlayout.h"
-#include "report/reportpdf.h"
+#include "report/pdf.h"
+#include "report/sheets.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -41,8 +41,8 @@ void BM_LineLists(benchmark::State& state)
 {
     const mix::CalcResult result = firstExample();
     for (auto _ : state) {
-        auto sheet1 = report::sheet1Lines(result);
-        auto sheet2 = report::sheet2Lines(result);
+        auto sheet1 = report::toSheet(format::sheet1Lines(result));
+        auto sheet2 = report::toSheet(format::sheet2Lines(result));
         benchmark::DoNotOptimize(sheet1.data());
         benchmark::DoNotOptimize(sheet2.data());
     }

@@ -1,9 +1,8 @@
 #include "cli/batch.h"
 #include "cli/csvreader.h"
-#include "cli/json.h"
-#include "cli/jsonwriter.h"
 #include "cli/options.h"
 #include "engine/calculate.h"
+#include "format/designjson.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 #include <sstream>
 
 using namespace cli;
+using namespace format;
 
 namespace {
 
@@ -87,9 +87,9 @@ TEST(Json, StringsAreEscapedAndAlwaysValidUtf8)
     // A Latin-1 byte, a cut-off Thai letter and an overlong slash each become U+FFFD.
     EXPECT_EQ(jsonString("\xE9|\xE0\xB8|\xC0\xAF"),
               "\"\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD\"");
-    EXPECT_EQ(jsonNumber(0.61f, Precision::Single), "0.61");
-    EXPECT_EQ(jsonNumber(0.61f), "0.6100000143051147");
-    EXPECT_EQ(jsonNumber(1.0 / 0.0), "null");
+    EXPECT_EQ(numberText(0.61f, Precision::Single), "0.61");
+    EXPECT_EQ(numberText(0.61f), "0.6100000143051147");
+    EXPECT_EQ(numberText(1.0 / 0.0), "null");
 }
 
 TEST(CsvReader, ReadsWhatSpreadsheetsWrite)

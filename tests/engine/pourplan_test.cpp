@@ -1,6 +1,6 @@
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
-#include "engine/pourtexts.h"
+#include "engine/texts/pourtexts.h"
 #include "tests/support/workedexamples.h"
 
 #include <gtest/gtest.h>

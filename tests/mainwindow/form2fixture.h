@@ -4,7 +4,7 @@
 
 #include "engine/calculate.h"
 #include "engine/picklists.h"
-#include "engine/thaitexts.h"
+#include "engine/texts/resultwords.h"
 #include "tests/support/recordingprompter.h"
 #include "tests/support/testmain.h"
 #include "ui/common/designfont.h"

@@ -1,9 +1,9 @@
 // Renders the main window with the first worked example calculated, one PNG per view, and the
 // print preview of its report, so the layout can be looked at without clicking through it.
-#include "report/reportcommand.h"
 #include "tests/mainwindow/form2fixture.h"
 #include "ui/common/picturelabel.h"
-#include "ui/main/windowtexts.h"
+#include "ui/common/weblink.h"
+#include "ui/print/reportcommand.h"
 
 #include <QDir>
 #include <QPrintPreviewDialog>
@@ -30,7 +30,7 @@ bool save(QWidget& window, const QDir& dir, const QString& file)
 // The preview is modal: it is photographed and closed from inside its own event loop.
 bool savePreview(Form2& window, const QDir& dir)
 {
-    report::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
+    print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
     command.setPlanSource([&window] { return window.pourPlan(); });
     bool ok = false;
     QTimer::singleShot(1500, [&] {
@@ -53,7 +53,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(dir.path());
 
     Form2 window;
-    window.setWindowTitle(QString::fromUtf8(windowtext::kStartCaption));
+    window.setWindowTitle(QLatin1Char(' ') + applicationTitle());
     window.show();
     auto* tabs = control<QTabWidget>(window, "SSTab1");
     tabs->setCurrentIndex(3);

@@ -1,4 +1,4 @@
-#include "engine/fixedcaptions.h"
+#include "engine/texts/captionwords.h"
 #include "tests/mainwindow/form2fixture.h"
 #include "tests/mainwindow/windowcaptions.h"
 #include "tests/support/golden.h"

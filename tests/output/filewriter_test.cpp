@@ -1,3 +1,4 @@
+#include "cli/writtenstatus.h"
 #include "output/filewriter.h"
 
 #include <QBuffer>
@@ -92,7 +93,7 @@ TEST(FileWriter, DeviceFailingPartWayIsAnIoErrorWithItsReason)
     const auto result = output::writeAll(device, document(500));
     EXPECT_EQ(result.status, WriteStatus::IoError);
     EXPECT_EQ(result.reason, QStringLiteral("device full"));
-    EXPECT_EQ(output::exitStatus(result), 74);
+    EXPECT_EQ(cli::exitStatusOf(result), 74);
     EXPECT_EQ(device.data(), document(100));
 }
 
@@ -114,7 +115,7 @@ TEST(FileWriter, FailedReplaceLeavesTheOldFileAsItWas)
         const auto result = output::writeFile(target, document(10000));
         const QByteArray reason = result.reason.toUtf8();
         [[maybe_unused]] auto told = ::write(channel[1], reason.constData(), reason.size());
-        ::_exit(output::exitStatus(result));
+        ::_exit(cli::exitStatusOf(result));
     }
     ::close(channel[1]);
     char reason[256] = {};
@@ -199,7 +200,7 @@ TEST(FileWriter, DashIsStandardOutput)
     EXPECT_TRUE(written.ok());
     EXPECT_EQ(contents(folder.path("out")), QByteArray("on standard output"));
     EXPECT_EQ(broken.status, WriteStatus::IoError);
-    EXPECT_EQ(output::exitStatus(broken), 74);
+    EXPECT_EQ(cli::exitStatusOf(broken), 74);
 }
 
 TEST(FileWriter, TargetThatCannotBeCreatedSaysWhy)
@@ -216,7 +217,7 @@ TEST(FileWriter, TargetThatCannotBeCreatedSaysWhy)
     for (const auto& row : rows) {
         const auto result = output::writeFile(folder.path(row.name), "report");
         EXPECT_EQ(result.status, WriteStatus::CannotCreate) << row.name;
-        EXPECT_EQ(output::exitStatus(result), 73) << row.name;
+        EXPECT_EQ(cli::exitStatusOf(result), 73) << row.name;
         EXPECT_EQ(result.reason, QString::fromLatin1(row.reason)) << row.name;
     }
     EXPECT_EQ(folder.names(), (std::set<std::string>{"folder"}));

@@ -1,10 +1,9 @@
 #include "engine/pourplan.h"
-#include "report/ordersheet.h"
-#include "report/reportcommand.h"
-#include "report/reportlayout.h"
+#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 #include "tests/support/recordingprompter.h"
+#include "ui/print/reportcommand.h"
 
 #include <QProcess>
 
@@ -47,10 +46,10 @@ Run mixdesign(const QStringList& args, const QString& folder = {})
 }
 
 // The PDF the main window's Save as PDF writes for the same design.
-class SaveTo : public report::ReportDialogs {
+class SaveTo : public print::ReportDialogs {
 public:
     explicit SaveTo(QString file) : m_file(std::move(file)) {}
-    bool showPrinter(QWidget*, QPrinter&, const report::CommonDialog&) override { return false; }
+    bool showPrinter(QWidget*, QPrinter&, const print::CommonDialog&) override { return false; }
     QString choosePdfFile(QWidget*) override { return m_file; }
     void showPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 
@@ -80,7 +79,7 @@ private slots:
         const QString saved = dir.filePath(QStringLiteral("saved.pdf"));
         SaveTo dialogs(saved);
         RecordingPrompter prompter;
-        report::ReportCommand command(
+        print::ReportCommand command(
             nullptr, prompter, [&window] { return &window.result; }, dialogs);
         command.savePdf();
 
@@ -88,7 +87,8 @@ private slots:
         const auto windowPages = readPdf(saved);
         QCOMPARE(pages.size(), 2u);
         QCOMPARE(windowPages.size(), 2u);
-        const report::Sheet sheets[] = {report::sheet1Lines(window.result), report::sheet2Lines(window.result)};
+        const report::Sheet sheets[] = {report::toSheet(format::sheet1Lines(window.result)),
+                                        report::toSheet(format::sheet2Lines(window.result))};
         for (int s = 0; s < 2; ++s) {
             QCOMPARE(qRound(pages[s].width), 595);
             QCOMPARE(qRound(pages[s].height), 842);
@@ -115,8 +115,8 @@ private slots:
         const auto pages = readPdf(file);
         QCOMPARE(pages.size(), 3u);
         const auto final = calculatedWindow(firstWorkedExample()).result.numbers.final;
-        const report::Sheet order =
-            report::orderSheetLines(std::get<mix::PourPlan>(mix::planPour(final, {10, 5, 50, 0.019, 27, 1})));
+        const report::Sheet order = report::toSheet(
+            format::orderSheetLines(std::get<mix::PourPlan>(mix::planPour(final, {10, 5, 50, 0.019, 27, 1}))));
         QCOMPARE(pages[2].lines.size(), order.size());
         for (std::size_t i = 0; i < order.size(); ++i)
             QCOMPARE(comparable(pages[2].lines[i].text), comparable(order[i].text));

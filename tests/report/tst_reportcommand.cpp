@@ -1,13 +1,12 @@
 #include "engine/pourplan.h"
-#include "report/ordersheet.h"
-#include "report/reportcommand.h"
-#include "report/reportlayout.h"
-#include "report/reporttexts.h"
+#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 #include "tests/support/golden.h"
 #include "tests/support/recordingprompter.h"
 #include "ui/common/nosettings.h"
+#include "ui/print/printwords.h"
+#include "ui/print/reportcommand.h"
 
 #include <QFileDialog>
 #include <QTemporaryDir>
@@ -21,7 +20,7 @@ namespace {
 
 QString u(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-class FakeDialogs : public report::ReportDialogs {
+class FakeDialogs : public print::ReportDialogs {
 public:
     // What the user does in the printer dialog: changes the printer, then confirms or not.
     std::function<bool(QPrinter&)> printerChoice;
@@ -29,7 +28,7 @@ public:
     QString pdfFile;
     int pdfAsked = 0;
 
-    bool showPrinter(QWidget*, QPrinter& printer, const report::CommonDialog& dialog) override
+    bool showPrinter(QWidget*, QPrinter& printer, const print::CommonDialog& dialog) override
     {
         formsShown << dialog.Flags;
         return printerChoice ? printerChoice(printer) : false;
@@ -78,10 +77,10 @@ struct Fixture {
     CalculatedWindow window = calculatedWindow(firstWorkedExample());
     FakeDialogs dialogs;
     RecordingPrompter prompter = okToEverything();
-    report::ReportCommand command{nullptr, prompter, [this] { return &window.result; }, dialogs};
+    print::ReportCommand command{nullptr, prompter, [this] { return &window.result; }, dialogs};
 
-    QString sheet1Title() const { return comparable(report::sheet1Lines(window.result).front().text); }
-    QString sheet2Title() const { return comparable(report::sheet2Lines(window.result).front().text); }
+    QString sheet1Title() const { return comparable(report::toSheet(format::sheet1Lines(window.result)).front().text); }
+    QString sheet2Title() const { return comparable(report::toSheet(format::sheet2Lines(window.result)).front().text); }
 };
 
 } // namespace
@@ -168,7 +167,7 @@ private slots:
         f.command.Command2_Click();
         const auto pages = readPdf(dir.filePath(QStringLiteral("report-2.pdf")));
         QCOMPARE(pages.size(), 1u);
-        const auto expected = report::sheet2Lines(f.window.result);
+        const auto expected = report::toSheet(format::sheet2Lines(f.window.result));
         QCOMPARE(pages[0].lines.size(), expected.size());
         QCOMPARE(comparable(pages[0].lines[7].text), comparable(expected[7].text));
     }
@@ -195,7 +194,7 @@ private slots:
         QFETCH(QString, second);
         QTemporaryDir dir;
         const QString sheet1 = dir.filePath(chosen);
-        QCOMPARE(report::secondSheetFileName(sheet1), dir.filePath(second));
+        QCOMPARE(print::secondSheetFileName(sheet1), dir.filePath(second));
 
         Fixture f;
         f.dialogs.printerChoice = printTo(sheet1);
@@ -303,15 +302,15 @@ private slots:
         QCOMPARE(f.command.CommonDialog1().Flags, 0);
 
         f.command.setprint_Click();
-        QCOMPARE(f.command.CommonDialog1().Flags, report::kPrintSetupForm);
-        QCOMPARE(f.dialogs.formsShown, QList<int>{report::kPrintSetupForm});
+        QCOMPARE(f.command.CommonDialog1().Flags, print::kPrintSetupForm);
+        QCOMPARE(f.dialogs.formsShown, QList<int>{print::kPrintSetupForm});
         QVERIFY(f.prompter.boxes.isEmpty());
         QVERIFY(QDir(dir.path()).isEmpty());
         // The choice made in the set-up form is the printer the next print uses.
         QCOMPARE(f.command.currentPrinter().outputFileName(), dir.filePath(QStringLiteral("report.pdf")));
 
         f.command.Command2_Click();
-        QCOMPARE(f.dialogs.formsShown, (QList<int>{report::kPrintSetupForm, report::kPrintSetupForm}));
+        QCOMPARE(f.dialogs.formsShown, (QList<int>{print::kPrintSetupForm, print::kPrintSetupForm}));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
@@ -333,7 +332,7 @@ private slots:
         const auto plan =
             std::get<mix::PourPlan>(mix::planPour(f.window.result.numbers.final, {10, 5, 50, 0.019, 27, 1}));
         f.command.setPlanSource([&plan] { return &plan; });
-        const QString orderTitle = comparable(report::orderSheetLines(plan).front().text);
+        const QString orderTitle = comparable(report::toSheet(format::orderSheetLines(plan)).front().text);
 
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
         f.command.Command2_Click();
@@ -392,7 +391,7 @@ private slots:
     {
         FakeDialogs dialogs;
         RecordingPrompter prompter = okToEverything();
-        report::ReportCommand command{nullptr, prompter, [] { return nullptr; }, dialogs};
+        print::ReportCommand command{nullptr, prompter, [] { return nullptr; }, dialogs};
         command.Command2_Click();
         command.savePdf();
         command.printPreview();
@@ -403,12 +402,12 @@ private slots:
 
     void saveDialogAsksBeforeOverwriting()
     {
-        const auto box = report::makePdfSaveDialog(nullptr);
+        const auto box = print::makePdfSaveDialog(nullptr);
         QCOMPARE(box->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!box->testOption(QFileDialog::DontConfirmOverwrite));
         QCOMPARE(box->defaultSuffix(), QStringLiteral("pdf"));
         QVERIFY(!box->windowTitle().endsWith(QLatin1Char('.')));
-        QVERIFY(u(report::text::kSavePdfMenu).startsWith(box->windowTitle()));
+        QVERIFY(u(print::text::kSavePdfMenu).startsWith(box->windowTitle()));
     }
 };
 

@@ -1,6 +1,6 @@
 #include "engine/calculate.h"
 #include "engine/pourplan.h"
-#include "report/reportlayout.h"
+#include "report/sheets.h"
 #include "tests/report/support/reportliterals.h"
 #include "tests/report/support/samplecaptions.h"
 #include "tests/support/golden.h"
@@ -48,8 +48,8 @@ private slots:
                         {"second", secondWorkedExample(), QStringLiteral("report/example2.tsv")}};
         for (const auto& example : examples) {
             const mix::CalcResult result = calculatedWindow(example.inputs).result;
-            report::Sheet lines = report::sheet1Lines(result);
-            const report::Sheet sheet2 = report::sheet2Lines(result);
+            report::Sheet lines = report::toSheet(format::sheet1Lines(result));
+            const report::Sheet sheet2 = report::toSheet(format::sheet2Lines(result));
             lines.insert(lines.end(), sheet2.begin(), sheet2.end());
             const QStringList expected = golden::lines(example.golden);
             QCOMPARE(lines.size(), 54u);
@@ -111,8 +111,8 @@ private slots:
     {
         mix::CalcResult empty;
         empty.numbers.design.mcement = 0.16129032f;
-        const auto sheet1 = report::sheet1Lines(empty);
-        const auto sheet2 = report::sheet2Lines(empty);
+        const auto sheet1 = report::toSheet(format::sheet1Lines(empty));
+        const auto sheet2 = report::toSheet(format::sheet2Lines(empty));
         QCOMPARE(sheet1.size(), 44u);
         QCOMPARE(sheet2.size(), 10u);
         QCOMPARE(sheet1[2].text, u(kPrintedStrengthWanted));                // 1.3
@@ -141,10 +141,10 @@ private slots:
     {
         QFETCH(float, mcement);
         QFETCH(QString, expected);
-        QCOMPARE(report::yieldText(mcement), expected);
+        QCOMPARE(QString::fromStdString(format::yieldText(mcement)), expected);
         mix::CalcResult empty;
         empty.numbers.design.mcement = mcement;
-        const auto sheet2 = report::sheet2Lines(empty);
+        const auto sheet2 = report::toSheet(format::sheet2Lines(empty));
         QCOMPARE(sheet2[7].text, u(kPrintedYieldPrefix) + expected + u(kPrintedYieldUnit));
     }
 };

@@ -1,8 +1,8 @@
-#include "report/reportfont.h"
-#include "report/reportlayout.h"
-#include "report/reportpage.h"
-#include "report/reportpdf.h"
-#include "report/reportrender.h"
+#include "report/font.h"
+#include "report/page.h"
+#include "report/pdf.h"
+#include "report/render.h"
+#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 
@@ -74,7 +74,8 @@ private slots:
         sink.open(QIODevice::WriteOnly);
         QPdfWriter device(&sink);
         const double twipsPerUnit = 1440.0 / device.logicalDpiX();
-        for (const auto& sheet : {report::sheet1Lines(window.result), report::sheet2Lines(window.result)}) {
+        for (const auto& sheet : {report::toSheet(format::sheet1Lines(window.result)),
+                                  report::toSheet(format::sheet2Lines(window.result))}) {
             for (const report::ReportLine& line : sheet) {
                 const QFontMetricsF metrics(report::reportFont(line.bold), &device);
                 const double end = line.x + metrics.horizontalAdvance(line.text) * twipsPerUnit;
@@ -99,8 +100,8 @@ private slots:
 
         const std::vector<PdfPage> pages = readPdf(file);
         QCOMPARE(pages.size(), 2u);
-        const std::vector<report::ReportLine> sheets[] = {report::sheet1Lines(window.result),
-                                                          report::sheet2Lines(window.result)};
+        const std::vector<report::ReportLine> sheets[] = {report::toSheet(format::sheet1Lines(window.result)),
+                                                          report::toSheet(format::sheet2Lines(window.result))};
         for (int s = 0; s < 2; ++s) {
             const PdfPage& page = pages[s];
             QCOMPARE(qRound(page.width), 595); // A4 upright, in points
@@ -136,7 +137,7 @@ private slots:
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
         QPainter painter(&printer);
-        report::render(painter, report::sheet2Lines(calculatedWindow(firstWorkedExample()).result));
+        report::render(painter, report::toSheet(format::sheet2Lines(calculatedWindow(firstWorkedExample()).result)));
         painter.end();
 
         const auto pages = readPdf(printer.outputFileName());

@@ -36,6 +36,7 @@ Form3::Form3(Prompter& prompter)
       m_ui(std::make_unique<Ui::Form3>()), m_prompter(prompter)
 {
     m_ui->setupUi(this);
+    setWindowTitle(QStringLiteral("About :") + applicationTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(size());

@@ -4,8 +4,8 @@
 #include "ui_dataentrypage.h"
 
 #include "engine/picklists.h"
-#include "report/utf8text.h"
 #include "ui/common/artwork.h"
+#include "ui/common/utf8text.h"
 
 namespace {
 

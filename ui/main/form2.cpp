@@ -7,9 +7,9 @@
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
 
-#include "report/utf8text.h"
 #include "ui/common/designfont.h"
 #include "ui/common/placement.h"
+#include "ui/common/utf8text.h"
 #include "ui/common/weblink.h"
 
 #include <QAbstractButton>
@@ -40,6 +40,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 {
     setFont(designFont());
     m_ui->setupUi(this);
+    setWindowTitle(applicationTitle());
     m_ui->dataEntryPage->applyFocusOrder();
     padFrameCaptions(this);
     m_ui->detailsPages->keepInnerFrameBelowBorder();

@@ -5,8 +5,8 @@
 
 #include "engine/calculate.h"
 #include "engine/numbers.h"
-#include "engine/pourtexts.h"
-#include "report/utf8text.h"
+#include "engine/texts/pourtexts.h"
+#include "ui/common/utf8text.h"
 
 namespace {
 

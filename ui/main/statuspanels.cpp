@@ -1,7 +1,7 @@
 #include "ui/main/statuspanels.h"
 
 #include "ui/common/picturelabel.h"
-#include "ui/main/windowtexts.h"
+#include "ui/common/weblink.h"
 
 #include <QLabel>
 #include <QStatusBar>
@@ -38,7 +38,7 @@ void fillStatusBar(QStatusBar* bar, const QDate& today)
     date->setMinimumWidth(dateWidth);
     bar->addWidget(date);
 
-    const QString name = QString::fromUtf8(windowtext::kStatusText);
+    const QString name = applicationTitle();
     auto* title = panel(bar, QStringLiteral("StatusTitle"), name);
     title->setToolTip(name);
     bar->addWidget(title, 1);

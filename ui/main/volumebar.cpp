@@ -1,7 +1,7 @@
 #include "ui/main/volumebar.h"
 
-#include "engine/pourwords.h"
-#include "report/utf8text.h"
+#include "engine/texts/pourwords.h"
+#include "ui/common/utf8text.h"
 
 #include <QPainter>
 
@@ -54,7 +54,7 @@ void VolumeBar::paintEvent(QPaintEvent*)
     const int line = fm.lineSpacing();
     const int barH = barHeight();
 
-    const QString caption = fromUtf8(mix::pourtext::kOneCubicMetre);
+    const QString caption = fromUtf8(mix::pourwords::kOneCubicMetre);
     const int captionW = fm.horizontalAdvance(caption) + 2 * kPadding;
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(0, 0, captionW, barH), Qt::AlignVCenter | Qt::AlignLeft, caption);

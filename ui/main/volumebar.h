@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/pourtexts.h"
+#include "engine/texts/pourtexts.h"
 
 #include <QWidget>
 

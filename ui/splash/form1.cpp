@@ -79,7 +79,7 @@ void Form1::setMainWindow(QWidget* mainWindow)
     m_mainWindow = mainWindow;
     if (!m_mainWindow)
         return;
-    m_mainWindow->setWindowTitle(QStringLiteral(" Drevanto Bolmiradex Concrete Mixed Design"));
+    m_mainWindow->setWindowTitle(QLatin1Char(' ') + applicationTitle());
     if (m_handedOver)
         showMainWindow();
 }

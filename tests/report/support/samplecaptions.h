@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/calculate.h"
-#include "report/reportline.h"
+#include "report/line.h"
 
 namespace reporttest {
 

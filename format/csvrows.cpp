@@ -1,0 +1,106 @@
+#include "format/csvrows.h"
+
+#include "format/inputnames.h"
+#include "format/numbertext.h"
+
+namespace format {
+namespace {
+
+void csvField(std::string& out, std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(field);
+        return;
+    }
+    out += '"';
+    for (char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// The fields of a row, without its line end.
+void csvFields(std::string& out, std::initializer_list<std::string_view> fields)
+{
+    bool first = true;
+    for (auto f : fields) {
+        if (!first)
+            out += ',';
+        first = false;
+        csvField(out, f);
+    }
+}
+
+// What a planned pour adds at the end of a row: what to order and how many batches.
+void pourFields(std::string& out, const mix::PourPlan* p)
+{
+    std::string numbers[6];
+    if (p) {
+        const double values[6] = {p->cementBags, p->sandOrderM3, p->stoneOrderM3, p->water, p->admixture, p->batches};
+        for (int i = 0; i < 6; ++i)
+            numbers[i] = numberText(values[i]);
+    }
+    out += ',';
+    csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
+}
+
+// The inputs as the JSON echoes them, then the results, then the pour's columns when the input
+// has them; one column list for every kind of row.
+void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
+             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr)
+{
+    std::string numbers[13];
+    if (n) {
+        const auto& f = n->final;
+        const auto& b = n->perBag;
+        const double values[13] = {
+            double(f.cement), double(f.water), double(f.sand), double(f.stone), double(f.admixture), b.water, b.pails,
+            b.sand,           b.sandBaskets,   b.stone,        b.stoneBaskets,  b.admixture,         b.yield};
+        for (int i = 0; i < 13; ++i)
+            numbers[i] = numberText(values[i]);
+    }
+    const mix::MixInputs none;
+    const mix::MixInputs& i = in ? *in : none;
+    csvFields(out, {i.strengthText, specimenName(i), slumpName(i), stoneName(i), admixtureName(i), i.doseText,
+                    i.moistureText, numbers[0],      numbers[1],   numbers[2],   numbers[3],       numbers[4],
+                    numbers[5],     numbers[6],      numbers[7],   numbers[8],   numbers[9],       numbers[10],
+                    numbers[11],    numbers[12],     error,        message});
+    if (pourColumns)
+        pourFields(out, plan);
+    out += "\r\n";
+}
+
+} // namespace
+
+void appendCsvHeader(std::string& out, bool bom, bool pourColumns)
+{
+    if (bom)
+        out += "\xEF\xBB\xBF";
+    out += "strength,specimen,slump,stone,admixture,dose,moisture,"
+           "final_cement,final_water,final_sand,final_stone,final_admixture,"
+           "water_l,water_pails,sand_m3,sand_baskets,stone_m3,stone_baskets,admixture_cc,concrete_m3,"
+           "error,message";
+    if (pourColumns)
+        out += ",cement_bags,sand_order_m3,stone_order_m3,pour_water_l,pour_admixture_l,batches";
+    out += "\r\n";
+}
+
+void appendCsvDesign(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
+                     bool pourColumns, const mix::PourPlan* plan)
+{
+    csvLine(out, &inputs, &numbers, "", "", pourColumns, plan);
+}
+
+void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns)
+{
+    csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, pourColumns);
+}
+
+void appendCsvMalformed(std::string& out, std::string_view message, bool pourColumns)
+{
+    csvLine(out, nullptr, nullptr, "malformed_row", message, pourColumns);
+}
+
+} // namespace format

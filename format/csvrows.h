@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/calcerror.h"
+#include "engine/calculate.h"
+#include "engine/pourplan.h"
+
+#include <string>
+#include <string_view>
+
+namespace format {
+
+// The CSV a batch writes, one row per input row, CRLF-ended. `pourColumns`: the input has a
+// volume column, so every row carries the pour's columns too, empty where nothing was planned.
+
+// The header line, after a UTF-8 byte-order mark when `bom`.
+void appendCsvHeader(std::string& out, bool bom, bool pourColumns);
+void appendCsvDesign(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
+                     bool pourColumns, const mix::PourPlan* plan = nullptr);
+void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns);
+// A row that could not be read as inputs at all.
+void appendCsvMalformed(std::string& out, std::string_view message, bool pourColumns);
+
+} // namespace format

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mix {
+struct CalcResult;
+struct PourPlan;
+} // namespace mix
+
+namespace format {
+
+// One printed line: drawn as a single run at (x, y) twips from the top-left corner of the
+// printable area, which is where its first character's top-left corner goes. UTF-8, so the
+// page on the phone prints the same sheets as the window.
+struct SheetLine {
+    std::string text;
+    int x = 0;
+    int y = 0;
+    bool bold = false;
+
+    bool operator==(const SheetLine&) const = default;
+};
+
+// One sheet of paper: one print job, or one page of a PDF or a preview.
+using SheetLines = std::vector<SheetLine>;
+
+// Sheet 1, the calculation record: always 44 lines.
+SheetLines sheet1Lines(const mix::CalcResult& result);
+
+// Sheet 2, the batch for one bag of cement: always 10 lines.
+SheetLines sheet2Lines(const mix::CalcResult& result);
+
+// Sheet 3, the material order of a pour: the planner's entries, what to order for the whole
+// pour, and what goes into one mixer batch.
+SheetLines orderSheetLines(const mix::PourPlan& plan);
+
+// Every sheet of the report of one accepted design, in printing order; with a pour plan the
+// material order follows as a third sheet.
+std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr);
+
+// The concrete one bag yields, in cubic metres, as sheet 2 prints it.
+std::string yieldText(float mcement);
+
+} // namespace format

@@ -1,0 +1,50 @@
+#include "format/textreport.h"
+
+#include "engine/texts/captionwords.h"
+#include "engine/texts/pourtexts.h"
+#include "engine/texts/summarywords.h"
+
+namespace format {
+namespace {
+
+void line(std::string& out, std::string_view caption, std::string_view value)
+{
+    out.append("  ").append(caption).append(" ").append(value).append("\n");
+}
+
+} // namespace
+
+std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan)
+{
+    using namespace mix::summarywords;
+    const auto& t = result.texts;
+    std::string out = std::string(mix::captionOf("Frame4(0)")) + "\n";
+    line(out, kFinalCement, t.at("Label15(0)"));
+    line(out, kFinalWater, t.at("Label16(0)"));
+    line(out, kFinalSand, t.at("Label17(0)"));
+    line(out, kFinalStone, t.at("Label18(0)"));
+    line(out, kFinalAdmixture, t.at("Label19(0)"));
+    out.append("\n").append(mix::captionOf("Frame6(0)")).append("\n");
+    line(out, kBagCement, t.at("Label34(0)"));
+    line(out, kBagWater, t.at("Label35(0)"));
+    line(out, kBagSand, t.at("Label36(0)"));
+    line(out, kBagStone, t.at("Label37(0)"));
+    line(out, kBagAdmixture, t.at("Label38(0)"));
+    out.append("\n").append(t.at("Text6")).append("\n");
+    if (!plan)
+        return out;
+    const mix::PourOrderText order = mix::pourOrderText(*plan);
+    out.append("\n").append(order.title).append("\n");
+    const auto section = [&out](const std::vector<std::string>& lines) {
+        for (const auto& l : lines)
+            out.append("  ").append(l).append("\n");
+    };
+    section(order.entries);
+    out.append("\n").append(order.totalsHeading).append("\n");
+    section(order.totals);
+    out.append("\n").append(order.batchHeading).append("\n");
+    section(order.batch);
+    return out;
+}
+
+} // namespace format

@@ -1,0 +1,33 @@
+#include "report/pdf.h"
+
+#include "report/page.h"
+#include "report/render.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace report {
+
+bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets)
+{
+    QPdfWriter writer(device);
+    writer.setPageLayout(reportPageLayout());
+    writer.setCreator(QStringLiteral("mixdesign"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const bool drawn = renderSheets(painter, writer, sheets);
+    return painter.end() && drawn;
+}
+
+QByteArray reportPdf(std::span<const Sheet> sheets)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeReportPdf(&buffer, sheets))
+        return {};
+    return buffer.data();
+}
+
+} // namespace report

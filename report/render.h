@@ -1,0 +1,21 @@
+#pragma once
+
+#include "report/line.h"
+
+#include <span>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace report {
+
+// Draws one sheet on any painter (printer, PDF, preview, image): each line once, unwrapped,
+// at its twip position from the top-left of the painter's device, the whole sheet scaled down
+// when its widest line would not fit the device's width.
+void render(QPainter& painter, const Sheet& sheet);
+
+// Draws `sheets` one to a page of `device`, which `painter` is painting on: the one drawing
+// behind the PDF and the print preview. False when the device cannot start a new page.
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets);
+
+} // namespace report

@@ -1,0 +1,197 @@
+#include "ui/print/reportcommand.h"
+
+#include "engine/calculate.h"
+#include "output/filewriter.h"
+#include "report/page.h"
+#include "report/pdf.h"
+#include "report/render.h"
+#include "report/sheets.h"
+#include "ui/common/prompter.h"
+#include "ui/common/utf8text.h"
+#include "ui/print/printwords.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+
+namespace print {
+
+using report::Sheet;
+
+QString sheetFileName(const QString& sheet1File, int number)
+{
+    QString base = sheet1File;
+    const QString suffix = QStringLiteral(".pdf");
+    if (base.endsWith(suffix, Qt::CaseInsensitive))
+        base.chop(suffix.size());
+    return base + QStringLiteral("-%1.pdf").arg(number);
+}
+
+ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource result, ReportDialogs& dialogs)
+    : QObject(window), m_window(window), m_prompter(prompter), m_result(std::move(result)), m_dialogs(dialogs)
+{
+}
+
+QPrinter& ReportCommand::currentPrinter()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+std::vector<Sheet> ReportCommand::sheets() const
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    return result ? report::reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
+}
+
+void ReportCommand::fitPrinterToReport()
+{
+    // Sheet 1 runs down to 14100 twips, more than a landscape A4 holds. A printer that writes
+    // a PDF gets the very page of the PDF menu entry, so both give the same sheets.
+    QPrinter& printer = currentPrinter();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageLayout(report::reportPageLayout());
+    } else {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
+}
+
+void ReportCommand::Command2_Click()
+{
+    const std::vector<Sheet> report = sheets();
+    if (report.empty())
+        return;
+    if (!m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1))
+        return;
+    fitPrinterToReport();
+
+    const QString sheet1File = printsToFile() ? currentPrinter().outputFileName() : QString();
+    if (!printSheet(report[0], sheet1File))
+        return;
+
+    MessageBoxSpec paper;
+    paper.text = fromUtf8(text::kPaperPrompt);
+    paper.title = fromUtf8(text::kPaperPromptTitle);
+    paper.icon = QMessageBox::Question;
+    paper.buttons = QMessageBox::Ok;
+    for (size_t next = 1; next < report.size(); ++next) {
+        if (m_prompter.ask(m_window, paper) != QMessageBox::Ok)
+            return;
+        // Each later sheet shows the design as it stands when it prints, as every caption does.
+        const std::vector<Sheet> now = sheets();
+        if (now.size() <= next)
+            return; // the volume was taken away while the prompt was up
+        QString file;
+        if (!sheet1File.isEmpty()) {
+            file = laterSheetFile(sheet1File, int(next) + 1);
+            if (file.isEmpty())
+                continue; // the user skipped this sheet's file
+        }
+        if (!printSheet(now[next], file))
+            return;
+    }
+}
+
+void ReportCommand::setprint_Click()
+{
+    m_commonDialog1.Flags = kPrintSetupForm;
+    m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1);
+}
+
+void ReportCommand::savePdf()
+{
+    const std::vector<Sheet> report = sheets();
+    if (report.empty())
+        return;
+    const QString file = m_dialogs.choosePdfFile(m_window);
+    if (file.isEmpty())
+        return;
+    saveDocument(file, report::reportPdf(report));
+}
+
+void ReportCommand::printPreview()
+{
+    const std::vector<Sheet> report = sheets();
+    if (report.empty())
+        return;
+    fitPrinterToReport();
+    m_dialogs.showPreview(m_window, currentPrinter(), [&report](QPrinter& printer) {
+        QPainter painter;
+        if (painter.begin(&printer))
+            report::renderSheets(painter, printer, report);
+    });
+}
+
+bool ReportCommand::printsToFile() const
+{
+    return m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
+}
+
+bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
+{
+    // A printer that writes a file gets the sheet as a whole document through the one writer,
+    // so a full disk or a missing folder is told, never left as a cut file.
+    if (!file.isEmpty())
+        return saveDocument(file, report::reportPdf(std::span(&sheet, 1)));
+    // On paper a line that fails is simply missing; only a job that cannot start or finish
+    // counts as a failure.
+    QPainter painter;
+    if (painter.begin(&currentPrinter())) {
+        report::render(painter, sheet);
+        if (painter.end())
+            return true;
+    }
+    tellCannotPrint();
+    return false;
+}
+
+QString ReportCommand::laterSheetFile(const QString& sheet1File, int number)
+{
+    const QString proposed = sheetFileName(sheet1File, number);
+    if (!QFileInfo::exists(proposed))
+        return proposed;
+    MessageBoxSpec replace;
+    replace.text = QStringLiteral("มีไฟล์ %1 อยู่แล้ว ต้องการให้แผ่นที่ %2 ของรายงานเขียนทับไฟล์นี้หรือไม่? "
+                                  "ถ้าไม่ จะให้เลือกชื่อไฟล์อื่น หรือยกเลิกเพื่อไม่บันทึกแผ่นที่ %2")
+                       .arg(QDir::toNativeSeparators(proposed))
+                       .arg(number);
+    replace.title = QStringLiteral("เขียนทับไฟล์เดิม?");
+    replace.icon = QMessageBox::Question;
+    replace.buttons = QMessageBox::Yes | QMessageBox::No;
+    replace.defaultButton = QMessageBox::No;
+    if (m_prompter.ask(m_window, replace) == QMessageBox::Yes)
+        return proposed;
+    return m_dialogs.choosePdfFile(m_window);
+}
+
+bool ReportCommand::saveDocument(const QString& file, const QByteArray& document)
+{
+    const output::WriteResult written =
+        document.isEmpty()
+            ? output::WriteResult{output::WriteStatus::IoError, QStringLiteral("the report could not be drawn")}
+            : output::writeFile(file, document);
+    if (written.ok())
+        return true;
+    MessageBoxSpec failed;
+    failed.text = QStringLiteral("บันทึกไฟล์ %1 ไม่ได้ (%2) ไฟล์เดิมยังอยู่เหมือนเดิม "
+                                 "โปรดเลือกโฟลเดอร์หรือชื่อไฟล์อื่นแล้วลองใหม่อีกครั้ง")
+                      .arg(QDir::toNativeSeparators(file), written.reason);
+    failed.title = QStringLiteral("บันทึกรายงานไม่ได้");
+    failed.icon = QMessageBox::Warning;
+    m_prompter.ask(m_window, failed);
+    return false;
+}
+
+void ReportCommand::tellCannotPrint()
+{
+    MessageBoxSpec failed;
+    failed.text = QStringLiteral("เปิดเครื่องพิมพ์ไม่ได้ รายงานจึงยังไม่ได้พิมพ์ โปรดตรวจสอบเครื่องพิมพ์แล้วลองใหม่อีกครั้ง");
+    failed.title = QStringLiteral("พิมพ์รายงานไม่ได้");
+    failed.icon = QMessageBox::Warning;
+    m_prompter.ask(m_window, failed);
+}
+
+} // namespace print

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "report/line.h"
+#include "ui/print/reportdialogs.h"
+
+#include <QObject>
+#include <QPrinter>
+
+#include <functional>
+#include <memory>
+
+namespace mix {
+struct CalcResult;
+struct PourPlan;
+} // namespace mix
+class Prompter;
+class QWidget;
+
+namespace print {
+
+// The Print button, the printer set-up, print preview and PDF entries of the main window. It
+// prints the window's last accepted design, asked for when it runs, and keeps nothing but the
+// current printer and the dialog's form.
+class ReportCommand : public QObject {
+    Q_OBJECT
+
+public:
+    // The design to print, or null before the first accepted Calculate.
+    using ResultSource = std::function<const mix::CalcResult*()>;
+
+    ReportCommand(QWidget* window, Prompter& prompter, ResultSource result,
+                  ReportDialogs& dialogs = defaultReportDialogs());
+
+    // The pour plan beside the design, or null when no volume is given; with one the report
+    // gets the material order as its third sheet.
+    using PlanSource = std::function<const mix::PourPlan*()>;
+    void setPlanSource(PlanSource plan) { m_plan = std::move(plan); }
+
+    // Print button: the printer dialog, sheet 1, then each later sheet as its own job after the
+    // paper prompt.
+    void Command2_Click();
+    // Printer set-up: the dialog's set-up form, kept for every later print; prints nothing.
+    void setprint_Click();
+    // Every sheet into one PDF the user names.
+    void savePdf();
+    // Every sheet on screen, drawn as print and PDF draw them.
+    void printPreview();
+
+    const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
+    // The printer the next print goes to, with the settings last confirmed in the dialog.
+    QPrinter& currentPrinter();
+
+private:
+    std::vector<report::Sheet> sheets() const;
+    void fitPrinterToReport();
+    bool printsToFile() const;
+    // One sheet as its own job: on the printer, or as a file when the printer writes one.
+    bool printSheet(const report::Sheet& sheet, const QString& file);
+    // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
+    // empty when the user skips that sheet.
+    QString laterSheetFile(const QString& sheet1File, int number);
+    // Writes a whole document, or tells the user why it could not, naming the file.
+    bool saveDocument(const QString& file, const QByteArray& document);
+    void tellCannotPrint();
+
+    QWidget* m_window;
+    Prompter& m_prompter;
+    ResultSource m_result;
+    PlanSource m_plan;
+    ReportDialogs& m_dialogs;
+    CommonDialog m_commonDialog1;
+    // Made on first use: a printer loads the print system (CUPS and what it needs), several
+    // megabytes a user who never prints should not carry from start-up.
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// Where sheet `number` goes when sheet 1 went to `sheet1File`: beside it, named by its number,
+// so no later job overwrites an earlier one ("report.pdf" -> "report-2.pdf", "report-3.pdf").
+QString sheetFileName(const QString& sheet1File, int number);
+inline QString secondSheetFileName(const QString& sheet1File) { return sheetFileName(sheet1File, 2); }
+
+} // namespace print

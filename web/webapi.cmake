@@ -1,0 +1,5 @@
+# The page's one entry, on the format layer. The web build links it into the WebAssembly module;
+# the native build compiles the same objects for the driver of the comparison test.
+add_library(mixwebapi OBJECT ${CMAKE_CURRENT_LIST_DIR}/webapi.cpp)
+target_link_libraries(mixwebapi PUBLIC mixformat)
+set_target_properties(mixwebapi PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
