@@ -3,7 +3,9 @@
 #include "cli/writtenstatus.h"
 
 #include "engine/calculate.h"
+#include "report/font.h"
 #include "report/pdf.h"
+#include "report/render.h"
 #include "report/sheets.h"
 
 #include "output/filewriter.h"
@@ -29,7 +31,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
 // Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
 // platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
 // Qt sees no argument of the user's, so none of them can be taken for one of its own options.
-QByteArray renderPdf(const mix::CalcResult& result, const mix::PourPlan* plan)
+int writePdfFile(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
 {
     qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -37,14 +39,15 @@ QByteArray renderPdf(const mix::CalcResult& result, const mix::PourPlan* plan)
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    return report::reportPdf(report::reportSheets(result, plan));
-}
-
-} // namespace
-
-int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
-{
-    const QByteArray pdf = renderPdf(result, plan);
+    const auto sheets = report::reportSheets(result, plan);
+    // Without a Thai face every line would come out as black bars, yet a PDF would be written.
+    if (!report::fontCoversSheets(sheets)) {
+        std::cerr << "mixdesign: " << report::missingThaiFontMessage().toStdString()
+                  << "\nmixdesign: no installed font has the Thai letters of the report "
+                     "(Debian: install fonts-thai-tlwg); nothing was written\n";
+        return kUnavailable;
+    }
+    const QByteArray pdf = report::reportPdf(sheets);
     if (pdf.isEmpty()) {
         std::cerr << "mixdesign: the report could not be drawn\n";
         return kSoftware;
@@ -54,6 +57,13 @@ int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std
     if (!written.ok())
         std::cerr << "mixdesign: cannot write " << file << ": " << written.reason.toLocal8Bit().constData() << "\n";
     return exitStatusOf(written);
+}
+
+} // namespace
+
+int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
+{
+    return writePdfFile(result, plan, file);
 }
 
 } // namespace cli

@@ -18,4 +18,7 @@ void render(QPainter& painter, const Sheet& sheet);
 // behind the PDF and the print preview. False when the device cannot start a new page.
 bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets);
 
+// Whether the report's face has every Thai letter of `sheets`; checked before any is drawn.
+bool fontCoversSheets(std::span<const Sheet> sheets);
+
 } // namespace report
