@@ -2,6 +2,7 @@
 
 #include "engine/calculate.h"
 #include "output/filewriter.h"
+#include "report/font.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/render.h"
@@ -40,10 +41,23 @@ QPrinter& ReportCommand::currentPrinter()
     return *m_printer;
 }
 
-std::vector<Sheet> ReportCommand::sheets() const
+std::vector<Sheet> ReportCommand::sheets()
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? report::reportSheets(*result, m_plan ? m_plan() : nullptr) : std::vector<Sheet>{};
+    if (!result)
+        return {};
+    std::vector<Sheet> report = report::reportSheets(*result, m_plan ? m_plan() : nullptr);
+    // Without a Thai face every line would print as black bars or in a dingbat face; nothing is
+    // drawn, and the user learns which package brings the faces.
+    if (!report::fontCoversSheets(report)) {
+        MessageBoxSpec missing;
+        missing.text = report::missingThaiFontMessage();
+        missing.title = missing.text.section(QLatin1Char(' '), 0, 0);
+        missing.icon = QMessageBox::Warning;
+        m_prompter.ask(m_window, missing);
+        return {};
+    }
+    return report;
 }
 
 void ReportCommand::fitPrinterToReport()

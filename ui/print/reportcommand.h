@@ -51,7 +51,7 @@ public:
     QPrinter& currentPrinter();
 
 private:
-    std::vector<report::Sheet> sheets() const;
+    std::vector<report::Sheet> sheets();
     void fitPrinterToReport();
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
