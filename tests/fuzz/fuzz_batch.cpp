@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0)
         return 0;
     static const char* const headers[] = {"", "strength,specimen,slump,stone,admixture,dose,moisture\n",
-                                          "strength,specimen,slump,stone,admixture,dose,moisture,volume,waste,"
-                                          "bag_kg,basket,pail,bags_per_batch\n"};
+                                          ("strength,specimen,slump,stone,admixture,dose,moisture,volume,waste,"
+                                           "bag_kg,basket,pail,bags_per_batch\n")};
     std::string csv = headers[data[0] % 3];
     csv.append(reinterpret_cast<const char*>(data + 1), size - 1);
     std::istringstream in(csv);
@@ -22,9 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int status = cli::runBatch(in, out, err, options);
     if (status != 0 && status != 2 && status != 65)
         std::abort();
-    // Valid UTF-8 JSON lines, one object a line.
+    // Valid UTF-8 JSON lines, one object a line; standard error may quote the input as it came.
     const std::string text = out.str();
-    if (!isUtf8(text) || !isUtf8(err.str()))
+    if (!isUtf8(text))
         std::abort();
     if (status == 65 && !text.empty())
         std::abort();
