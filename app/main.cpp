@@ -42,10 +42,12 @@ int main(int argc, char* argv[])
     Form2 mainWindow;
     print::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
     report.setPlanSource([&mainWindow] { return mainWindow.pourPlan(); });
+    report.setPricesSource([&mainWindow] { return mainWindow.pourPrices(); });
     QObject::connect(&mainWindow, &Form2::printRequested, &report, &print::ReportCommand::Command2_Click);
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &print::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &print::ReportCommand::savePdf);
     QObject::connect(&mainWindow, &Form2::previewRequested, &report, &print::ReportCommand::printPreview);
+    QObject::connect(&mainWindow, &Form2::cardRequested, &report, &print::ReportCommand::printCard);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 
     handOver(splash, &mainWindow);

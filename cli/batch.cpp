@@ -47,6 +47,7 @@ std::string choice(std::string_view field)
 struct Columns {
     std::array<size_t, ColumnCount> design{};
     PourColumnPlaces pour{};
+    PriceColumnPlaces prices{};
     size_t count = 0;
 };
 
@@ -59,8 +60,10 @@ std::variant<Columns, std::string> columnsOf(const std::vector<std::string>& hea
     for (size_t i = 0; i < header.size(); ++i) {
         const std::string name = choice(header[i]);
         const auto pour = std::find(kPourColumns.begin(), kPourColumns.end(), name);
-        if (pour != kPourColumns.end()) {
-            auto& place = found.pour[size_t(pour - kPourColumns.begin())];
+        const auto price = std::find(kPriceColumns.begin(), kPriceColumns.end(), name);
+        if (pour != kPourColumns.end() || price != kPriceColumns.end()) {
+            auto& place = pour != kPourColumns.end() ? found.pour[size_t(pour - kPourColumns.begin())]
+                                                     : found.prices[size_t(price - kPriceColumns.begin())];
             if (place)
                 return "line 1: column '" + name + "' given twice";
             place = i;
@@ -132,7 +135,8 @@ const mix::FinalMix& finalOf(const mix::DesignNumbers& numbers) { return numbers
 // numbers alone, so it skips the fifty result texts a design would otherwise format.
 template <typename Design>
 long designRow(const BatchWriter& writer, std::string& buffer, long line, const mix::MixInputs& inputs,
-               const std::optional<mix::PourSettings>& pour, const std::variant<Design, mix::CalcError>& outcome)
+               const std::optional<mix::PourSettings>& pour, const mix::PourPrices& prices,
+               const std::variant<Design, mix::CalcError>& outcome)
 {
     if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
         writer.refused(buffer, inputs, *error);
@@ -149,8 +153,15 @@ long designRow(const BatchWriter& writer, std::string& buffer, long line, const 
             return 1;
         }
         plan = std::get<mix::PourPlan>(std::move(planned));
+        const auto cost = prices.any() ? mix::costPour(*plan, prices) : mix::PourCost{};
+        if (const auto* bad = std::get_if<mix::PriceFieldError>(&cost)) {
+            writer.malformed(buffer, line,
+                             "line " + std::to_string(line) + ": " + std::string(priceColumn(bad->field)) + ": " +
+                                 bad->message);
+            return 1;
+        }
     }
-    writer.designed(buffer, inputs, design, plan ? &*plan : nullptr);
+    writer.designed(buffer, inputs, design, plan ? &*plan : nullptr, plan && prices.any() ? &prices : nullptr);
     return 0;
 }
 
@@ -177,7 +188,8 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
     }
     const Columns& at = std::get<Columns>(columns);
 
-    const BatchWriter writer(options.batchFormat, options.bom, at.pour[0].has_value());
+    const bool priced = std::any_of(at.prices.begin(), at.prices.end(), [](const auto& p) { return p.has_value(); });
+    const BatchWriter writer(options.batchFormat, options.bom, at.pour[0].has_value(), at.pour[0] && priced);
     std::string buffer;
     buffer.reserve(2 * kFlushBytes);
     writer.begin(buffer);
@@ -203,12 +215,20 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
         else
             inputs = inputsOf(row, at.design);
         std::optional<mix::PourSettings> pour;
+        mix::PourPrices prices;
         if (std::holds_alternative<mix::MixInputs>(inputs)) {
             auto read = pourOf(row, at.pour);
             if (auto* why = std::get_if<std::string>(&read))
                 inputs = std::move(*why);
             else
                 pour = std::get<std::optional<mix::PourSettings>>(read);
+        }
+        if (pour && std::holds_alternative<mix::MixInputs>(inputs)) {
+            auto read = pricesOf(row, at.prices);
+            if (auto* why = std::get_if<std::string>(&read))
+                inputs = std::move(*why);
+            else
+                prices = std::get<mix::PourPrices>(read);
         }
 
         if (const auto* why = std::get_if<std::string>(&inputs)) {
@@ -217,9 +237,10 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
         } else {
             const auto& mixInputs = std::get<mix::MixInputs>(inputs);
             const long line = reader.line();
-            notDesigned += writer.needsTexts()
-                               ? designRow(writer, buffer, line, mixInputs, pour, mix::calculate(mixInputs))
-                               : designRow(writer, buffer, line, mixInputs, pour, mix::computeDesign(mixInputs));
+            notDesigned +=
+                writer.needsTexts()
+                    ? designRow(writer, buffer, line, mixInputs, pour, prices, mix::calculate(mixInputs))
+                    : designRow(writer, buffer, line, mixInputs, pour, prices, mix::computeDesign(mixInputs));
         }
         if (buffer.size() >= kFlushBytes && !flush(buffer, out))
             return cannotWrite(err);

@@ -39,4 +39,19 @@ std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::ve
     return s;
 }
 
+std::variant<mix::PourPrices, std::string> pricesOf(const std::vector<std::string>& row, const PriceColumnPlaces& at)
+{
+    mix::PourPrices p;
+    std::optional<double>* targets[] = {&p.cement, &p.sand, &p.stone, &p.admixture, &p.readymix};
+    for (size_t c = 0; c < kPriceColumns.size(); ++c) {
+        if (!at[c])
+            continue;
+        const auto value = mix::readPrice(mix::PriceField(c), row[*at[c]]);
+        if (const auto* bad = std::get_if<mix::PriceFieldError>(&value))
+            return std::string(kPriceColumns[c]) + ": " + bad->message;
+        *targets[c] = std::get<std::optional<double>>(value);
+    }
+    return p;
+}
+
 } // namespace cli

@@ -8,22 +8,22 @@ namespace cli {
 void BatchWriter::begin(std::string& out) const
 {
     if (m_format == BatchFormat::Csv)
-        format::appendCsvHeader(out, m_bom, m_pour);
+        format::appendCsvHeader(out, m_bom, m_pour, m_cost);
 }
 
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                           const mix::PourPlan* plan) const
+                           const mix::PourPlan* plan, const mix::PourPrices* prices) const
 {
     if (m_format == BatchFormat::Jsonl)
-        format::appendJsonDesign(out, inputs, result, plan);
+        format::appendJsonDesign(out, inputs, result, plan, prices);
     else
-        format::appendCsvDesign(out, inputs, result.numbers, m_pour, plan);
+        format::appendCsvDesign(out, inputs, result.numbers, m_pour, plan, m_cost, prices);
 }
 
 void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                           const mix::PourPlan* plan) const
+                           const mix::PourPlan* plan, const mix::PourPrices* prices) const
 {
-    format::appendCsvDesign(out, inputs, numbers, m_pour, plan);
+    format::appendCsvDesign(out, inputs, numbers, m_pour, plan, m_cost, prices);
 }
 
 void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const
@@ -31,7 +31,7 @@ void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const 
     if (m_format == BatchFormat::Jsonl)
         out += format::jsonRefusal(error);
     else
-        format::appendCsvRefusal(out, inputs, error, m_pour);
+        format::appendCsvRefusal(out, inputs, error, m_pour, m_cost);
 }
 
 void BatchWriter::malformed(std::string& out, long line, std::string_view message) const
@@ -39,7 +39,7 @@ void BatchWriter::malformed(std::string& out, long line, std::string_view messag
     if (m_format == BatchFormat::Jsonl)
         out += format::jsonMalformedRow(line, message);
     else
-        format::appendCsvMalformed(out, message, m_pour);
+        format::appendCsvMalformed(out, message, m_pour, m_cost);
 }
 
 } // namespace cli

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "cli/options.h"
-#include "engine/calculate.h"
+#include "engine/calcerror.h"
+#include "engine/calcresult.h"
+#include "engine/mixinputs.h"
+#include "engine/pourcost.h"
 #include "engine/pourplan.h"
 
 #include <string>
@@ -12,16 +15,20 @@ namespace cli {
 // Turns each batch row's outcome into one line of the chosen format, appended to `out`.
 class BatchWriter {
 public:
-    // `pour`: the input has a volume column, so the CSV carries the pour's columns too.
-    BatchWriter(BatchFormat format, bool bom, bool pour = false) : m_format(format), m_bom(bom), m_pour(pour) {}
+    // `pour`: the input has a volume column, so the CSV carries the pour's columns too; `cost`:
+    // it has price columns as well, and the CSV carries the cost's.
+    BatchWriter(BatchFormat format, bool bom, bool pour = false, bool cost = false)
+        : m_format(format), m_bom(bom), m_pour(pour), m_cost(cost)
+    {
+    }
 
     void begin(std::string& out) const;
     // Whether a designed row needs the result texts, or the numbers alone will do.
     bool needsTexts() const { return m_format == BatchFormat::Jsonl; }
     void designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                  const mix::PourPlan* plan = nullptr) const;
+                  const mix::PourPlan* plan = nullptr, const mix::PourPrices* prices = nullptr) const;
     void designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                  const mix::PourPlan* plan = nullptr) const;
+                  const mix::PourPlan* plan = nullptr, const mix::PourPrices* prices = nullptr) const;
     void refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const;
     void malformed(std::string& out, long line, std::string_view message) const;
 
@@ -29,6 +36,7 @@ private:
     BatchFormat m_format;
     bool m_bom;
     bool m_pour;
+    bool m_cost;
 };
 
 } // namespace cli

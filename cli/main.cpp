@@ -4,6 +4,7 @@
 #include "cli/options.h"
 #include "cli/pdfexport.h"
 #include "engine/calculate.h"
+#include "engine/pourcost.h"
 #include "engine/pourplan.h"
 #include "engine/version.h"
 #include "format/designjson.h"
@@ -137,13 +138,28 @@ int main(int argc, char** argv)
         plan = std::get<mix::PourPlan>(std::move(planned));
     }
     const mix::PourPlan* planned = plan ? &*plan : nullptr;
-    if (options.pdfFile) {
-        if (const int status = cli::writePdf(result, planned, *options.pdfFile); status != 0)
-            return status;
-        // The PDF went to standard output: nothing else may follow it there.
-        if (*options.pdfFile == "-")
-            return kOk;
+    const mix::PourPrices* prices = planned && options.prices.any() ? &options.prices : nullptr;
+    if (prices) {
+        if (const auto bad = mix::costPour(*planned, *prices); std::holds_alternative<mix::PriceFieldError>(bad)) {
+            print(stderr, "mixdesign: " + std::string(cli::priceOptionName(std::get<mix::PriceFieldError>(bad).field)) +
+                              " makes the cost of the pour too large to show\n" + cli::synopsisText());
+            return kUsage;
+        }
     }
-    return answer(options.json ? format::jsonDesign(options.inputs, result, planned)
-                               : format::textReport(result, planned));
+    bool toStandardOutput = false;
+    const std::pair<cli::Document, const std::optional<std::string>*> documents[] = {
+        {cli::Document::Report, &options.pdfFile}, {cli::Document::Card, &options.cardFile}};
+    for (const auto& [document, file] : documents) {
+        if (!*file)
+            continue;
+        const cli::PdfRequest request{document, &result, planned, prices, (*file)->c_str()};
+        if (const int status = cli::writePdf(request); status != 0)
+            return status;
+        toStandardOutput |= **file == "-";
+    }
+    // A PDF went to standard output: nothing else may follow it there.
+    if (toStandardOutput)
+        return kOk;
+    return answer(options.json ? format::jsonDesign(options.inputs, result, planned, prices)
+                               : format::textReport(result, planned, prices));
 }

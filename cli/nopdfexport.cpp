@@ -6,7 +6,7 @@
 
 namespace cli {
 
-int writePdf(const mix::CalcResult&, const mix::PourPlan*, const std::string&)
+int writePdf(const PdfRequest&)
 {
     std::cerr << "mixdesign: this build has no report support (configured with MIXDESIGN_GUI=OFF)\n";
     return exitstatus::kUnavailable;

@@ -44,6 +44,18 @@ Failure pourEntry(Options& o, mix::PourField field, const std::string& value, T 
     return ok();
 }
 
+// A price as the tab reads it; an empty value is a mistake here, since leaving the option out
+// is how a price is not given.
+Failure price(std::optional<double>& target, mix::PriceField field, const std::string& value, std::string_view option)
+{
+    const auto read = mix::readPrice(field, value);
+    const auto* baht = std::get_if<std::optional<double>>(&read);
+    if (!baht || !*baht)
+        return std::string(option) + " takes baht, a number from 0 to 10000000";
+    target = *baht;
+    return ok();
+}
+
 Failure fileName(std::optional<std::string>& target, const std::string& value, std::string_view option)
 {
     if (value.empty())
@@ -53,7 +65,7 @@ Failure fileName(std::optional<std::string>& target, const std::string& value, s
 }
 
 // A new option is one row here; the usage text and the checks below follow from it.
-constexpr std::array<OptionRow, 23> kOptions{{
+constexpr std::array<OptionRow, 29> kOptions{{
     {"--strength", "KG_CM2", Group::Design, "",
      [](Options& o, const std::string& v) {
          o.inputs.strengthText = v;
@@ -110,6 +122,9 @@ constexpr std::array<OptionRow, 23> kOptions{{
     {"--pdf", "FILE", Group::Output, "",
      [](Options& o, const std::string& v) { return fileName(o.pdfFile, v, "--pdf"); },
      "also write the two-sheet report into FILE (A4)"},
+    {"--card", "FILE", Group::Output, "",
+     [](Options& o, const std::string& v) { return fileName(o.cardFile, v, "--card"); },
+     "also write the mixer card into FILE (one landscape A4 page; per bag, or per batch with --pour)"},
     {"--pour", "M3", Group::Design, "",
      [](Options& o, const std::string& v) {
          return pourEntry(o, mix::PourField::Volume, v, &mix::PourSettings::volume,
@@ -147,6 +162,27 @@ constexpr std::array<OptionRow, 23> kOptions{{
                           "--bags-per-batch takes a whole number of bags from 1");
      },
      "with --pour: bags of cement in one mixer batch (default 1)"},
+    {"--price-cement", "BAHT", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return price(o.prices.cement, mix::PriceField::Cement, v, "--price-cement");
+     },
+     "with --pour: baht per bag of cement"},
+    {"--price-sand", "BAHT", Group::Design, "",
+     [](Options& o, const std::string& v) { return price(o.prices.sand, mix::PriceField::Sand, v, "--price-sand"); },
+     "with --pour: baht per m3 of sand"},
+    {"--price-stone", "BAHT", Group::Design, "",
+     [](Options& o, const std::string& v) { return price(o.prices.stone, mix::PriceField::Stone, v, "--price-stone"); },
+     "with --pour: baht per m3 of stone"},
+    {"--price-admixture", "BAHT", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return price(o.prices.admixture, mix::PriceField::Admixture, v, "--price-admixture");
+     },
+     "with --pour: baht per litre of admixture"},
+    {"--price-readymix", "BAHT", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         return price(o.prices.readymix, mix::PriceField::ReadyMix, v, "--price-readymix");
+     },
+     "with --pour: baht per m3 of ready-mix concrete, to compare"},
     {"--batch", "FILE", Group::Batch, "",
      [](Options& o, const std::string& v) { return fileName(o.batchFile, v, "--batch"); },
      "design every row of a CSV file ('-': standard input)"},
@@ -211,12 +247,16 @@ Failure checkCombination(const Options& o, const std::set<std::string_view>& see
         return std::string(batchOnly) + " needs --batch";
     }
     if (!seen.count("--pour"))
-        for (std::string_view planner : {"--waste", "--bag-kg", "--basket", "--pail", "--bags-per-batch"})
+        for (std::string_view planner :
+             {"--waste", "--bag-kg", "--basket", "--pail", "--bags-per-batch", "--price-cement", "--price-sand",
+              "--price-stone", "--price-admixture", "--price-readymix"})
             if (seen.count(planner))
                 return std::string(planner) + " needs --pour";
     // Standard output holds the PDF alone; the JSON would have nowhere to go.
     if (o.json && o.pdfFile == "-")
         return std::string("--pdf - sends the PDF to standard output; --json cannot go with it");
+    if (o.pdfFile == "-" && o.cardFile == "-")
+        return std::string("--pdf - and --card - cannot both go to standard output");
     if (o.bom && o.batchFormat != BatchFormat::Csv)
         return std::string("--bom needs --format csv");
     return ok();
@@ -271,8 +311,9 @@ std::string synopsisText()
 {
     return "usage: mixdesign --strength KG_CM2 (--cube | --cylinder) --slump CM --stone N\n"
            "                 (--admixture DOSE | --no-admixture) --moisture PERCENT [--json] [--pdf FILE]\n"
-           "                 [--pour M3 [--waste PERCENT] [--bag-kg 50|40] [--basket M3] [--pail LITRES]\n"
-           "                  [--bags-per-batch N]]\n"
+           "                 [--card FILE] [--pour M3 [--waste PERCENT] [--bag-kg 50|40] [--basket M3]\n"
+           "                  [--pail LITRES] [--bags-per-batch N] [--price-cement BAHT] [--price-sand BAHT]\n"
+           "                  [--price-stone BAHT] [--price-admixture BAHT] [--price-readymix BAHT]]\n"
            "       mixdesign --batch FILE [--format jsonl|csv] [--bom]\n"
            "       mixdesign --version | --help\n";
 }
@@ -294,6 +335,23 @@ std::string_view pourOptionName(mix::PourField field)
         return "--bags-per-batch";
     }
     return "--pour";
+}
+
+std::string_view priceOptionName(mix::PriceField field)
+{
+    switch (field) {
+    case mix::PriceField::Cement:
+        return "--price-cement";
+    case mix::PriceField::Sand:
+        return "--price-sand";
+    case mix::PriceField::Stone:
+        return "--price-stone";
+    case mix::PriceField::Admixture:
+        return "--price-admixture";
+    case mix::PriceField::ReadyMix:
+        return "--price-readymix";
+    }
+    return "--price-cement";
 }
 
 std::string usageText()

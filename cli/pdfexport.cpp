@@ -3,6 +3,8 @@
 #include "cli/writtenstatus.h"
 
 #include "engine/calculate.h"
+#include "report/card.h"
+#include "report/cardrender.h"
 #include "report/font.h"
 #include "report/pdf.h"
 #include "report/render.h"
@@ -10,6 +12,7 @@
 
 #include "output/filewriter.h"
 
+#include <QDate>
 #include <QGuiApplication>
 
 #include <iostream>
@@ -31,7 +34,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
 // Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
 // platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
 // Qt sees no argument of the user's, so none of them can be taken for one of its own options.
-int writePdfFile(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
+QByteArray renderPdf(const PdfRequest& r, bool& noThaiFace)
 {
     qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -39,17 +42,32 @@ int writePdfFile(const mix::CalcResult& result, const mix::PourPlan* plan, const
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    const auto sheets = report::reportSheets(result, plan);
+    if (r.document == Document::Card)
+        return report::cardPdf(report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate)));
+    const auto sheets = report::reportSheets(*r.result, r.plan, r.prices);
     // Without a Thai face every line would come out as black bars, yet a PDF would be written.
-    if (!report::fontCoversSheets(sheets)) {
+    noThaiFace = !report::fontCoversSheets(sheets);
+    if (noThaiFace)
+        return {};
+    return report::reportPdf(sheets, report::sheetLink(*r.result, r.plan));
+}
+
+} // namespace
+
+int writePdf(const PdfRequest& request)
+{
+    const std::string file = request.file;
+    bool noThaiFace = false;
+    const QByteArray pdf = renderPdf(request, noThaiFace);
+    if (noThaiFace) {
         std::cerr << "mixdesign: " << report::missingThaiFontMessage().toStdString()
                   << "\nmixdesign: no installed font has the Thai letters of the report "
                      "(Debian: install fonts-thai-tlwg); nothing was written\n";
         return kUnavailable;
     }
-    const QByteArray pdf = report::reportPdf(sheets);
     if (pdf.isEmpty()) {
-        std::cerr << "mixdesign: the report could not be drawn\n";
+        std::cerr << (request.document == Document::Card ? "mixdesign: the card could not be drawn\n"
+                                                         : "mixdesign: the report could not be drawn\n");
         return kSoftware;
     }
     // The name as the user's bytes: a name that is not UTF-8 is still the file they meant.
@@ -59,20 +77,12 @@ int writePdfFile(const mix::CalcResult& result, const mix::PourPlan* plan, const
     return exitStatusOf(written);
 }
 
-} // namespace
-
-int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
-{
-    return writePdfFile(result, plan, file);
-}
-
 } // namespace cli
 
 #ifdef MIXDESIGN_PDF_MODULE
 // The entry the command looks up when it loads this module for --pdf.
-extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const mix::CalcResult* result,
-                                                                          const mix::PourPlan* plan, const char* file)
+extern "C" __attribute__((visibility("default"))) int mixdesign_write_pdf(const cli::PdfRequest* request)
 {
-    return cli::writePdf(*result, plan, file);
+    return cli::writePdf(*request);
 }
 #endif

@@ -5,13 +5,25 @@
 namespace mix {
 struct CalcResult;
 struct PourPlan;
+struct PourPrices;
 } // namespace mix
 
 namespace cli {
 
-// Writes the report sheets of an accepted design into `file`, with the material order when a
-// pour is planned; 0 on success, else the exit status to end with (the reason already told on
-// stderr).
-int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file);
+// The two documents the command draws: the report (with the material order when a pour is
+// planned, and its cost when prices are given) and the one-page mixer card.
+enum class Document { Report, Card };
+
+struct PdfRequest {
+    Document document = Document::Report;
+    const mix::CalcResult* result = nullptr;
+    const mix::PourPlan* plan = nullptr;     // may be null
+    const mix::PourPrices* prices = nullptr; // may be null
+    const char* file = nullptr;              // "-" is standard output
+};
+
+// Writes the document of an accepted design into its file; 0 on success, else the exit status
+// to end with (the reason already told on stderr).
+int writePdf(const PdfRequest& request);
 
 } // namespace cli

@@ -15,7 +15,8 @@ namespace {
 
 using exitstatus::kUnavailable;
 
-using WritePdf = int(const mix::CalcResult*, const mix::PourPlan*, const char*);
+// The module is built from the same sources as the command, so the request is the same struct.
+using WritePdf = int(const PdfRequest*);
 
 std::string executableFolder()
 {
@@ -37,8 +38,8 @@ std::vector<std::string> modulePlaces()
 } // namespace
 
 // The report needs Qt, which costs every call several times the design itself just to load;
-// so only --pdf loads it, through this module.
-int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std::string& file)
+// so only --pdf and --card load it, through this module.
+int writePdf(const PdfRequest& request)
 {
     void* module = nullptr;
     std::string reason;
@@ -54,7 +55,7 @@ int writePdf(const mix::CalcResult& result, const mix::PourPlan* plan, const std
         return kUnavailable;
     }
     // Never unloaded: Qt's own clean-up at exit still runs code of the module.
-    return write(&result, plan, file.c_str());
+    return write(&request);
 }
 
 } // namespace cli

@@ -58,7 +58,7 @@ std::variant<CalcResult, CalcError> calculate(const MixInputs& inputs)
     auto numbers = computeDesign(inputs);
     if (auto* err = std::get_if<CalcError>(&numbers))
         return *err;
-    CalcResult result{std::get<DesignNumbers>(std::move(numbers)), {}};
+    CalcResult result{std::get<DesignNumbers>(std::move(numbers)), {}, inputs};
     result.texts = makeResultTexts(inputs, result.numbers);
     return result;
 }

@@ -11,7 +11,11 @@ namespace {
 // this way in the echoed inputs and in the messages; the program's own numbers never start so.
 bool looksLikeFormula(std::string_view field)
 {
-    return !field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos;
+    if (field.empty() || std::string_view("=+-@\t\r").find(field.front()) == std::string_view::npos)
+        return false;
+    // A negative number (a cost difference, say) is a number to the spreadsheet, never a formula.
+    const std::string_view rest = field.substr(1);
+    return field.front() != '-' || rest.empty() || rest.find_first_not_of("0123456789.") != std::string_view::npos;
 }
 
 void csvField(std::string& out, std::string_view field)
@@ -57,10 +61,27 @@ void pourFields(std::string& out, const mix::PourPlan* p)
     csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5]});
 }
 
+// What the pour costs at the row's prices, in baht: a part without its price stays empty.
+void costFields(std::string& out, const mix::PourPlan* p, const mix::PourPrices* prices)
+{
+    std::string numbers[8];
+    if (p && prices)
+        if (const auto c = mix::costPour(*p, *prices); const auto* f = std::get_if<mix::PourCost>(&c)) {
+            const std::optional<double>* values[8] = {&f->cement, &f->sand,  &f->stone,    &f->admixture,
+                                                      &f->total,  &f->perM3, &f->readymix, &f->difference};
+            for (int i = 0; i < 8; ++i)
+                if (*values[i])
+                    numbers[i] = numberText(**values[i]);
+        }
+    out += ',';
+    csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6], numbers[7]});
+}
+
 // The inputs as the JSON echoes them, then the results, then the pour's columns when the input
 // has them; one column list for every kind of row.
 void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
-             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr)
+             std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr,
+             bool costColumns = false, const mix::PourPrices* prices = nullptr)
 {
     std::string numbers[13];
     if (n) {
@@ -80,12 +101,14 @@ void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumber
                     numbers[11],    numbers[12],     error,        message});
     if (pourColumns)
         pourFields(out, plan);
+    if (costColumns)
+        costFields(out, plan, prices);
     out += "\r\n";
 }
 
 } // namespace
 
-void appendCsvHeader(std::string& out, bool bom, bool pourColumns)
+void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns)
 {
     if (bom)
         out += "\xEF\xBB\xBF";
@@ -95,23 +118,26 @@ void appendCsvHeader(std::string& out, bool bom, bool pourColumns)
            "error,message";
     if (pourColumns)
         out += ",cement_bags,sand_order_m3,stone_order_m3,pour_water_l,pour_admixture_l,batches";
+    if (costColumns)
+        out += ",cost_cement,cost_sand,cost_stone,cost_admixture,cost_total,cost_per_m3,cost_readymix,cost_difference";
     out += "\r\n";
 }
 
 void appendCsvDesign(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                     bool pourColumns, const mix::PourPlan* plan)
+                     bool pourColumns, const mix::PourPlan* plan, bool costColumns, const mix::PourPrices* prices)
 {
-    csvLine(out, &inputs, &numbers, "", "", pourColumns, plan);
+    csvLine(out, &inputs, &numbers, "", "", pourColumns, plan, costColumns, prices);
 }
 
-void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns)
+void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns,
+                      bool costColumns)
 {
-    csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, pourColumns);
+    csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, pourColumns, nullptr, costColumns);
 }
 
-void appendCsvMalformed(std::string& out, std::string_view message, bool pourColumns)
+void appendCsvMalformed(std::string& out, std::string_view message, bool pourColumns, bool costColumns)
 {
-    csvLine(out, nullptr, nullptr, "malformed_row", message, pourColumns);
+    csvLine(out, nullptr, nullptr, "malformed_row", message, pourColumns, nullptr, costColumns);
 }
 
 } // namespace format

@@ -25,7 +25,20 @@ void appendSteps(JsonWriter& o, const mix::MixDesign& d)
 namespace {
 
 // The planner's entries and figures, numbers as the planner tab shows them.
-void pour(JsonWriter& o, const mix::PourPlan& p)
+// What the order costs, in baht: a part without its price is left out, not written as zero.
+void cost(JsonWriter& o, const mix::PourCost& c)
+{
+    o.begin("cost");
+    const std::pair<const char*, const std::optional<double>*> figures[] = {
+        {"cement", &c.cement}, {"sand", &c.sand},    {"stone", &c.stone},       {"admixture", &c.admixture},
+        {"total", &c.total},   {"per_m3", &c.perM3}, {"readymix", &c.readymix}, {"difference", &c.difference}};
+    for (const auto& [key, figure] : figures)
+        if (*figure)
+            o.number(key, **figure);
+    o.end();
+}
+
+void pour(JsonWriter& o, const mix::PourPlan& p, const mix::PourPrices* prices)
 {
     const mix::PourSettings& s = p.settings;
     const mix::PourBatch& b = p.perBatch;
@@ -41,13 +54,16 @@ void pour(JsonWriter& o, const mix::PourPlan& p)
     o.begin("per_batch").number("cement_kg", b.cementKg).number("water_l", b.water).number("water_pails", b.pails);
     o.number("sand_m3", b.sand).number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone);
     o.number("stone_baskets", b.stoneBaskets).number("admixture_cc", b.admixture).end();
+    if (prices && prices->any())
+        if (const auto c = mix::costPour(p, *prices); const auto* figures = std::get_if<mix::PourCost>(&c))
+            cost(o, *figures);
     o.end();
 }
 
 } // namespace
 
 void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result,
-                      const mix::PourPlan* plan)
+                      const mix::PourPlan* plan, const mix::PourPrices* prices)
 {
     const auto& n = result.numbers;
     const auto& d = n.design;
@@ -70,7 +86,7 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     o.number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone).number("stone_baskets", b.stoneBaskets);
     o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
     if (plan)
-        pour(o, *plan);
+        pour(o, *plan, prices);
 
     o.begin("steps");
     appendSteps(o, d);
@@ -84,10 +100,11 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     out += '\n';
 }
 
-std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result, const mix::PourPlan* plan)
+std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result, const mix::PourPlan* plan,
+                       const mix::PourPrices* prices)
 {
     std::string out;
-    appendJsonDesign(out, inputs, result, plan);
+    appendJsonDesign(out, inputs, result, plan, prices);
     return out;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/calcerror.h"
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
+#include "engine/mixinputs.h"
+#include "engine/pourcost.h"
 #include "engine/pourplan.h"
 #include "format/jsonwriter.h"
 
@@ -17,11 +19,11 @@ inline constexpr int kJsonSchema = 1;
 void appendSteps(JsonWriter& o, const mix::MixDesign& d);
 
 // One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`;
-// with a planned pour it carries the "pour" object.
+// with a planned pour it carries the "pour" object, and with prices its "cost".
 void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                      const mix::PourPlan* plan = nullptr);
-std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result,
-                       const mix::PourPlan* plan = nullptr);
+                      const mix::PourPlan* plan = nullptr, const mix::PourPrices* prices = nullptr);
+std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
+                       const mix::PourPrices* prices = nullptr);
 
 // One refused design: kind, the control to correct and the window's Thai message.
 std::string jsonRefusal(const mix::CalcError& error);

@@ -1,7 +1,8 @@
 #include "format/sheetlines.h"
 
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
 #include "engine/numbers.h"
+#include "engine/pourcost.h"
 #include "engine/texts/captionwords.h"
 #include "engine/texts/pourtexts.h"
 #include "format/layouttable.h"
@@ -70,7 +71,7 @@ SheetLines sheet1Lines(const mix::CalcResult& result) { return build(layout::kSh
 
 SheetLines sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
 
-SheetLines orderSheetLines(const mix::PourPlan& plan)
+SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* prices)
 {
     const mix::PourOrderText order = mix::pourOrderText(plan);
     SheetLines sheet{{order.title, kTitleX, kTitleY, true}};
@@ -89,14 +90,28 @@ SheetLines orderSheetLines(const mix::PourPlan& plan)
     add(order.batchHeading, true);
     for (const auto& line : order.batch)
         add(line, false);
+    if (!prices || !prices->any())
+        return sheet;
+    // A cost too large to compute is refused on the tab and on the command line before a
+    // sheet is asked for; here it simply leaves the section out.
+    const auto cost = mix::costPour(plan, *prices);
+    if (const auto* figures = std::get_if<mix::PourCost>(&cost)) {
+        const mix::PourCostText text = mix::pourCostText(plan, *prices, *figures);
+        y += kSectionGap;
+        add(text.heading, true);
+        for (const auto& line : text.lines)
+            add(line, false);
+        add(text.note, false);
+    }
     return sheet;
 }
 
-std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan)
+std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan,
+                                     const mix::PourPrices* prices)
 {
     std::vector<SheetLines> sheets{sheet1Lines(result), sheet2Lines(result)};
     if (plan)
-        sheets.push_back(orderSheetLines(*plan));
+        sheets.push_back(orderSheetLines(*plan, prices));
     return sheets;
 }
 

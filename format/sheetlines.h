@@ -6,6 +6,7 @@
 namespace mix {
 struct CalcResult;
 struct PourPlan;
+struct PourPrices;
 } // namespace mix
 
 namespace format {
@@ -32,12 +33,13 @@ SheetLines sheet1Lines(const mix::CalcResult& result);
 SheetLines sheet2Lines(const mix::CalcResult& result);
 
 // Sheet 3, the material order of a pour: the planner's entries, what to order for the whole
-// pour, and what goes into one mixer batch.
-SheetLines orderSheetLines(const mix::PourPlan& plan);
+// pour, and what goes into one mixer batch; with prices, what the order costs.
+SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* prices = nullptr);
 
 // Every sheet of the report of one accepted design, in printing order; with a pour plan the
-// material order follows as a third sheet.
-std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr);
+// material order follows as a third sheet, with what it costs when prices are given.
+std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
+                                     const mix::PourPrices* prices = nullptr);
 
 // The concrete one bag yields, in cubic metres, as sheet 2 prints it.
 std::string yieldText(float mcement);

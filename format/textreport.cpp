@@ -14,7 +14,7 @@ void line(std::string& out, std::string_view caption, std::string_view value)
 
 } // namespace
 
-std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan)
+std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan, const mix::PourPrices* prices)
 {
     using namespace mix::summarywords;
     const auto& t = result.texts;
@@ -44,6 +44,14 @@ std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan)
     section(order.totals);
     out.append("\n").append(order.batchHeading).append("\n");
     section(order.batch);
+    if (!prices || !prices->any())
+        return out;
+    if (const auto c = mix::costPour(*plan, *prices); const auto* figures = std::get_if<mix::PourCost>(&c)) {
+        const mix::PourCostText text = mix::pourCostText(*plan, *prices, *figures);
+        out.append("\n").append(text.heading).append("\n");
+        section(text.lines);
+        section({text.note});
+    }
     return out;
 }
 

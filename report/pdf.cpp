@@ -9,7 +9,7 @@
 
 namespace report {
 
-bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets)
+bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets, const QByteArray& link)
 {
     QPdfWriter writer(device);
     writer.setPageLayout(reportPageLayout());
@@ -17,15 +17,15 @@ bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets)
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    const bool drawn = renderSheets(painter, writer, sheets);
+    const bool drawn = renderSheets(painter, writer, sheets, link);
     return painter.end() && drawn;
 }
 
-QByteArray reportPdf(std::span<const Sheet> sheets)
+QByteArray reportPdf(std::span<const Sheet> sheets, const QByteArray& link)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!writeReportPdf(&buffer, sheets))
+    if (!writeReportPdf(&buffer, sheets, link))
         return {};
     return buffer.data();
 }

@@ -1,6 +1,7 @@
 #include "report/render.h"
 
 #include "report/font.h"
+#include "report/qrcode.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -15,9 +16,13 @@ namespace {
 
 constexpr qreal kTwipsPerInch = 1440.0;
 
+// Sheet 1's QR code stands in the blank beside the bold final mix, an inch square, inside the
+// area the lines already take, so it never changes how a sheet fits the paper.
+constexpr QRectF kQrTwips(8700, 12600, 1440, 1440);
+
 } // namespace
 
-void render(QPainter& painter, const Sheet& lines)
+void render(QPainter& painter, const Sheet& lines, const QByteArray& link)
 {
     QPaintDevice* device = painter.device();
     const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
@@ -45,15 +50,19 @@ void render(QPainter& painter, const Sheet& lines)
         const QPointF baseline(line.x * unitsPerTwipX, line.y * unitsPerTwipY + metrics[style].ascent());
         painter.drawText(baseline, line.text);
     }
+    drawQrCode(painter,
+               QRectF(kQrTwips.x() * unitsPerTwipX, kQrTwips.y() * unitsPerTwipY, kQrTwips.width() * unitsPerTwipX,
+                      kQrTwips.height() * unitsPerTwipY),
+               link);
     painter.restore();
 }
 
-bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets)
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets, const QByteArray& link)
 {
     for (size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
-        render(painter, sheets[i]);
+        render(painter, sheets[i], i == 0 ? link : QByteArray());
     }
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include "report/line.h"
 
+#include <QByteArray>
+
 #include <span>
 
 class QPainter;
@@ -11,12 +13,15 @@ namespace report {
 
 // Draws one sheet on any painter (printer, PDF, preview, image): each line once, unwrapped,
 // at its twip position from the top-left of the painter's device, the whole sheet scaled down
-// when its widest line would not fit the device's width.
-void render(QPainter& painter, const Sheet& sheet);
+// when its widest line would not fit the device's width. A non-empty `link` (the design's
+// address on the phone page) is drawn as a QR code in the sheet's free margin.
+void render(QPainter& painter, const Sheet& sheet, const QByteArray& link = {});
 
 // Draws `sheets` one to a page of `device`, which `painter` is painting on: the one drawing
-// behind the PDF and the print preview. False when the device cannot start a new page.
-bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets);
+// behind the PDF and the print preview; the first sheet carries `link` as a QR code. False when
+// the device cannot start a new page.
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets,
+                  const QByteArray& link = {});
 
 // Whether the report's face has every Thai letter of `sheets`; checked before any is drawn.
 bool fontCoversSheets(std::span<const Sheet> sheets);

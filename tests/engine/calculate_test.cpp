@@ -1,6 +1,6 @@
 #include "engine/calculate.h"
 #include "engine/picklists.h"
-#include "tests/engine/golden.h"
+#include "tests/support/goldenfile.h"
 #include "tests/support/workedexamples.h"
 
 #include <gtest/gtest.h>
@@ -32,73 +32,86 @@ void expectTexts(const ResultTexts& texts, const std::string& golden)
 
 } // namespace
 
-TEST(WorkedExample, FirstDesignEveryStoredField)
-{
-    const auto r = accepted(firstExample());
-    const MixDesign& d = r.numbers.design;
-    EXPECT_EQ(d.F, 300);
-    EXPECT_EQ(d.W, 190);
-    EXPECT_EQ(d.P, 400);
-    EXPECT_EQ(d.WA, 0.61f);
-    EXPECT_EQ(d.Weight, 311);
-    EXPECT_EQ(d.VOLUM, 99);
-    EXPECT_EQ(d.SAND, 301);
-    EXPECT_EQ(d.WSAND, 798);
-    EXPECT_EQ(d.VGRAVEL, 410);
-    EXPECT_EQ(d.WGRAVEL, 1107);
-    EXPECT_EQ(d.M, 250);
-    EXPECT_EQ(d.VYA, 778); // 777.5, a tie, goes to the even neighbour
-    EXPECT_NEAR(d.V1, -0.1, 1e-6);
-    EXPECT_EQ(d.V2, 0.19999999f);
-    EXPECT_NEAR(d.V3, 0.3, 1e-6);
-    EXPECT_NEAR(d.V4, 0.22, 1e-6);
-    EXPECT_EQ(d.V5, 834.4f);
-    EXPECT_EQ(d.V6, 834);
-    EXPECT_NEAR(d.V7, 0.1, 1e-6);
-    EXPECT_EQ(d.V8, 155.6f);
-    EXPECT_EQ(d.V9, 156);
-    EXPECT_NEAR(d.V10, -0.1, 1e-6);
-    EXPECT_EQ(d.mcement, 0.16129032f);
-    EXPECT_EQ(r.numbers.final, (FinalMix{310, 155, 835, 1110, 800}));
-}
+// A stored float the hand-worked value matches within `tolerance`; 0 is an exact match.
+struct Near {
+    double value;
+    double tolerance = 1e-6;
+};
 
-TEST(WorkedExample, FirstDesignEveryText)
-{
-    const auto r = accepted(firstExample());
-    expectTexts(r.texts, "texts/example1.tsv");
-    EXPECT_EQ(r.texts.size(), 50u);
-}
+// The stored fields of a worked example as worked by hand.
+struct Stored {
+    int F, W, P;
+    float WA;
+    int Weight, VOLUM, SAND, WSAND, VGRAVEL, WGRAVEL, M, VYA;
+    Near V1, V2, V3, V4;
+    float V5;
+    int V6;
+    Near V7;
+    float V8;
+    int V9;
+    Near V10;
+    float mcement;
+};
 
-TEST(WorkedExample, SecondDesignNumbersAndTexts)
-{
-    const auto r = accepted(secondExample());
-    const MixDesign& d = r.numbers.design;
-    EXPECT_EQ(d.F, 348);
-    EXPECT_EQ(d.W, 180);
-    EXPECT_EQ(d.P, 380);
-    EXPECT_EQ(d.WA, 0.54759997f);
-    EXPECT_EQ(d.Weight, 329);
-    EXPECT_EQ(d.VOLUM, 104);
-    EXPECT_EQ(d.SAND, 276);
-    EXPECT_EQ(d.WSAND, 731);
-    EXPECT_EQ(d.VGRAVEL, 440);
-    EXPECT_EQ(d.WGRAVEL, 1188);
-    EXPECT_EQ(d.M, 0);
-    EXPECT_EQ(d.VYA, 0);
-    EXPECT_NEAR(d.V1, 0.1, 1e-6);
-    EXPECT_NEAR(d.V2, -0.1, 1e-6);
-    EXPECT_NEAR(d.V3, 0.2, 1e-6);
-    EXPECT_NEAR(d.V4, 0.0, 1e-6);
-    EXPECT_EQ(d.V5, 746.79f);
-    EXPECT_EQ(d.V6, 747);
-    EXPECT_NEAR(d.V7, 0.3, 1e-6);
-    EXPECT_EQ(d.V8, 163.21f);
-    EXPECT_EQ(d.V9, 163);
-    EXPECT_NEAR(d.V10, 0.2, 1e-6);
-    EXPECT_EQ(d.mcement, 0.15151516f);
-    EXPECT_EQ(r.numbers.final, (FinalMix{330, 165, 750, 1190, 0}));
+struct WorkedCase {
+    const char* name;
+    MixInputs (*inputs)();
+    Stored stored;
+    FinalMix final;
+    const char* texts; // golden file
+};
 
-    expectTexts(r.texts, "texts/example2.tsv");
+// The VYA of the first, 777.5, is a tie and goes to the even neighbour.
+const WorkedCase kWorkedExamples[] = {
+    {"first",
+     firstExample,
+     {300,   190,    400,    0.61f, 311,   99,     301, 798,    410,        1107, 250, 778, {-0.1}, {0.19999999f, 0},
+      {0.3}, {0.22}, 834.4f, 834,   {0.1}, 155.6f, 156, {-0.1}, 0.16129032f},
+     {310, 155, 835, 1110, 800},
+     "texts/example1.tsv"},
+    {"second",
+     secondExample,
+     {348,   180,    380,   0.54759997f, 329,     104, 276,   731,     440, 1188,  0,          0,
+      {0.1}, {-0.1}, {0.2}, {0.0},       746.79f, 747, {0.3}, 163.21f, 163, {0.2}, 0.15151516f},
+     {330, 165, 750, 1190, 0},
+     "texts/example2.tsv"},
+};
+
+TEST(WorkedExample, EveryStoredFieldAndEveryText)
+{
+    for (const WorkedCase& c : kWorkedExamples) {
+        SCOPED_TRACE(c.name);
+        const auto r = accepted(c.inputs());
+        const MixDesign& d = r.numbers.design;
+        const Stored& e = c.stored;
+        EXPECT_EQ(d.F, e.F);
+        EXPECT_EQ(d.W, e.W);
+        EXPECT_EQ(d.P, e.P);
+        EXPECT_EQ(d.WA, e.WA);
+        EXPECT_EQ(d.Weight, e.Weight);
+        EXPECT_EQ(d.VOLUM, e.VOLUM);
+        EXPECT_EQ(d.SAND, e.SAND);
+        EXPECT_EQ(d.WSAND, e.WSAND);
+        EXPECT_EQ(d.VGRAVEL, e.VGRAVEL);
+        EXPECT_EQ(d.WGRAVEL, e.WGRAVEL);
+        EXPECT_EQ(d.M, e.M);
+        EXPECT_EQ(d.VYA, e.VYA);
+        const std::pair<double, Near> nears[] = {{d.V1, e.V1}, {d.V2, e.V2}, {d.V3, e.V3},
+                                                 {d.V4, e.V4}, {d.V7, e.V7}, {d.V10, e.V10}};
+        for (const auto& [actual, expected] : nears) {
+            if (expected.tolerance == 0)
+                EXPECT_EQ(actual, expected.value);
+            else
+                EXPECT_NEAR(actual, expected.value, expected.tolerance);
+        }
+        EXPECT_EQ(d.V5, e.V5);
+        EXPECT_EQ(d.V6, e.V6);
+        EXPECT_EQ(d.V8, e.V8);
+        EXPECT_EQ(d.V9, e.V9);
+        EXPECT_EQ(d.mcement, e.mcement);
+        EXPECT_EQ(r.numbers.final, c.final);
+        expectTexts(r.texts, c.texts);
+    }
 }
 
 TEST(WorkedExample, TextsAreWrittenInWindowOrder)

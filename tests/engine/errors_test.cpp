@@ -1,5 +1,5 @@
 #include "engine/calculate.h"
-#include "tests/engine/golden.h"
+#include "tests/support/goldenfile.h"
 #include "tests/support/workedexamples.h"
 
 #include <gtest/gtest.h>

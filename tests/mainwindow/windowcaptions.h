@@ -19,9 +19,10 @@ inline constexpr std::array<const char*, 4> tabCaptions{"ป้อนข้อ�
 
 inline constexpr std::array<const char*, 3> menuCaptions{"หลัก", "On The Web", "เกี่ยวกับ..."};
 
-inline constexpr std::array<std::pair<const char*, const char*>, 10> menuEntries{{
+inline constexpr std::array<std::pair<const char*, const char*>, 11> menuEntries{{
     {"setprint", "ตั้งค่าเครื่องพิมพ์"},
     {"preview", "ตัวอย่างก่อนพิมพ์..."},
+    {"printcard", "พิมพ์การ์ดผสม..."},
     {"savepdf", "บันทึกรายงานเป็น PDF..."},
     {"exitme", "ออกจากโปรแกรม"},
     {"club", "Bolmiradex Club"},

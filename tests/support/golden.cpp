@@ -1,18 +1,19 @@
 #include "tests/support/golden.h"
 
-#include <QFile>
+#include "tests/support/goldenfile.h"
+
 #include <QTest>
 
 namespace golden {
 
 QStringList lines(const QString& relativePath)
 {
-    QFile file(QStringLiteral(MIXDESIGN_GOLDEN_DIR "/") + relativePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QTest::qFail(qPrintable(QStringLiteral("cannot read golden file ") + file.fileName()), __FILE__, __LINE__);
+    const auto text = goldenFile(relativePath.toStdString());
+    if (!text) {
+        QTest::qFail(qPrintable(QStringLiteral("cannot read golden file ") + relativePath), __FILE__, __LINE__);
         return {};
     }
-    QStringList result = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    QStringList result = QString::fromStdString(*text).split(QLatin1Char('\n'));
     if (!result.isEmpty() && result.back().isEmpty())
         result.removeLast();
     return result;

@@ -61,6 +61,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     fillStatusBar(statusBar(), QDate::currentDate());
     m_ui->savepdf->setEnabled(false);
     m_ui->preview->setEnabled(false);
+    m_ui->printcard->setEnabled(false);
     connectMenus();
 
     auto* guard = new ExitShortcutGuard(m_ui->exitme, this);
@@ -87,6 +88,8 @@ Form2::~Form2() = default;
 const mix::MixDesign& Form2::design() const { return m_design; }
 
 const mix::PourPlan* Form2::pourPlan() const { return m_result ? m_ui->pourPage->plan() : nullptr; }
+
+const mix::PourPrices* Form2::pourPrices() const { return pourPlan() ? m_ui->pourPage->prices() : nullptr; }
 
 QString Form2::caption(const QString& control) const
 {
@@ -125,6 +128,7 @@ void Form2::Command1_Click()
     m_ui->dataEntryPage->enablePrint();
     m_ui->savepdf->setEnabled(true);
     m_ui->preview->setEnabled(true);
+    m_ui->printcard->setEnabled(true);
     m_ui->detailsPages->showPages();
     m_ui->pourPage->setDesign(m_result->numbers);
 }
@@ -180,6 +184,7 @@ void Form2::connectMenus()
     connect(m_ui->setprint, &QAction::triggered, this, &Form2::printSetupRequested);
     connect(m_ui->savepdf, &QAction::triggered, this, &Form2::savePdfRequested);
     connect(m_ui->preview, &QAction::triggered, this, &Form2::previewRequested);
+    connect(m_ui->printcard, &QAction::triggered, this, &Form2::cardRequested);
     connect(m_ui->exitme, &QAction::triggered, this, &Form2::exitQuestion);
     connect(m_ui->product, &QAction::triggered, this, &Form2::aboutRequested);
 

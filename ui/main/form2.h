@@ -15,7 +15,8 @@ class Form2;
 }
 namespace mix {
 struct PourPlan;
-}
+struct PourPrices;
+} // namespace mix
 
 // The working window: data entry, calculation details, design criteria and the pour planner
 // on four tabs, with the menus. It reads its controls, lets the engine compute and writes the texts the
@@ -33,6 +34,8 @@ public:
     const mix::CalcResult* lastResult() const { return m_result ? &*m_result : nullptr; }
     // The pour planner's plan for that design, or null without a volume.
     const mix::PourPlan* pourPlan() const;
+    // The prices behind the cost lines of the pour tab, or null when it shows none.
+    const mix::PourPrices* pourPrices() const;
 
     // The text of a label or text box by its design name ("Label15(0)", "Label11", "Text6");
     // empty when there is no such control.
@@ -43,6 +46,7 @@ signals:
     void printSetupRequested();
     void savePdfRequested();
     void previewRequested();
+    void cardRequested();
     void aboutRequested();
 
 private:

@@ -34,10 +34,21 @@ PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui:
     m_ui->pailField->setText(shortest(defaults.pailLitres));
     m_ui->bagsPerBatchField->setText(shortest(defaults.bagsPerBatch));
 
+    using F = mix::PriceField;
+    m_priceEntries = {{F::Cement, m_ui->cementPriceField, m_ui->cementPriceMessage, m_ui->cementCost},
+                      {F::Sand, m_ui->sandPriceField, m_ui->sandPriceMessage, m_ui->sandCost},
+                      {F::Stone, m_ui->stonePriceField, m_ui->stonePriceMessage, m_ui->stoneCost},
+                      {F::Admixture, m_ui->admixturePriceField, m_ui->admixturePriceMessage, m_ui->admixtureCost},
+                      {F::ReadyMix, m_ui->readymixPriceField, m_ui->readymixPriceMessage, m_ui->readymixCost}};
+
     auto* keys = new NumberKeyFilter(this);
     for (const Entry& entry : m_entries) {
         keys->watch(entry.edit);
         connect(entry.edit, &QLineEdit::textChanged, this, &PourPage::entriesChanged);
+    }
+    for (const PriceEntry& entry : m_priceEntries) {
+        keys->watch(entry.edit);
+        connect(entry.edit, &QLineEdit::textChanged, this, &PourPage::pricesChanged);
     }
 
     // Every label the engine writes a figure into, found by the names the engine uses.
@@ -52,6 +63,7 @@ PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui:
 
     m_ui->perBatchFrame->hide();
     m_ui->orderList->hide();
+    m_ui->costRow->hide();
     m_ui->volumeBar->hide();
 }
 
@@ -66,6 +78,7 @@ void PourPage::setDesign(const mix::DesignNumbers& design)
     m_ui->calculateFirstNote->hide();
     m_ui->perBatchFrame->show();
     m_ui->orderList->show();
+    m_ui->costRow->show();
     m_ui->volumeBar->show();
     entriesChanged();
 }
@@ -92,6 +105,66 @@ void PourPage::entriesChanged()
     }
     m_plan = std::get<mix::PourPlan>(plan);
     writeFigures(*m_plan);
+    writeCost();
+}
+
+void PourPage::pricesChanged()
+{
+    const auto utf8Of = [this](mix::PriceField field) {
+        for (const PriceEntry& entry : m_priceEntries)
+            if (entry.field == field)
+                return utf8(entry.edit);
+        return std::string();
+    };
+    using F = mix::PriceField;
+    const mix::PriceReading reading = mix::readPriceEntries(
+        {utf8Of(F::Cement), utf8Of(F::Sand), utf8Of(F::Stone), utf8Of(F::Admixture), utf8Of(F::ReadyMix)});
+    for (const PriceEntry& entry : m_priceEntries) {
+        entry.message->clear();
+        entry.cost->show();
+    }
+    for (const auto& error : reading.errors)
+        showPriceMessage(error.field, fromUtf8(error.message));
+    if (!reading.errors.empty())
+        return;
+    m_prices = reading.prices;
+    if (m_plan)
+        writeCost();
+}
+
+void PourPage::clearCost()
+{
+    m_shownPrices.reset();
+    m_ui->costSummary->clear();
+    for (const PriceEntry& entry : m_priceEntries)
+        entry.cost->clear();
+}
+
+void PourPage::writeCost()
+{
+    clearCost();
+    if (!m_plan || !m_prices.any())
+        return;
+    const auto cost = mix::costPour(*m_plan, m_prices);
+    if (const auto* error = std::get_if<mix::PriceFieldError>(&cost)) {
+        showPriceMessage(error->field, fromUtf8(error->message));
+        return;
+    }
+    const mix::PourCost& figures = std::get<mix::PourCost>(cost);
+    const std::pair<QLabel*, const std::optional<double>*> parts[] = {{m_ui->cementCost, &figures.cement},
+                                                                      {m_ui->sandCost, &figures.sand},
+                                                                      {m_ui->stoneCost, &figures.stone},
+                                                                      {m_ui->admixtureCost, &figures.admixture},
+                                                                      {m_ui->readymixCost, &figures.readymix}};
+    for (const auto& [label, part] : parts)
+        label->setText(fromUtf8(mix::bahtText(*part)));
+    const mix::PourCostText text = mix::pourCostText(*m_plan, m_prices, figures);
+    QStringList lines;
+    for (const auto& line : text.summary)
+        lines << fromUtf8(line);
+    lines << fromUtf8(text.note);
+    m_ui->costSummary->setText(lines.join(QLatin1Char('\n')));
+    m_shownPrices = m_prices;
 }
 
 void PourPage::writeFigures(const mix::PourPlan& plan)
@@ -105,6 +178,7 @@ void PourPage::writeFigures(const mix::PourPlan& plan)
 void PourPage::clearFigures()
 {
     m_plan.reset();
+    clearCost();
     for (QLabel* label : m_figures)
         label->clear();
 }
@@ -114,4 +188,13 @@ void PourPage::showMessage(mix::PourField field, const QString& message)
     for (const Entry& entry : m_entries)
         if (entry.field == field)
             entry.message->setText(message);
+}
+
+void PourPage::showPriceMessage(mix::PriceField field, const QString& message)
+{
+    for (const PriceEntry& entry : m_priceEntries)
+        if (entry.field == field) {
+            entry.message->setText(message);
+            entry.cost->hide();
+        }
 }

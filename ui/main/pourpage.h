@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/mixdesign.h"
+#include "engine/pourcost.h"
 #include "engine/pourplan.h"
 
 #include <QHash>
@@ -33,6 +34,9 @@ public:
     void setDesign(const mix::DesignNumbers& design);
     // The plan the tab shows, for the report; null without a design or a volume.
     const mix::PourPlan* plan() const { return m_plan ? &*m_plan : nullptr; }
+    // The prices behind the cost lines the tab shows, for the order sheet; null when it
+    // shows none.
+    const mix::PourPrices* prices() const { return m_shownPrices ? &*m_shownPrices : nullptr; }
 
 private:
     struct Entry {
@@ -41,14 +45,31 @@ private:
         QLabel* message;
     };
 
+    // A price, its message and, in the same place, what that part costs: the message covers
+    // the cost while it is shown.
+    struct PriceEntry {
+        mix::PriceField field;
+        QLineEdit* edit;
+        QLabel* message;
+        QLabel* cost;
+    };
+
     void entriesChanged();
+    // A bad price keeps its message and leaves every figure, the cost lines too, as it was.
+    void pricesChanged();
+    void writeCost();
+    void clearCost();
     void writeFigures(const mix::PourPlan& plan);
     void clearFigures();
     void showMessage(mix::PourField field, const QString& message);
+    void showPriceMessage(mix::PriceField field, const QString& message);
 
     std::unique_ptr<Ui::PourPage> m_ui;
     std::vector<Entry> m_entries;
+    std::vector<PriceEntry> m_priceEntries;
+    mix::PourPrices m_prices;
     QHash<QString, QLabel*> m_figures; // by object name, as the engine names the figures
     std::optional<mix::FinalMix> m_mix;
     std::optional<mix::PourPlan> m_plan;
+    std::optional<mix::PourPrices> m_shownPrices;
 };

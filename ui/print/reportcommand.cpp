@@ -1,7 +1,8 @@
 #include "ui/print/reportcommand.h"
 
-#include "engine/calculate.h"
+#include "engine/calcresult.h"
 #include "output/filewriter.h"
+#include "report/cardrender.h"
 #include "report/font.h"
 #include "report/page.h"
 #include "report/pdf.h"
@@ -11,6 +12,7 @@
 #include "ui/common/utf8text.h"
 #include "ui/print/printwords.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -41,12 +43,19 @@ QPrinter& ReportCommand::currentPrinter()
     return *m_printer;
 }
 
+QByteArray ReportCommand::link() const
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    return result ? report::sheetLink(*result, m_plan ? m_plan() : nullptr) : QByteArray();
+}
+
 std::vector<Sheet> ReportCommand::sheets()
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
     if (!result)
         return {};
-    std::vector<Sheet> report = report::reportSheets(*result, m_plan ? m_plan() : nullptr);
+    std::vector<Sheet> report =
+        report::reportSheets(*result, m_plan ? m_plan() : nullptr, m_prices ? m_prices() : nullptr);
     // Without a Thai face every line would print as black bars or in a dingbat face; nothing is
     // drawn, and the user learns which package brings the faces.
     if (!report::fontCoversSheets(report)) {
@@ -83,7 +92,7 @@ void ReportCommand::Command2_Click()
     fitPrinterToReport();
 
     const QString sheet1File = printsToFile() ? currentPrinter().outputFileName() : QString();
-    if (!printSheet(report[0], sheet1File))
+    if (!printSheet(report[0], sheet1File, link()))
         return;
 
     MessageBoxSpec paper;
@@ -104,7 +113,7 @@ void ReportCommand::Command2_Click()
             if (file.isEmpty())
                 continue; // the user skipped this sheet's file
         }
-        if (!printSheet(now[next], file))
+        if (!printSheet(now[next], file, {}))
             return;
     }
 }
@@ -123,7 +132,7 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window);
     if (file.isEmpty())
         return;
-    saveDocument(file, report::reportPdf(report));
+    saveDocument(file, report::reportPdf(report, link()));
 }
 
 void ReportCommand::printPreview()
@@ -132,10 +141,31 @@ void ReportCommand::printPreview()
     if (report.empty())
         return;
     fitPrinterToReport();
-    m_dialogs.showPreview(m_window, currentPrinter(), [&report](QPrinter& printer) {
+    m_dialogs.showPreview(m_window, currentPrinter(), [&report, link = link()](QPrinter& printer) {
         QPainter painter;
         if (painter.begin(&printer))
-            report::renderSheets(painter, printer, report);
+            report::renderSheets(painter, printer, report, link);
+    });
+}
+
+void ReportCommand::printCard()
+{
+    const mix::CalcResult* result = m_result ? m_result() : nullptr;
+    if (!result)
+        return;
+    const report::Card card =
+        report::mixerCard(*result, m_plan ? m_plan() : nullptr, QDate::currentDate().toString(Qt::ISODate));
+    QPrinter& printer = currentPrinter();
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageLayout(report::cardPageLayout());
+    } else {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+    m_dialogs.showPreview(m_window, printer, [&card](QPrinter& target) {
+        QPainter painter;
+        if (painter.begin(&target))
+            report::renderCard(painter, card);
     });
 }
 
@@ -144,17 +174,17 @@ bool ReportCommand::printsToFile() const
     return m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
 }
 
-bool ReportCommand::printSheet(const Sheet& sheet, const QString& file)
+bool ReportCommand::printSheet(const Sheet& sheet, const QString& file, const QByteArray& link)
 {
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, report::reportPdf(std::span(&sheet, 1)));
+        return saveDocument(file, report::reportPdf(std::span(&sheet, 1), link));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
     if (painter.begin(&currentPrinter())) {
-        report::render(painter, sheet);
+        report::render(painter, sheet, link);
         if (painter.end())
             return true;
     }

@@ -12,6 +12,7 @@
 namespace mix {
 struct CalcResult;
 struct PourPlan;
+struct PourPrices;
 } // namespace mix
 class Prompter;
 class QWidget;
@@ -35,6 +36,9 @@ public:
     // gets the material order as its third sheet.
     using PlanSource = std::function<const mix::PourPlan*()>;
     void setPlanSource(PlanSource plan) { m_plan = std::move(plan); }
+    // The prices the pour tab shows, or null; with them the material order says what it costs.
+    using PricesSource = std::function<const mix::PourPrices*()>;
+    void setPricesSource(PricesSource prices) { m_prices = std::move(prices); }
 
     // Print button: the printer dialog, sheet 1, then each later sheet as its own job after the
     // paper prompt.
@@ -45,17 +49,20 @@ public:
     void savePdf();
     // Every sheet on screen, drawn as print and PDF draw them.
     void printPreview();
+    // The mixer card of the design, or of one batch of the planned pour, in the preview, whose
+    // print button prints it on a landscape page.
+    void printCard();
 
-    const CommonDialog& CommonDialog1() const { return m_commonDialog1; }
     // The printer the next print goes to, with the settings last confirmed in the dialog.
     QPrinter& currentPrinter();
 
 private:
     std::vector<report::Sheet> sheets();
+    QByteArray link() const;
     void fitPrinterToReport();
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
-    bool printSheet(const report::Sheet& sheet, const QString& file);
+    bool printSheet(const report::Sheet& sheet, const QString& file, const QByteArray& link);
     // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
     // empty when the user skips that sheet.
     QString laterSheetFile(const QString& sheet1File, int number);
@@ -67,6 +74,7 @@ private:
     Prompter& m_prompter;
     ResultSource m_result;
     PlanSource m_plan;
+    PricesSource m_prices;
     ReportDialogs& m_dialogs;
     CommonDialog m_commonDialog1;
     // Made on first use: a printer loads the print system (CUPS and what it needs), several

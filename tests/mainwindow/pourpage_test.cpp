@@ -1,4 +1,6 @@
+#include "engine/pourcost.h"
 #include "tests/mainwindow/form2fixture.h"
+#include "tests/support/golden.h"
 #include "ui/main/volumebar.h"
 
 // The pour planner tab as a user meets it: before any design, then typing a volume after
@@ -84,6 +86,65 @@ private slots:
         QCOMPARE(text("volumeMessage"), QString());
     }
 
+    // Prices give cost lines that agree with the order sheet's; a bad price is told beside its
+    // field and changes nothing; with every price empty the lines are gone.
+    void pricesAndWhatThePourCosts()
+    {
+        enter(*m_window, firstExample());
+        calculate(*m_window);
+        showTab();
+        retype("volumeField", "10");
+        QCOMPARE(text("costSummary"), QString());
+        QVERIFY(!m_window->pourPrices());
+
+        const std::pair<const char*, const char*> prices[] = {{"cementPriceField", "128.5"},
+                                                              {"sandPriceField", "415.5"},
+                                                              {"stonePriceField", "462.75"},
+                                                              {"admixturePriceField", "87.35"},
+                                                              {"readymixPriceField", "18x50"}};
+        for (const auto& [field, price] : prices)
+            retype(field, price);
+        QCOMPARE(control<QLineEdit>(*m_window, "readymixPriceField")->text(), QStringLiteral("1850"));
+        // Each part beside its price; the total, its share of a cubic metre and the comparison
+        // are the order sheet's own lines.
+        const std::pair<const char*, const char*> parts[] = {{"cementCost", "8481.00  บาท"},
+                                                             {"sandCost", "2285.25  บาท"},
+                                                             {"stoneCost", "3470.62  บาท"},
+                                                             {"admixtureCost", "733.74  บาท"},
+                                                             {"readymixCost", "19425.00  บาท"}};
+        for (const auto& [name, expected] : parts)
+            QCOMPARE(text(name), QString::fromUtf8(expected));
+        const QStringList sheet = golden::lines(QStringLiteral("texts/pourcost-example1.txt"));
+        QCOMPARE(text("costSummary").split(QLatin1Char('\n')), QStringList({sheet[5], sheet[6], sheet[8], sheet[9]}));
+        QVERIFY(m_window->pourPrices() && m_window->pourPrices()->stone == 462.75);
+
+        const QStringList before = figures();
+        // Typed, every shorter price on the way would be a good one: the second is pasted.
+        const std::tuple<const char*, const char*, const char*, const char*> bad[] = {
+            {"sandPriceField", "sandPriceMessage", ".", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
+            {"readymixPriceField", "readymixPriceMessage", "99999999", "ต้องไม่เกิน 10000000 บาท"},
+        };
+        for (const auto& [field, message, typed, expected] : bad) {
+            const QString good = control<QLineEdit>(*m_window, field)->text();
+            if (QString::fromLatin1(typed).size() == 1)
+                retype(field, typed);
+            else
+                control<QLineEdit>(*m_window, field)->setText(QString::fromLatin1(typed));
+            QCOMPARE(text(message), QString::fromUtf8(expected));
+            auto* label = control<QLabel>(*m_window, message);
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(), message);
+            QCOMPARE(figures(), before);
+            retype(field, good);
+            QCOMPARE(text(message), QString());
+        }
+
+        for (const auto& [field, price] : prices)
+            retype(field, "");
+        for (const char* name : {"cementCost", "sandCost", "stoneCost", "admixtureCost", "readymixCost", "costSummary"})
+            QCOMPARE(text(name), QString());
+        QVERIFY(!m_window->pourPrices());
+    }
+
 private:
     void showTab() { control<QTabWidget>(*m_window, "SSTab1")->setCurrentIndex(3); }
 
@@ -113,4 +174,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestPourPage)
-#include "tst_pourpage.moc"
+#include "pourpage_test.moc"

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -154,6 +156,38 @@ private slots:
         QVERIFY2(qAbs(down / across - 160.0 / 60.0) < 0.02, qPrintable(QString::number(down / across)));
     }
 
+    void sheetOneCarriesItsLinkAsQrCode()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
+            QSKIP("zbarimg (zbar-tools) reads the code back");
+        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
+        const QByteArray link = report::sheetLink(result, nullptr, "https://example.org/mix/");
+        QCOMPARE(link, QByteArray("https://example.org/mix/#strength=240&specimen=cube&slump=10&stone=2&admixture=yes"
+                                  "&dose=250&moisture=5"));
+        QTemporaryDir dir;
+        const auto codeOnPage = [&dir](const QByteArray& pdf, int page) {
+            const QString file = dir.filePath(QStringLiteral("qr.pdf"));
+            QFile out(file);
+            if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size())
+                return QByteArray("(not written)");
+            out.close();
+            const QString png = dir.filePath(QStringLiteral("page"));
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                               QStringLiteral("-singlefile"), QStringLiteral("-f"), QString::number(page),
+                               QStringLiteral("-l"), QString::number(page), file, png});
+            QProcess zbar;
+            zbar.start(QStringLiteral("zbarimg"),
+                       {QStringLiteral("--raw"), QStringLiteral("-q"), png + QStringLiteral(".png")});
+            zbar.waitForFinished();
+            return zbar.readAllStandardOutput().trimmed();
+        };
+        const std::vector<report::Sheet> sheets = report::reportSheets(result);
+        QCOMPARE(codeOnPage(report::reportPdf(sheets, link), 1), link);
+        QCOMPARE(codeOnPage(report::reportPdf(sheets, link), 2), QByteArray());
+        QCOMPARE(codeOnPage(report::reportPdf(sheets), 1), QByteArray());
+    }
+
     void documentIsWholeBeforeAnyFileIsTouched()
     {
         const QByteArray pdf = report::reportPdf(report::reportSheets(calculatedWindow(firstWorkedExample()).result));
@@ -163,4 +197,4 @@ private slots:
 };
 
 QTEST_MAIN(TestReportPdf)
-#include "tst_reportpdf.moc"
+#include "reportpdf_test.moc"

@@ -77,4 +77,4 @@ private slots:
 };
 
 QTEST_MAIN(TestWebLink)
-#include "tst_weblink.moc"
+#include "weblink_test.moc"

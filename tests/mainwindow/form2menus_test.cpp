@@ -62,8 +62,8 @@ private slots:
             for (QAction* entry : menu->menu()->actions())
                 if (!entry->isSeparator())
                     order << entry->objectName();
-        QCOMPARE(order, (QStringList{"setprint", "preview", "savepdf", "exitme", "drev", "club", "crose", "shop",
-                                     "download", "educate", "product"}));
+        QCOMPARE(order, (QStringList{"setprint", "preview", "printcard", "savepdf", "exitme", "drev", "club", "crose",
+                                     "shop", "download", "educate", "product"}));
     }
 
     void linkAddresses()
@@ -154,17 +154,20 @@ private slots:
         QSignalSpy setUp(&w, &Form2::printSetupRequested);
         QSignalSpy pdf(&w, &Form2::savePdfRequested);
         QSignalSpy preview(&w, &Form2::previewRequested);
+        QSignalSpy card(&w, &Form2::cardRequested);
         QSignalSpy about(&w, &Form2::aboutRequested);
         const QStringList before = snapshot(w);
         control<QAbstractButton>(w, "Command2")->click();
         w.findChild<QAction*>("setprint")->trigger();
         w.findChild<QAction*>("savepdf")->trigger();
         w.findChild<QAction*>("preview")->trigger();
+        w.findChild<QAction*>("printcard")->trigger();
         w.findChild<QAction*>("product")->trigger();
         QCOMPARE(print.size(), 1);
         QCOMPARE(setUp.size(), 1);
         QCOMPARE(pdf.size(), 1);
         QCOMPARE(preview.size(), 1);
+        QCOMPARE(card.size(), 1);
         QCOMPARE(about.size(), 1);
         QCOMPARE(snapshot(w), before);
     }
@@ -176,6 +179,7 @@ private slots:
         QVERIFY(!control(fresh, "Command2")->isEnabled());
         QVERIFY(!fresh.findChild<QAction*>("savepdf")->isEnabled());
         QVERIFY(!fresh.findChild<QAction*>("preview")->isEnabled());
+        QVERIFY(!fresh.findChild<QAction*>("printcard")->isEnabled());
         QVERIFY(!fresh.lastResult());
         control<QAbstractButton>(fresh, "Command2")->click();
         QCOMPARE(print.size(), 0);
@@ -190,4 +194,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Menus)
-#include "tst_form2menus.moc"
+#include "form2menus_test.moc"

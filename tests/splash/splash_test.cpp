@@ -379,4 +379,4 @@ void SplashTest::darkDesktopKeepsEveryTextReadable()
 
 MIXDESIGN_TEST_MAIN(SplashTest)
 
-#include "splashtest.moc"
+#include "splash_test.moc"

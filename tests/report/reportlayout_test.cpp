@@ -1,4 +1,5 @@
 #include "engine/calculate.h"
+#include "engine/pourcost.h"
 #include "engine/pourplan.h"
 #include "report/sheets.h"
 #include "tests/report/support/reportliterals.h"
@@ -99,6 +100,18 @@ private slots:
                      QList<int>({at[1].toInt(), at[2].toInt(), at[3] == "bold"}));
         }
 
+        // With prices the sheet ends with what the order costs, the lines the tab and the
+        // command print, the heading bold and a gap above it.
+        const mix::PourPrices prices{128.5, 415.5, 462.75, 87.35, 1850};
+        const report::Sheet costed = report::reportSheets(result, &plan, &prices)[2];
+        const QStringList cost = golden::lines(QStringLiteral("texts/pourcost-example1.txt"));
+        QCOMPARE(qsizetype(costed.size()), expected.size() + cost.size());
+        for (qsizetype i = 0; i < cost.size(); ++i) {
+            const report::ReportLine& line = costed[size_t(expected.size() + i)];
+            QCOMPARE(line.text, cost[i]);
+            QCOMPARE(QList<int>({line.x, line.y, line.bold}), QList<int>({1200, 8800 + 350 * int(i), i == 0}));
+        }
+
         // Without admixture its line says so, and a batch has no admixture line.
         const mix::CalcResult second = calculatedWindow(secondWorkedExample()).result;
         const auto plain = std::get<mix::PourPlan>(mix::planPour(second.numbers.final, tenCubicMetres));
@@ -150,4 +163,4 @@ private slots:
 };
 
 QTEST_MAIN(TestReportLayout)
-#include "tst_reportlayout.moc"
+#include "reportlayout_test.moc"

@@ -220,4 +220,4 @@ void AboutTest::darkDesktopKeepsTheNoticeReadable()
 
 MIXDESIGN_TEST_MAIN(AboutTest)
 
-#include "abouttest.moc"
+#include "about_test.moc"

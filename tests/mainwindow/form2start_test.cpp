@@ -270,4 +270,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Start)
-#include "tst_form2start.moc"
+#include "form2start_test.moc"

@@ -122,6 +122,40 @@ private slots:
             QCOMPARE(comparable(pages[2].lines[i].text), comparable(order[i].text));
     }
 
+    // The card beside the report, one landscape page whose texts are the per-bag figures, and
+    // with a pour those of one mixer batch; to standard output as well.
+    void theMixerCardIsOnePage()
+    {
+        QTemporaryDir dir;
+        const QString report = dir.filePath(QStringLiteral("report.pdf"));
+        const QString card = dir.filePath(QStringLiteral("card.pdf"));
+        Run run = mixdesign(kFirstExample + QStringList{"--card", card, "--pdf", report});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+        QCOMPARE(readPdf(report).size(), 2u);
+        const auto pages = readPdf(card);
+        QCOMPARE(pages.size(), 1u);
+        QVERIFY(pages[0].width > pages[0].height);
+        QStringList words;
+        for (const auto& line : pages[0].lines)
+            words << line.text;
+        for (const char* figure : {"5.8", "4.2", "0.9", "129.03"})
+            QVERIFY2(words.join(' ').contains(QString::fromLatin1(figure)), figure);
+
+        run = mixdesign(kFirstExample + QStringList{"--pour", "10", "--bags-per-batch", "2", "--card", card});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+        words.clear();
+        const auto batchPages = readPdf(card);
+        QCOMPARE(batchPages.size(), 1u);
+        for (const auto& line : batchPages[0].lines)
+            words << line.text;
+        for (const char* figure : {"11.6", "8.9", "1.9", "258.06"})
+            QVERIFY2(words.join(' ').contains(QString::fromLatin1(figure)), figure);
+
+        run = mixdesign(kFirstExample + QStringList{"--card", "-"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+        QVERIFY(run.stdoutBytes.startsWith("%PDF-") && run.stdoutBytes.trimmed().endsWith("%%EOF"));
+    }
+
     void qtsOwnOptionsAreTheUsersFileNames()
     {
         QTemporaryDir dir;
@@ -214,4 +248,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPdfExport)
-#include "tst_pdfexport.moc"
+#include "pdfexport_test.moc"

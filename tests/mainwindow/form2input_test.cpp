@@ -264,4 +264,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Input)
-#include "tst_form2input.moc"
+#include "form2input_test.moc"

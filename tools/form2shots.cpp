@@ -32,6 +32,7 @@ bool savePreview(Form2& window, const QDir& dir)
 {
     print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
     command.setPlanSource([&window] { return window.pourPlan(); });
+    command.setPricesSource([&window] { return window.pourPrices(); });
     bool ok = false;
     QTimer::singleShot(1500, [&] {
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
@@ -40,6 +41,21 @@ bool savePreview(Form2& window, const QDir& dir)
         }
     });
     command.printPreview();
+    return ok;
+}
+
+bool saveCardPreview(Form2& window, const QDir& dir)
+{
+    print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
+    command.setPlanSource([&window] { return window.pourPlan(); });
+    bool ok = false;
+    QTimer::singleShot(1500, [&] {
+        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
+            ok = save(preview->screen()->grabWindow(0), dir, QStringLiteral("card-preview.png"));
+            preview->reject();
+        }
+    });
+    command.printCard();
     return ok;
 }
 
@@ -75,8 +91,21 @@ int main(int argc, char* argv[])
     tabs->setCurrentIndex(3);
     control<QLineEdit>(window, "volumeField")->setText(QStringLiteral("10"));
     ok &= save(window, dir, QStringLiteral("tab3-pour.png"));
+    const std::pair<const char*, const char*> prices[] = {{"cementPriceField", "128.5"},
+                                                          {"sandPriceField", "415.5"},
+                                                          {"stonePriceField", "462.75"},
+                                                          {"admixturePriceField", "87.35"},
+                                                          {"readymixPriceField", "1850"}};
+    for (const auto& [field, price] : prices)
+        control<QLineEdit>(window, field)->setText(QString::fromLatin1(price));
+    ok &= save(window, dir, QStringLiteral("tab3-pour-cost.png"));
+    control<QLineEdit>(window, "sandPriceField")->setText(QStringLiteral("4.1.5"));
+    ok &= save(window, dir, QStringLiteral("tab3-pour-bad-price.png"));
+    control<QLineEdit>(window, "sandPriceField")->setText(QStringLiteral("415.5"));
     control<QLineEdit>(window, "bagsPerBatchField")->setText(QStringLiteral("1.5"));
     ok &= save(window, dir, QStringLiteral("tab3-pour-bad-entry.png"));
     ok &= savePreview(window, dir);
+    control<QLineEdit>(window, "bagsPerBatchField")->setText(QStringLiteral("1"));
+    ok &= saveCardPreview(window, dir);
     return ok ? 0 : 1;
 }

@@ -202,4 +202,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Layout)
-#include "tst_form2layout.moc"
+#include "form2layout_test.moc"

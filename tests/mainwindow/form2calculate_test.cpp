@@ -93,6 +93,7 @@ private slots:
         QVERIFY(control(*m_window, "Command2")->isEnabled());
         QVERIFY(m_window->findChild<QAction*>("savepdf")->isEnabled());
         QVERIFY(m_window->findChild<QAction*>("preview")->isEnabled());
+        QVERIFY(m_window->findChild<QAction*>("printcard")->isEnabled());
         QVERIFY(m_window->lastResult() && m_window->lastResult()->texts == accepted.texts);
         QCOMPARE(pageInFront(*m_window), QStringLiteral("Frame1"));
         QCOMPARE(m_window->caption("Label81"), QStringLiteral("1/3"));
@@ -253,4 +254,4 @@ private:
 };
 
 MIXDESIGN_TEST_MAIN(TestForm2Calculate)
-#include "tst_form2calculate.moc"
+#include "form2calculate_test.moc"

@@ -46,4 +46,4 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_nosettings.moc"
+#include "nosettings_test.moc"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/mixinputs.h"
+#include "engine/pourplan.h"
+
+#include <string>
+#include <string_view>
+
+namespace format {
+
+// The phone page's address with a design in its fragment, as the page itself writes it:
+// "#strength=240&specimen=cube&slump=10&…", the batch columns' names and values in their
+// order, an empty entry left out, the dose only with admixture, the pour's entries only with
+// a volume. Values are percent-encoded as a browser's encodeURIComponent encodes them.
+// Empty when `address` is.
+std::string designLink(std::string_view address, const mix::MixInputs& inputs, const mix::PourSettings* pour);
+
+} // namespace format

@@ -1,0 +1,56 @@
+#include "format/designlink.h"
+#include "tests/support/workedexamples.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LinkCase {
+    const char* name;
+    mix::MixInputs inputs;
+    std::optional<mix::PourSettings> pour;
+    const char* address;
+    const char* link;
+};
+
+mix::MixInputs oddEntries()
+{
+    mix::MixInputs in = firstExample();
+    in.strengthText = "2 4&\xe0\xb8\x81"; // a blank, an ampersand and a Thai letter
+    in.doseText = "1#=";
+    in.moistureText = "";
+    return in;
+}
+
+TEST(DesignLink, CarriesTheEntriesInTheBatchColumnsSpelling)
+{
+    mix::PourSettings pour;
+    pour.volume = 10;
+    mix::PourSettings site = pour;
+    site.volume = 2.5;
+    site.wastePercent = 7.5;
+    site.bagKg = 40;
+    site.basketM3 = 0.02;
+    site.pailLitres = 18;
+    site.bagsPerBatch = 2;
+    mix::PourSettings none; // no volume: nothing to plan, nothing carried
+    const LinkCase cases[] = {
+        {"example1", firstExample(), std::nullopt, "https://example.org/mix/",
+         "https://example.org/mix/#strength=240&specimen=cube&slump=10&stone=2&admixture=yes&dose=250&moisture=5"},
+        {"example2 with a pour", secondExample(), pour, "https://example.org/mix/",
+         "https://example.org/mix/#strength=240&specimen=cylinder&slump=7.5&stone=1&admixture=no&moisture=3"
+         "&volume=10&waste=5&bag_kg=50&basket=0.019&pail=27&bags_per_batch=1"},
+        {"site measures", secondExample(), site, "https://m.example/",
+         "https://m.example/#strength=240&specimen=cylinder&slump=7.5&stone=1&admixture=no&moisture=3"
+         "&volume=2.5&waste=7.5&bag_kg=40&basket=0.02&pail=18&bags_per_batch=2"},
+        {"no volume", firstExample(), none, "https://m.example/",
+         "https://m.example/#strength=240&specimen=cube&slump=10&stone=2&admixture=yes&dose=250&moisture=5"},
+        {"encoded, empty left out", oddEntries(), std::nullopt, "https://m.example/",
+         "https://m.example/#strength=2%204%26%E0%B8%81&specimen=cube&slump=10&stone=2&admixture=yes&dose=1%23%3D"},
+        {"no address", firstExample(), pour, "", ""},
+    };
+    for (const LinkCase& c : cases)
+        EXPECT_EQ(format::designLink(c.address, c.inputs, c.pour ? &*c.pour : nullptr), c.link) << c.name;
+}
+
+} // namespace
