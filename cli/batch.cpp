@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 
+#include "cli/batchinput.h"
 #include "cli/batchpour.h"
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
@@ -115,6 +116,12 @@ bool flush(std::string& buffer, std::ostream& out)
     return static_cast<bool>(out);
 }
 
+int cannotRead(std::ostream& err, std::string_view inputName, int error)
+{
+    err << "mixdesign: cannot read " << inputName << ": " << std::strerror(error) << "\n";
+    return kIoError;
+}
+
 int cannotWrite(std::ostream& err)
 {
     err << "mixdesign: cannot write the output: " << std::strerror(errno) << "\n";
@@ -160,11 +167,17 @@ long designRow(const BatchWriter& writer, std::string& buffer, long line, const 
 
 } // namespace
 
-int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Options& options)
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Options& options, std::string_view inputName)
 {
     CsvReader reader(in);
     std::vector<std::string> row;
-    if (!reader.readHeader(row)) {
+    bool header = false;
+    try {
+        header = reader.readHeader(row);
+    } catch (const ReadError& failed) {
+        return cannotRead(err, inputName, failed.error);
+    }
+    if (!header) {
         err << "mixdesign: the batch input is empty; its first line must name the columns\n";
         return kDataError;
     }
@@ -182,14 +195,23 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
     writer.begin(buffer);
     long rows = 0;
     long notDesigned = 0;
-    while (reader.next(row)) {
+    int readError = 0;
+    for (;;) {
+        try {
+            if (!reader.next(row))
+                break;
+        } catch (const ReadError& failed) {
+            // The row in flight may be cut anywhere: it is neither designed nor counted.
+            readError = failed.error;
+            break;
+        }
         ++rows;
         const std::string where = "line " + std::to_string(reader.line()) + ": ";
         std::variant<mix::MixInputs, std::string> inputs = std::string();
-        if (reader.unterminatedQuote())
-            inputs = "a quoted field is not closed";
-        else if (row.size() != at.count)
-            inputs = std::to_string(row.size()) + " fields where the header has " + std::to_string(at.count);
+        if (!reader.fault().empty())
+            inputs = std::string(reader.fault());
+        else if (reader.fieldCount() != at.count)
+            inputs = std::to_string(reader.fieldCount()) + " fields where the header has " + std::to_string(at.count);
         else
             inputs = inputsOf(row, at.design);
         std::optional<mix::PourSettings> pour;
@@ -225,10 +247,11 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
     }
     if (!flush(buffer, out))
         return cannotWrite(err);
-    if (notDesigned == 0)
-        return kOk;
-    err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
-    return kRefused;
+    if (notDesigned != 0)
+        err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
+    if (readError != 0)
+        return cannotRead(err, inputName, readError);
+    return notDesigned == 0 ? kOk : kRefused;
 }
 
 } // namespace cli

@@ -9,6 +9,12 @@ constexpr mix::PourField kFields[] = {mix::PourField::Volume, mix::PourField::Wa
 
 } // namespace
 
+bool isBagSize(std::string_view text)
+{
+    const auto value = mix::readPourField(mix::PourField::BagKg, text);
+    return std::holds_alternative<double>(value) && (std::get<double>(value) == 50 || std::get<double>(value) == 40);
+}
+
 std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::vector<std::string>& row,
                                                                    const PourColumnPlaces& at)
 {
@@ -20,6 +26,8 @@ std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::ve
     for (size_t c = 0; c < kPourColumns.size(); ++c) {
         if (text(c).empty())
             continue;
+        if (kFields[c] == mix::PourField::BagKg && !isBagSize(text(c)))
+            return "bag_kg must be 50 or 40, not '" + std::string(text(c)) + "'";
         const auto value = mix::readPourField(kFields[c], text(c));
         if (const auto* bad = std::get_if<mix::PourFieldError>(&value))
             return std::string(kPourColumns[c]) + ": " + bad->message;

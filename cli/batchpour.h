@@ -18,6 +18,10 @@ inline constexpr std::array<std::string_view, 6> kPourColumns{"volume", "waste",
                                                               "basket", "pail",  "bags_per_batch"};
 using PourColumnPlaces = std::array<std::optional<size_t>, kPourColumns.size()>;
 
+// Cement is sold in bags of 50 and 40 kg; any other size is a slip (45 for 50, 1.5 for a count
+// of bags) that would order the wrong number of bags. The one rule for --bag-kg and bag_kg.
+bool isBagSize(std::string_view text);
+
 // The row's pour: none when its volume is empty, or what is wrong with one of its entries.
 std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::vector<std::string>& row,
                                                                    const PourColumnPlaces& at);

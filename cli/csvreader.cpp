@@ -11,9 +11,21 @@ int CsvReader::get()
     return m_in->sbumpc();
 }
 
+std::string_view CsvReader::fault() const
+{
+    if (m_unterminated)
+        return "a quoted field is not closed";
+    if (m_fieldTooLong)
+        return "a field is longer than 1 MiB";
+    if (m_strayCr)
+        return "a carriage return outside quotes that does not end the line";
+    return {};
+}
+
 bool CsvReader::readHeader(std::vector<std::string>& fields)
 {
-    for (int c = m_in->sbumpc(); c != EOF; c = m_in->sbumpc()) {
+    // The separator is told by the line's start; a header is a few dozen bytes.
+    for (int c = m_in->sbumpc(); c != EOF && m_pending.size() < kMaxFieldBytes; c = m_in->sbumpc()) {
         m_pending += static_cast<char>(c);
         if (c == '\n')
             break;
@@ -23,13 +35,15 @@ bool CsvReader::readHeader(std::vector<std::string>& fields)
     // A spreadsheet set to a comma decimal writes semicolons; the header names have neither.
     const auto line = std::string_view(m_pending).substr(m_pendingAt);
     m_separator = line.find(';') != std::string_view::npos && line.find(',') == std::string_view::npos ? ';' : ',';
-    return readRecord(fields);
+    const bool read = readRecord(fields);
+    m_keepFields = fields.size() + 1;
+    return read;
 }
 
 bool CsvReader::next(std::vector<std::string>& fields)
 {
     while (readRecord(fields))
-        if (fields.size() > 1 || !fields[0].empty() || m_unterminated)
+        if (fields.size() > 1 || !fields[0].empty() || !fault().empty())
             return true;
     return false;
 }
@@ -38,44 +52,65 @@ bool CsvReader::readRecord(std::vector<std::string>& fields)
 {
     fields.assign(1, std::string());
     m_recordLine = m_line;
-    m_unterminated = false;
+    m_unterminated = m_strayCr = m_fieldTooLong = false;
+    m_fieldCount = 1;
     int c = get();
     if (c == EOF)
         return false;
+    const auto keep = [&](int ch) {
+        if (fields.size() < m_fieldCount)
+            return; // past the header's count: counted, not kept
+        if (fields.back().size() < kMaxFieldBytes)
+            fields.back() += static_cast<char>(ch);
+        else
+            m_fieldTooLong = true;
+    };
     bool quoted = false;
     bool atFieldStart = true;
-    for (; c != EOF; c = get()) {
+    while (c != EOF) {
         if (quoted) {
             if (c == '"') {
                 const int after = get();
                 if (after == '"') {
-                    fields.back() += '"';
+                    keep('"');
+                    c = get();
                     continue;
                 }
                 quoted = false;
-                if (after == EOF)
-                    return true;
                 c = after;
-            } else {
-                if (c == '\n')
-                    ++m_line;
-                fields.back() += static_cast<char>(c);
                 continue;
             }
+            if (c == '\n')
+                ++m_line;
+            keep(c);
+            c = get();
+            continue;
         }
         if (c == '"' && atFieldStart) {
             quoted = true;
             atFieldStart = false;
         } else if (c == m_separator) {
-            fields.emplace_back();
+            if (++m_fieldCount <= m_keepFields)
+                fields.emplace_back();
             atFieldStart = true;
         } else if (c == '\n') {
             ++m_line;
             return true;
-        } else if (c != '\r') { // the CR of a CRLF, outside quotes
-            fields.back() += static_cast<char>(c);
+        } else if (c == '\r') {
+            const int after = get();
+            if (after == '\n') {
+                ++m_line;
+                return true;
+            }
+            // Read as nothing, a lone CR would join "2" and "40" into 240 and design it.
+            m_strayCr = true;
+            c = after;
+            continue;
+        } else {
+            keep(c);
             atFieldStart = false;
         }
+        c = get();
     }
     m_unterminated = quoted;
     return true;

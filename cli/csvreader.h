@@ -2,6 +2,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -9,8 +10,12 @@ namespace cli {
 // Reads CSV one record at a time, so a file of any length needs the memory of one row.
 // Takes what spreadsheets write: a UTF-8 byte-order mark, comma or semicolon (told by the
 // header line), fields in double quotes with "" for a quote and line breaks inside, CRLF.
+// A row holds at most one field more than the header and 1 MiB a field, whatever the input,
+// and says so: a design needs neither more fields nor a longer text.
 class CsvReader {
 public:
+    static constexpr size_t kMaxFieldBytes = size_t(1) << 20;
+
     explicit CsvReader(std::istream& in);
 
     // The header; false when the input is empty. Call once, first.
@@ -21,6 +26,10 @@ public:
     long line() const { return m_recordLine; }
     // The last record ended inside a quoted field.
     bool unterminatedQuote() const { return m_unterminated; }
+    // Fields in the last record, counting those past the header's count that were not kept.
+    size_t fieldCount() const { return m_fieldCount; }
+    // Why the last record cannot be taken as fields, or empty.
+    std::string_view fault() const;
     char separator() const { return m_separator; }
 
 private:
@@ -32,7 +41,11 @@ private:
     long m_line = 1;
     long m_recordLine = 0;
     bool m_unterminated = false;
-    std::string m_pending; // the header line, read ahead to choose the separator
+    bool m_strayCr = false;
+    bool m_fieldTooLong = false;
+    size_t m_fieldCount = 0;
+    size_t m_keepFields = 64; // the header's count plus one, once it is known
+    std::string m_pending;    // the start of the header line, read ahead to choose the separator
     size_t m_pendingAt = 0;
 };
 

@@ -1,4 +1,5 @@
 #include "cli/batch.h"
+#include "cli/batchinput.h"
 #include "cli/exitstatus.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
@@ -12,7 +13,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -57,14 +57,19 @@ int batch(const cli::Options& options)
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    if (*options.batchFile == "-")
-        return cli::runBatch(std::cin, std::cout, std::cerr, options);
-    std::ifstream file(*options.batchFile, std::ios::binary);
+    const bool standardInput = *options.batchFile == "-";
+    std::FILE* file = standardInput ? stdin : std::fopen(options.batchFile->c_str(), "rb");
     if (!file) {
-        std::fprintf(stderr, "mixdesign: cannot open %s\n", options.batchFile->c_str());
+        print(stderr, "mixdesign: cannot open " + *options.batchFile + ": " + std::strerror(errno) + "\n");
         return kNoInput;
     }
-    return cli::runBatch(file, std::cout, std::cerr, options);
+    cli::BatchInput input(file);
+    std::istream in(&input);
+    const int status =
+        cli::runBatch(in, std::cout, std::cerr, options, standardInput ? "standard input" : *options.batchFile);
+    if (!standardInput)
+        std::fclose(file);
+    return status;
 }
 
 #ifndef _WIN32

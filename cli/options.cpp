@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/batchpour.h"
+#include "engine/texts/pourwords.h"
 #include "format/inputnames.h"
 
 #include <algorithm>
@@ -33,8 +35,9 @@ Failure pourEntry(Options& o, mix::PourField field, const std::string& value, T 
                   std::string_view failure)
 {
     const auto read = mix::readPourField(field, value);
-    if (!std::holds_alternative<double>(read))
-        return std::string(failure);
+    if (const auto* bad = std::get_if<mix::PourFieldError>(&read))
+        return bad->message == mix::pourwords::kTooLarge ? std::string(pourOptionName(field)) + " is too large"
+                                                         : std::string(failure);
     if (!o.pour)
         o.pour = mix::PourSettings{};
     (*o.pour).*target = static_cast<T>(std::get<double>(read));
@@ -136,7 +139,7 @@ constexpr std::array<OptionRow, 29> kOptions{{
      "with --pour: allowance added to every quantity (default 5)"},
     {"--bag-kg", "50|40", Group::Design, "",
      [](Options& o, const std::string& v) {
-         if (v != "50" && v != "40")
+         if (!isBagSize(v))
              return Failure("--bag-kg takes 50 or 40");
          return pourEntry(o, mix::PourField::BagKg, v, &mix::PourSettings::bagKg, "");
      },
@@ -249,6 +252,9 @@ Failure checkCombination(const Options& o, const std::set<std::string_view>& see
               "--price-stone", "--price-admixture", "--price-readymix"})
             if (seen.count(planner))
                 return std::string(planner) + " needs --pour";
+    // Standard output holds the PDF alone; the JSON would have nowhere to go.
+    if (o.json && o.pdfFile == "-")
+        return std::string("--pdf - sends the PDF to standard output; --json cannot go with it");
     if (o.pdfFile == "-" && o.cardFile == "-")
         return std::string("--pdf - and --card - cannot both go to standard output");
     if (o.bom && o.batchFormat != BatchFormat::Csv)
@@ -366,7 +372,8 @@ std::string usageText()
            "A missing design option is an empty field, as in the window. Exit status: 0 designed,\n"
            "2 refused (the reason on stderr, and as JSON with --json) or, with --batch, any row not\n"
            "designed; 64 usage error; 65 batch input that is not CSV with the expected header;\n"
-           "66 batch file that cannot be opened. See mixdesign(1).\n";
+           "66 batch file that cannot be opened; 69 no font for the Thai of the PDF; 73 a file that\n"
+           "cannot be created; 74 a failed read or write. See mixdesign(1).\n";
     return out;
 }
 

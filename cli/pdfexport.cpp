@@ -5,7 +5,9 @@
 #include "engine/calculate.h"
 #include "report/card.h"
 #include "report/cardrender.h"
+#include "report/font.h"
 #include "report/pdf.h"
+#include "report/render.h"
 #include "report/sheets.h"
 
 #include "output/filewriter.h"
@@ -32,7 +34,7 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message)
 // Fonts and the PDF writer need a GUI application, but a PDF needs no display: the offscreen
 // platform works wherever the command runs (ssh, cron, CI), whatever the environment names.
 // Qt sees no argument of the user's, so none of them can be taken for one of its own options.
-QByteArray renderPdf(const PdfRequest& r)
+QByteArray renderPdf(const PdfRequest& r, bool& noThaiFace)
 {
     qInstallMessageHandler(quiet);
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -42,8 +44,12 @@ QByteArray renderPdf(const PdfRequest& r)
     QGuiApplication app(argc, argv);
     if (r.document == Document::Card)
         return report::cardPdf(report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate)));
-    return report::reportPdf(report::reportSheets(*r.result, r.plan, r.prices), report::reportTitle(*r.result),
-                             report::sheetLink(*r.result, r.plan));
+    const auto sheets = report::reportSheets(*r.result, r.plan, r.prices);
+    // Without a Thai face every line would come out as black bars, yet a PDF would be written.
+    noThaiFace = !report::fontCoversSheets(sheets);
+    if (noThaiFace)
+        return {};
+    return report::reportPdf(sheets, report::reportTitle(*r.result), report::sheetLink(*r.result, r.plan));
 }
 
 } // namespace
@@ -51,7 +57,14 @@ QByteArray renderPdf(const PdfRequest& r)
 int writePdf(const PdfRequest& request)
 {
     const std::string file = request.file;
-    const QByteArray pdf = renderPdf(request);
+    bool noThaiFace = false;
+    const QByteArray pdf = renderPdf(request, noThaiFace);
+    if (noThaiFace) {
+        std::cerr << "mixdesign: " << report::missingThaiFontMessage().toStdString()
+                  << "\nmixdesign: no installed font has the Thai letters of the report "
+                     "(Debian: install fonts-thai-tlwg); nothing was written\n";
+        return kUnavailable;
+    }
     if (pdf.isEmpty()) {
         std::cerr << (request.document == Document::Card ? "mixdesign: the card could not be drawn\n"
                                                          : "mixdesign: the report could not be drawn\n");

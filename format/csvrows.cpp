@@ -6,13 +6,28 @@
 namespace format {
 namespace {
 
+// A cell a spreadsheet would take for a formula (=, +, -, @, or one of them after a TAB or a CR)
+// is written as text: a leading apostrophe, the whole quoted. What the user typed comes back
+// this way in the echoed inputs and in the messages; the program's own numbers never start so.
+bool looksLikeFormula(std::string_view field)
+{
+    if (field.empty() || std::string_view("=+-@\t\r").find(field.front()) == std::string_view::npos)
+        return false;
+    // A negative number (a cost difference, say) is a number to the spreadsheet, never a formula.
+    const std::string_view rest = field.substr(1);
+    return field.front() != '-' || rest.empty() || rest.find_first_not_of("0123456789.") != std::string_view::npos;
+}
+
 void csvField(std::string& out, std::string_view field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula = looksLikeFormula(field);
+    if (!formula && field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out.append(field);
         return;
     }
     out += '"';
+    if (formula)
+        out += '\'';
     for (char c : field) {
         if (c == '"')
             out += '"';

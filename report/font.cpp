@@ -1,6 +1,8 @@
 #include "report/font.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
+#include <QRawFont>
 #include <QStringList>
 
 namespace report {
@@ -41,5 +43,26 @@ QFont reportFont(bool bold)
     font.setBold(bold);
     return font;
 }
+
+bool reportFontCovers(const QString& text)
+{
+    // With no face at all Qt still hands out a font, under an alias, that draws nothing: the face
+    // must be one fontconfig itself lists for Thai before its glyphs are asked for.
+    const QStringList thaiFaces = QFontDatabase::families(QFontDatabase::Thai);
+    for (bool bold : {false, true}) {
+        const QFont font = reportFont(bold);
+        if (!thaiFaces.contains(QFontInfo(font).family(), Qt::CaseInsensitive))
+            return false;
+        const QRawFont face = QRawFont::fromFont(font);
+        if (!face.isValid())
+            return false;
+        for (const char32_t c : text.toUcs4())
+            if (c >= 0x0E00 && c <= 0x0E7F && !face.supportsCharacter(c))
+                return false;
+    }
+    return true;
+}
+
+QString missingThaiFontMessage() { return QStringLiteral("ไม่พบฟอนต์ภาษาไทย กรุณาติดตั้งแพ็กเกจ fonts-thai-tlwg"); }
 
 } // namespace report

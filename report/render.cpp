@@ -96,4 +96,13 @@ bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const 
     return true;
 }
 
+bool fontCoversSheets(std::span<const Sheet> sheets)
+{
+    QString text;
+    for (const Sheet& sheet : sheets)
+        for (const ReportLine& line : sheet)
+            text += line.text;
+    return reportFontCovers(text);
+}
+
 } // namespace report

@@ -29,4 +29,7 @@ std::vector<QPointF> baselines(QPaintDevice* device, const Sheet& sheet);
 bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets,
                   const QByteArray& link = {});
 
+// Whether the report's face has every Thai letter of `sheets`; checked before any is drawn.
+bool fontCoversSheets(std::span<const Sheet> sheets);
+
 } // namespace report

@@ -70,6 +70,9 @@ TEST(Options, UsageErrorsNameTheOption)
         {{"--format", "csv"}, "--format needs --batch"},
         {{"--batch", "in.csv", "--format", "xml"}, "--format takes jsonl or csv"},
         {{"--batch", "in.csv", "--bom"}, "--bom needs --format csv"},
+        {{"--pdf", "-", "--json"}, "--pdf - sends the PDF to standard output; --json cannot go with it"},
+        {{"--pour", std::string(309, '9')}, "--pour is too large"},
+        {{"--pour", "10", "--basket", "1" + std::string(400, '0')}, "--basket is too large"},
     };
     for (const auto& [args, message] : rows) {
         const auto r = parse(args);

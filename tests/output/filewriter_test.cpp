@@ -222,3 +222,34 @@ TEST(FileWriter, TargetThatCannotBeCreatedSaysWhy)
     }
     EXPECT_EQ(folder.names(), (std::set<std::string>{"folder"}));
 }
+
+// A link that names nothing is refused and stays as it was; a target whose folder plus a
+// temporary name would pass PATH_MAX is written; nothing but the target is left in the folder.
+TEST(FileWriter, DanglingLinkIsRefusedAndLongTargetsAreWritten)
+{
+    Folder folder;
+    ASSERT_EQ(::symlink("gone.pdf", folder.path("dangling.pdf").constData()), 0);
+    const auto dangling = output::writeFile(folder.path("dangling.pdf"), "report");
+    EXPECT_EQ(dangling.status, WriteStatus::CannotCreate);
+    EXPECT_EQ(dangling.reason, QStringLiteral("a symbolic link to nothing: gone.pdf does not exist"));
+    EXPECT_TRUE(S_ISLNK(modeOf(folder.path("dangling.pdf"), false)));
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"dangling.pdf"}));
+
+    QByteArray deep = QFile::encodeName(folder.dir.path());
+    while (deep.size() < 4078) {
+        deep += '/' + QByteArray(std::min<qsizetype>(200, 4078 - deep.size() - 1), 'd');
+        ASSERT_EQ(::mkdir(deep.constData(), 0700), 0);
+    }
+    const QByteArray target = deep + "/report.pdf";
+    ASSERT_LT(target.size(), 4096);
+    const auto longName = output::writeFile(target, "deep");
+    EXPECT_TRUE(longName.ok()) << longName.reason.toStdString();
+    EXPECT_EQ(contents(target), QByteArray("deep"));
+    const int fd = ::open(deep.constData(), O_RDONLY | O_DIRECTORY);
+    DIR* inside = ::fdopendir(fd);
+    int entries = 0;
+    while (const dirent* entry = inside ? ::readdir(inside) : nullptr)
+        entries += entry->d_name[0] != '.';
+    ::closedir(inside);
+    EXPECT_EQ(entries, 1);
+}

@@ -329,6 +329,28 @@ private slots:
         QVERIFY(f.dialogs.formsShown.isEmpty());
     }
 
+    // Run alone by the test reportcommand_fontless, under a fontconfig without a Thai face: the
+    // window says which package is missing and draws nothing, for the PDF and for the printer.
+    void withoutAThaiFaceNothingIsDrawn()
+    {
+        if (qEnvironmentVariableIsEmpty("MIXDESIGN_FONTLESS"))
+            QSKIP("needs a fontconfig without Thai faces; see reportcommand_fontless");
+        QTemporaryDir dir;
+        Fixture f;
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
+        f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("printed.pdf")));
+        f.command.savePdf();
+        f.command.Command2_Click();
+        QCOMPARE(f.prompter.boxes.size(), 2);
+        for (const MessageBoxSpec& box : f.prompter.boxes) {
+            QVERIFY(box.text.contains(QStringLiteral("fonts-thai-tlwg")));
+            QVERIFY(box.text.front().unicode() >= 0x0E00 && box.text.front().unicode() <= 0x0E7F);
+            QCOMPARE(box.icon, QMessageBox::Warning);
+        }
+        QVERIFY(f.dialogs.formsShown.isEmpty());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{});
+    }
+
     void materialOrderIsTheThirdSheetEverywhere()
     {
         QTemporaryDir dir;

