@@ -42,8 +42,11 @@ QByteArray renderPdf(const PdfRequest& r, bool& noThaiFace)
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    if (r.document == Document::Card)
-        return report::cardPdf(report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate)));
+    if (r.document == Document::Card) {
+        const report::Card card = report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate));
+        noThaiFace = !report::fontCoversCard(card);
+        return noThaiFace ? QByteArray() : report::cardPdf(card);
+    }
     const auto sheets = report::reportSheets(*r.result, r.plan, r.prices);
     // Without a Thai face every line would come out as black bars, yet a PDF would be written.
     noThaiFace = !report::fontCoversSheets(sheets);

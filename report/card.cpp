@@ -1,5 +1,7 @@
 #include "report/card.h"
 
+#include "report/font.h"
+
 #include "engine/numbers.h"
 
 #include <algorithm>
@@ -120,6 +122,14 @@ Card mixerCard(const mix::CalcResult& result, const mix::PourPlan* plan, const Q
         card.items.push_back(
             text(kLeft, kFootY + int(i) * kFootStep, kCardWidth - 2 * kLeft, kFootStep, kFootPoints, false, t.foot[i]));
     return card;
+}
+
+bool fontCoversCard(const Card& card)
+{
+    QString text;
+    for (const CardItem& item : card.items)
+        text += item.text;
+    return reportFontCovers(text);
 }
 
 } // namespace report

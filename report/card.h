@@ -46,4 +46,7 @@ inline constexpr int kCardHeight = 11906;
 // The mixer card of one batch (see mix::mixerCardText), laid out for the page.
 Card mixerCard(const mix::CalcResult& result, const mix::PourPlan* plan, const QString& date);
 
+// Whether the report's face draws every letter of the card's words (see reportFontCovers).
+bool fontCoversCard(const Card& card);
+
 } // namespace report

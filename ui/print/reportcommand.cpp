@@ -64,14 +64,19 @@ std::vector<Sheet> ReportCommand::sheets()
     // Without a Thai face every line would print as black bars or in a dingbat face; nothing is
     // drawn, and the user learns which package brings the faces.
     if (!report::fontCoversSheets(report)) {
-        MessageBoxSpec missing;
-        missing.text = report::missingThaiFontMessage();
-        missing.title = missing.text.section(QLatin1Char(' '), 0, 0);
-        missing.icon = QMessageBox::Warning;
-        m_prompter.ask(m_window, missing);
+        tellMissingThaiFont();
         return {};
     }
     return report;
+}
+
+void ReportCommand::tellMissingThaiFont()
+{
+    MessageBoxSpec missing;
+    missing.text = report::missingThaiFontMessage();
+    missing.title = missing.text.section(QLatin1Char(' '), 0, 0);
+    missing.icon = QMessageBox::Warning;
+    m_prompter.ask(m_window, missing);
 }
 
 QString ReportCommand::title() const
@@ -166,6 +171,10 @@ void ReportCommand::printCard()
         return;
     const report::Card card =
         report::mixerCard(*result, m_plan ? m_plan() : nullptr, QDate::currentDate().toString(Qt::ISODate));
+    if (!report::fontCoversCard(card)) {
+        tellMissingThaiFont();
+        return;
+    }
     QPrinter& printer = currentPrinter();
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         printer.setPageLayout(report::cardPageLayout());

@@ -58,6 +58,7 @@ public:
 
 private:
     QString title() const;
+    void tellMissingThaiFont();
     std::vector<report::Sheet> sheets();
     QByteArray link() const;
     void fitPrinterToReport();
