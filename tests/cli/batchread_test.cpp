@@ -87,7 +87,7 @@ TEST(Batch, ReadErrorIsToldAndNeverDesignsACutRow)
     const std::string refused = "240,cube,10,2,no,,99\n";
     const Case cases[] = {
         {"", 74, 0, "mixdesign: cannot read in.csv: Input/output error\n"},
-        {"strength,spec", 74, 0, "mixdesign: cannot read in.csv: Input/output error\n"},
+        {"strength,slu", 74, 0, "mixdesign: cannot read in.csv: Input/output error\n"},
         {kHeader + designed + "240,cube,10,2,no,,1", 74, 1, "mixdesign: cannot read in.csv: Input/output error\n"},
         {kHeader + refused + designed + "240,cu", 74, 2,
          "mixdesign: 1 of 2 rows not designed\nmixdesign: cannot read in.csv: Input/output error\n"},
