@@ -12,6 +12,9 @@ constexpr double kLooseUnitWeight = 1600; // kg per m³ of sand or stone, as the
 constexpr double kOrderStep = 0.5;        // m³: sand and stone are ordered by the half cubic metre
 constexpr double kMaxWaste = 50;
 constexpr int kMaxBagsPerBatch = 32767;
+// A million cubic metres is far beyond any pour mixed on site, and keeps every figure of the
+// order sheet short enough to stand on its line at the sheet's own size.
+constexpr double kMaxVolume = 1e6;
 
 PourFieldError fieldError(PourField field, std::string_view message) { return {field, std::string(message)}; }
 
@@ -69,6 +72,9 @@ std::variant<double, PourFieldError> readPourField(PourField field, std::string_
             return fieldError(field, pourwords::kTooLarge);
         break;
     case PourField::Volume:
+        if (x > kMaxVolume)
+            return fieldError(field, pourwords::kTooLarge);
+        [[fallthrough]];
     case PourField::BagKg:
     case PourField::Basket:
     case PourField::Pail:

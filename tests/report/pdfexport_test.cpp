@@ -120,6 +120,19 @@ private slots:
         QCOMPARE(pages[2].lines.size(), order.size());
         for (std::size_t i = 0; i < order.size(); ++i)
             QCOMPARE(comparable(pages[2].lines[i].text), comparable(order[i].text));
+
+        // The largest accepted volume in the smallest basket: its figures' lines stay on the page
+        // at the sheet's own size, and one cubic metre more is refused.
+        const QStringList largest = kFirstExample + QStringList{"--basket", "0.0001", "--pdf", file, "--pour"};
+        QCOMPARE(mixdesign(largest + QStringList{"1000001"}).exitCode, 64);
+        const Run huge = mixdesign(largest + QStringList{"1000000"});
+        QVERIFY2(huge.exitCode == 0, qPrintable(huge.stderrText));
+        const auto hugePages = readPdf(file);
+        QCOMPARE(hugePages.size(), 3u);
+        QCOMPARE(hugePages[2].lines.size(), order.size());
+        for (const PdfLine& line : hugePages[2].lines)
+            QVERIFY2(line.xMax <= hugePages[2].width - 36, qPrintable(line.text));
+        QCOMPARE(qRound(hugePages[2].lines[1].xMin), qRound(pages[2].lines[1].xMin));
     }
 
     // The card beside the report, one landscape page whose texts are the per-bag figures, and
