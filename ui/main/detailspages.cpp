@@ -61,7 +61,7 @@ DetailsPages::DetailsPages(QWidget* parent) : QWidget(parent), m_ui(std::make_un
     for (const auto& [arrow, click] : arrows) {
         const bool next = arrow == m_ui->Image11 || arrow == m_ui->Image10;
         makeActivatable(arrow, QAccessible::Button, QString::fromUtf8(next ? kNextPage : kPreviousPage),
-                        [this, click] { (this->*click)(); });
+                        [this, turn = click] { (this->*turn)(); });
         connect(arrow, &PictureLabel::clicked, this, click);
     }
     // Read from the tab bar or from an arrow alike; the shortcuts live only while the tab shows.
