@@ -66,6 +66,22 @@ private slots:
                                      "shop", "download", "educate", "product"}));
     }
 
+    void altAloneHighlightsTheFirstMenu()
+    {
+        QMenuBar* bar = m_window->menuBar();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        const QImage before = bar->grab().toImage();
+        QTest::keyPress(m_window.get(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(m_window.get(), Qt::Key_Alt);
+        QTRY_VERIFY(bar->hasFocus());
+        QCOMPARE(bar->activeAction(), bar->actions().first());
+        // The first menu's caption is drawn as chosen, so a keyboard user sees where Alt landed.
+        const QRect first = bar->actionGeometry(bar->actions().first());
+        QVERIFY(bar->grab().toImage().copy(first) != before.copy(first));
+        QTest::keyClick(bar, Qt::Key_Escape);
+    }
+
     void linkAddresses()
     {
         const FakeOpener opener;

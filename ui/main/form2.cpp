@@ -3,6 +3,7 @@
 #include "ui/main/criteriatext.h"
 #include "ui/main/exitshortcutguard.h"
 #include "ui/main/framecaptions.h"
+#include "ui/main/menubarchoice.h"
 #include "ui/main/statuspanels.h"
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
@@ -44,6 +45,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     setWindowTitle(applicationTitle());
     m_ui->dataEntryPage->applyFocusOrder();
     padFrameCaptions(this);
+    showKeyboardChoice(menuBar());
     m_ui->detailsPages->keepInnerFrameBelowBorder();
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
