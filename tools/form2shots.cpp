@@ -66,14 +66,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setFont(designFont());
     // A dark desktop palette, as a dark theme gives it, for a second set of shots.
-    if (argc > 2 && QString::fromLatin1(argv[2]) == QLatin1String("dark")) {
-        QPalette dark;
-        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            dark.setColor(role, QColor(83, 83, 85));
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(role, QColor(230, 230, 230));
-        QApplication::setPalette(dark);
-    }
+    if (argc > 2 && QString::fromLatin1(argv[2]) == QLatin1String("dark"))
+        QApplication::setPalette(darkPalette());
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(dir.path());
 

@@ -139,12 +139,7 @@ private slots:
     {
         m_window.reset();
         const QPalette light = QApplication::palette();
-        QPalette dark;
-        for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            dark.setColor(role, QColor(83, 83, 85));
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(role, QColor(230, 230, 230));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(darkPalette());
         QVERIFY(openWindow(m_window, m_prompter));
         enter(*m_window, firstExample());
         calculate(*m_window);

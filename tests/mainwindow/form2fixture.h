@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -36,6 +37,17 @@ inline bool closeWindow(std::unique_ptr<Form2>& window, RecordingPrompter& promp
     const bool allAnswered = prompter.answers.isEmpty();
     prompter.boxes.clear();
     return allAnswered;
+}
+
+// A dark desktop palette, as a dark theme gives it: grey ground, light text.
+inline QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(83, 83, 85));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    return dark;
 }
 
 inline QString u8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
