@@ -6,47 +6,37 @@
 #include <unistd.h>
 
 namespace output {
-namespace {
+WriteSignalsHeld::WriteSignalsHeld()
+{
+    sigemptyset(&m_held);
+    sigaddset(&m_held, SIGPIPE);
+    sigaddset(&m_held, SIGXFSZ);
+    sigpending(&m_pendingBefore);
+    pthread_sigmask(SIG_BLOCK, &m_held, &m_previous);
+}
 
-// Holds SIGPIPE back for this thread while it writes, and takes away one it raised itself.
-class SigpipeHeld {
-public:
-    SigpipeHeld()
-    {
-        sigemptyset(&m_pipe);
-        sigaddset(&m_pipe, SIGPIPE);
-        sigset_t pending;
-        sigpending(&pending);
-        m_wasPending = sigismember(&pending, SIGPIPE) == 1;
-        pthread_sigmask(SIG_BLOCK, &m_pipe, &m_previous);
-    }
-    ~SigpipeHeld()
-    {
-        const int savedErrno = errno;
-        sigset_t pending;
-        sigpending(&pending);
-        if (!m_wasPending && sigismember(&pending, SIGPIPE) == 1) {
-            const timespec now{};
-            while (sigtimedwait(&m_pipe, nullptr, &now) == -1 && errno == EINTR) {
-            }
+WriteSignalsHeld::~WriteSignalsHeld()
+{
+    const int savedErrno = errno;
+    sigset_t pending;
+    sigpending(&pending);
+    for (const int sig : {SIGPIPE, SIGXFSZ}) {
+        if (sigismember(&m_pendingBefore, sig) == 1 || sigismember(&pending, sig) != 1)
+            continue;
+        sigset_t one;
+        sigemptyset(&one);
+        sigaddset(&one, sig);
+        const timespec now{};
+        while (sigtimedwait(&one, nullptr, &now) == -1 && errno == EINTR) {
         }
-        pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
-        errno = savedErrno;
     }
-    SigpipeHeld(const SigpipeHeld&) = delete;
-    SigpipeHeld& operator=(const SigpipeHeld&) = delete;
-
-private:
-    sigset_t m_pipe;
-    sigset_t m_previous;
-    bool m_wasPending = false;
-};
-
-} // namespace
+    pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
+    errno = savedErrno;
+}
 
 int writeFully(int fd, std::string_view bytes)
 {
-    const SigpipeHeld held;
+    const WriteSignalsHeld held;
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)

@@ -22,6 +22,7 @@ namespace output {
 
 WriteResult writeAll(QIODevice& device, const QByteArray& document)
 {
+    const WriteSignalsHeld held;
     qint64 done = 0;
     while (done < document.size()) {
         const qint64 written = device.write(document.constData() + done, document.size() - done);

@@ -109,7 +109,6 @@ TEST(FileWriter, FailedReplaceLeavesTheOldFileAsItWas)
     ASSERT_EQ(::pipe(channel), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
         const rlimit small{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &small);
         const auto result = output::writeFile(target, document(10000));
