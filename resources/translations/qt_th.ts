@@ -2,6 +2,124 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="th_TH">
 <context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Drive</source>
+        <translation>ไดรฟ์</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>โฟลเดอร์</translation>
+    </message>
+</context>
+<context>
+    <name>QCupsJobWidget</name>
+    <message>
+        <source>Job</source>
+        <translation>งานพิมพ์</translation>
+    </message>
+    <message>
+        <source>Job Control</source>
+        <translation>การควบคุมงานพิมพ์</translation>
+    </message>
+    <message>
+        <source>Scheduled printing:</source>
+        <translation>กำหนดเวลาพิมพ์:</translation>
+    </message>
+    <message>
+        <source>Billing information:</source>
+        <translation>ข้อมูลการเรียกเก็บเงิน:</translation>
+    </message>
+    <message>
+        <source>Job priority:</source>
+        <translation>ลำดับความสำคัญ:</translation>
+    </message>
+    <message>
+        <source>Banner Pages</source>
+        <translation>หน้าคั่นงานพิมพ์</translation>
+    </message>
+    <message>
+        <source>Banner page at start</source>
+        <translation>หน้าคั่นก่อนงาน</translation>
+    </message>
+    <message>
+        <source>Start:</source>
+        <translation>ก่อนงาน:</translation>
+    </message>
+    <message>
+        <source>Banner page at end</source>
+        <translation>หน้าคั่นหลังงาน</translation>
+    </message>
+    <message>
+        <source>End:</source>
+        <translation>หลังงาน:</translation>
+    </message>
+    <message>
+        <source>Print Immediately</source>
+        <translation>พิมพ์ทันที</translation>
+    </message>
+    <message>
+        <source>Hold Indefinitely</source>
+        <translation>พักไว้จนกว่าจะสั่งพิมพ์</translation>
+    </message>
+    <message>
+        <source>Day (06:00 to 17:59)</source>
+        <translation>กลางวัน (06:00 ถึง 17:59)</translation>
+    </message>
+    <message>
+        <source>Night (18:00 to 05:59)</source>
+        <translation>กลางคืน (18:00 ถึง 05:59)</translation>
+    </message>
+    <message>
+        <source>Second Shift (16:00 to 23:59)</source>
+        <translation>กะที่สอง (16:00 ถึง 23:59)</translation>
+    </message>
+    <message>
+        <source>Third Shift (00:00 to 07:59)</source>
+        <translation>กะที่สาม (00:00 ถึง 07:59)</translation>
+    </message>
+    <message>
+        <source>Weekend (Saturday to Sunday)</source>
+        <translation>สุดสัปดาห์ (เสาร์ถึงอาทิตย์)</translation>
+    </message>
+    <message>
+        <source>Specific Time</source>
+        <translation>ระบุเวลา</translation>
+    </message>
+    <message>
+        <source>CUPS Banner page</source>
+        <translation>หน้าคั่นงานพิมพ์ของ CUPS</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>ไม่มี</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>มาตรฐาน</translation>
+    </message>
+    <message>
+        <source>Unclassified</source>
+        <translation>ไม่ปกปิด</translation>
+    </message>
+    <message>
+        <source>Confidential</source>
+        <translation>ลับ</translation>
+    </message>
+    <message>
+        <source>Classified</source>
+        <translation>ปกปิด</translation>
+    </message>
+    <message>
+        <source>Secret</source>
+        <translation>ลับมาก</translation>
+    </message>
+    <message>
+        <source>Top Secret</source>
+        <translation>ลับที่สุด</translation>
+    </message>
+</context>
+<context>
     <name>QDialogButtonBox</name>
     <message>
         <source>OK</source>
@@ -190,6 +308,10 @@ Do you want to delete it anyway?</source>
         <source>Sidebar</source>
         <translation>แถบข้าง</translation>
     </message>
+    <message>
+        <source>Show </source>
+        <translation>แสดง</translation>
+    </message>
 </context>
 <context>
     <name>QFileSystemModel</name>
@@ -220,6 +342,13 @@ Do you want to delete it anyway?</source>
     <message>
         <source>Type</source>
         <translation>ชนิด</translation>
+    </message>
+</context>
+<context>
+    <name>QIODevice</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation>ไม่มีไฟล์หรือโฟลเดอร์นี้</translation>
     </message>
 </context>
 <context>
@@ -385,6 +514,18 @@ Do you want to delete it anyway?</source>
     <message>
         <source>top margin</source>
         <translation>ขอบบน</translation>
+    </message>
+    <message>
+        <source>Pica (P̸)</source>
+        <translation>ไพกา (P̸)</translation>
+    </message>
+    <message>
+        <source>Didot (DD)</source>
+        <translation>ดิโด (DD)</translation>
+    </message>
+    <message>
+        <source>Cicero (CC)</source>
+        <translation>ซิเซโร (CC)</translation>
     </message>
 </context>
 <context>
@@ -566,6 +707,22 @@ Please choose a different file name.</source>
         <source>Write PDF file</source>
         <translation>เขียนแฟ้ม PDF</translation>
     </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>ตั้งค่าหน้ากระดาษขัดกัน</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>ตัวเลือกการตั้งค่าหน้ากระดาษบางรายการขัดกัน ต้องการแก้ไขหรือไม่</translation>
+    </message>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>ตัวเลือกขั้นสูงขัดกัน</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>ตัวเลือกขั้นสูงบางรายการขัดกัน ต้องการแก้ไขหรือไม่</translation>
+    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
@@ -652,6 +809,22 @@ Please choose a different file name.</source>
         <source>Printer Properties</source>
         <translation>คุณสมบัติเครื่องพิมพ์</translation>
     </message>
+    <message>
+        <source>Page Setup Conflicts</source>
+        <translation>ตั้งค่าหน้ากระดาษขัดกัน</translation>
+    </message>
+    <message>
+        <source>There are conflicts in page setup options. Do you want to fix them?</source>
+        <translation>ตัวเลือกการตั้งค่าหน้ากระดาษบางรายการขัดกัน ต้องการแก้ไขหรือไม่</translation>
+    </message>
+    <message>
+        <source>Advanced Option Conflicts</source>
+        <translation>ตัวเลือกขั้นสูงขัดกัน</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
+        <translation>ตัวเลือกขั้นสูงบางรายการขัดกัน ต้องการแก้ไขหรือไม่</translation>
+    </message>
 </context>
 <context>
     <name>QPrintPropertiesWidget</name>
@@ -662,6 +835,10 @@ Please choose a different file name.</source>
     <message>
         <source>Page</source>
         <translation>หน้า</translation>
+    </message>
+    <message>
+        <source>There are conflicts in some options. Please fix them.</source>
+        <translation>ตัวเลือกบางรายการขัดกัน โปรดแก้ไข</translation>
     </message>
 </context>
 <context>
@@ -749,6 +926,10 @@ Please choose a different file name.</source>
     <message>
         <source>to</source>
         <translation>ถึง</translation>
+    </message>
+    <message>
+        <source>Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.</source>
+        <translation>ระบุหน้าหรือช่วงหน้า คั่นด้วยจุลภาค ช่วงหน้าเขียนเป็นเลขสองตัวคั่นด้วยขีด เช่น 3,5-7,9 พิมพ์หน้า 3, 5, 6, 7 และ 9</translation>
     </message>
 </context>
 <context>
