@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTabBar>
+#include <QToolTip>
 
 namespace {
 
@@ -57,6 +58,13 @@ QStringList nameless(QWidget* window)
 }
 
 QAccessibleInterface* accessible(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget); }
+
+// A key as the keyboard gives it: pressed in the focused control, let go in the one focused then.
+void pressAndLetGo(Qt::Key key)
+{
+    QTest::keyPress(QApplication::focusWidget(), key);
+    QTest::keyRelease(QApplication::focusWidget(), key);
+}
 
 } // namespace
 
@@ -133,6 +141,36 @@ private slots:
         QCOMPARE(pageLabel->text(), QStringLiteral("1/3"));
         QCOMPARE(accessible(pageLabel)->text(QAccessible::Name), QStringLiteral("หน้า 1 จาก 3"));
         QCOMPARE(accessible(control(*m_window, "Image11"))->text(QAccessible::Name), QStringLiteral("หน้าถัดไป"));
+    }
+
+    // A sighted keyboard user sees the hint of each field Tab or Shift+Tab reaches, and again on F1; the
+    // hint shown holds the pointer's tooltip on its icon.
+    void hintsShowToTheKeyboard()
+    {
+        QVERIFY(!QToolTip::isVisible());
+        control(*m_window, "Combo1")->setFocus(Qt::OtherFocusReason);
+        QVERIFY(!QToolTip::isVisible());
+        pressAndLetGo(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text2"));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral("กำลังอัด")));
+        const std::pair<const char*, const char*> fieldsAndIcons[] = {
+            {"Combo1", "Image3"}, {"Combo2", "Image4"}, {"Text4", "Image5"}};
+        for (const auto& [field, icon] : fieldsAndIcons) {
+            pressAndLetGo(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(field));
+            QTRY_VERIFY(QToolTip::text().contains(control(*m_window, icon)->toolTip()));
+        }
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        pressAndLetGo(Qt::Key_F1);
+        QTRY_VERIFY(QToolTip::isVisible() && QToolTip::text().contains(control(*m_window, "Image5")->toolTip()));
+        // The mouse's way in shows nothing by itself.
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        control(*m_window, "Text2")->setFocus(Qt::MouseFocusReason);
+        QTest::qWait(20);
+        QVERIFY(!QToolTip::isVisible());
     }
 
     void errorTextReadsOnADarkPalette()

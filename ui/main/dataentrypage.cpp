@@ -1,5 +1,6 @@
 #include "ui/main/dataentrypage.h"
 
+#include "ui/main/keyboardhint.h"
 #include "ui/main/numberkeyfilter.h"
 #include "ui_dataentrypage.h"
 
@@ -73,14 +74,18 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
     connect(m_ui->Image1, &PictureLabel::clicked, this, &DataEntryPage::homeLinkClicked);
     makeActivatable(m_ui->Image1, QAccessible::Link, m_ui->Image1->toolTip(), [this] { emit homeLinkClicked(); });
 
-    // A hint is a tooltip for the mouse; a screen reader hears it with the field it explains.
+    // A hint is a tooltip for the mouse; a screen reader hears it with the field it explains,
+    // and a keyboard user sees it on reaching the field.
     const std::pair<QWidget*, QWidget*> hints[] = {{m_ui->Text2, m_ui->Image2},
                                                    {m_ui->Combo1, m_ui->Image3},
                                                    {m_ui->Combo2, m_ui->Image4},
                                                    {m_ui->Text4, m_ui->Image5},
                                                    {m_ui->Text3, m_ui->Image6}};
-    for (const auto& [field, hint] : hints)
+    auto* keyboardHint = new KeyboardHint(this);
+    for (const auto& [field, hint] : hints) {
         field->setAccessibleDescription(hint->toolTip());
+        keyboardHint->watch(field, hint);
+    }
 
     m_noteDesigned = m_ui->Text6->geometry();
     m_frameDesigned = m_ui->Frame6_0->geometry();
