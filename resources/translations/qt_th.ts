@@ -707,22 +707,6 @@ Please choose a different file name.</source>
         <source>Write PDF file</source>
         <translation>เขียนแฟ้ม PDF</translation>
     </message>
-    <message>
-        <source>Page Setup Conflicts</source>
-        <translation>ตั้งค่าหน้ากระดาษขัดกัน</translation>
-    </message>
-    <message>
-        <source>There are conflicts in page setup options. Do you want to fix them?</source>
-        <translation>ตัวเลือกการตั้งค่าหน้ากระดาษบางรายการขัดกัน ต้องการแก้ไขหรือไม่</translation>
-    </message>
-    <message>
-        <source>Advanced Option Conflicts</source>
-        <translation>ตัวเลือกขั้นสูงขัดกัน</translation>
-    </message>
-    <message>
-        <source>There are conflicts in some advanced options. Do you want to fix them?</source>
-        <translation>ตัวเลือกขั้นสูงบางรายการขัดกัน ต้องการแก้ไขหรือไม่</translation>
-    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
