@@ -396,38 +396,6 @@ Do you want to delete it anyway?</source>
 <context>
     <name>QPageSetupWidget</name>
     <message>
-        <source>Left to Right, Top to Bottom</source>
-        <translation>ซ้ายไปขวา บนลงล่าง</translation>
-    </message>
-    <message>
-        <source>Left to Right, Bottom to Top</source>
-        <translation>ซ้ายไปขวา ล่างขึ้นบน</translation>
-    </message>
-    <message>
-        <source>Right to Left, Bottom to Top</source>
-        <translation>ขวาไปซ้าย ล่างขึ้นบน</translation>
-    </message>
-    <message>
-        <source>Right to Left, Top to Bottom</source>
-        <translation>ขวาไปซ้าย บนลงล่าง</translation>
-    </message>
-    <message>
-        <source>Bottom to Top, Left to Right</source>
-        <translation>ล่างขึ้นบน ซ้ายไปขวา</translation>
-    </message>
-    <message>
-        <source>Bottom to Top, Right to Left</source>
-        <translation>ล่างขึ้นบน ขวาไปซ้าย</translation>
-    </message>
-    <message>
-        <source>Top to Bottom, Left to Right</source>
-        <translation>บนลงล่าง ซ้ายไปขวา</translation>
-    </message>
-    <message>
-        <source>Top to Bottom, Right to Left</source>
-        <translation>บนลงล่าง ขวาไปซ้าย</translation>
-    </message>
-    <message>
         <source>Custom</source>
         <translation>กำหนดเอง</translation>
     </message>
