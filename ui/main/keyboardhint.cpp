@@ -19,8 +19,8 @@ bool KeyboardHint::eventFilter(QObject* watched, QEvent* event)
     QWidget* icon = m_icons.value(watched);
     if (!icon)
         return false;
-    // A tooltip goes away at any key, the release of the key that brought it included, so
-    // the hint waits for that release.
+    // The toolkit hides a tooltip whenever the focus moves, and Tab moves it more than once
+    // on its way in, so the hint waits for the Tab key to come up.
     switch (event->type()) {
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
