@@ -1,5 +1,6 @@
 #include "engine/calculate.h"
 
+#include "engine/entries.h"
 #include "engine/moisture.h"
 #include "engine/numbers.h"
 #include "engine/perbag.h"
@@ -13,6 +14,19 @@ bool isIncomplete(const MixInputs& in)
 {
     return in.strengthText.empty() || in.moistureText.empty() || in.stoneItem.empty() || in.slumpItem.empty() ||
            (!in.cubeChecked && !in.cylinderChecked) || (!in.noAdmixtureChecked && !in.admixtureChecked);
+}
+
+// A text longer than any number a person types is refused as too large before it is read,
+// once the input is otherwise complete, so the user meets the refusals in the usual order.
+std::optional<Field> overLongField(const MixInputs& in)
+{
+    if (in.strengthText.size() > kMaxEntryBytes)
+        return Field::Strength;
+    if (in.admixtureChecked && in.doseText.size() > kMaxEntryBytes)
+        return Field::Dose;
+    if (in.moistureText.size() > kMaxEntryBytes)
+        return Field::Moisture;
+    return std::nullopt;
 }
 
 } // namespace
@@ -30,6 +44,8 @@ std::variant<DesignNumbers, CalcError> computeDesign(const MixInputs& in)
         // Pick-only lists cannot hold other texts; a caller that forges one gets the
         // same answer as for a list left empty.
         return incompleteError();
+    if (const auto field = overLongField(in))
+        return overflowError(*field);
 
     DesignNumbers out;
     MixDesign& d = out.design;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/batch.h"
+
 #include <cstdint>
 
 namespace mix {
@@ -45,16 +47,10 @@ struct FinalMix {
     bool operator==(const FinalMix&) const = default;
 };
 
-// The batch for one 50 kg bag of cement, each value already rounded as shown.
-struct PerBag {
-    double water = 0; // litres
-    double pails = 0;
-    double sand = 0; // cubic metres
-    double sandBaskets = 0;
-    double stone = 0; // cubic metres
-    double stoneBaskets = 0;
-    double admixture = 0; // cc
-    double yield = 0;     // cubic metres of concrete per bag
+// The batch for one bag of cement at the site's usual measures, each value already rounded as
+// shown, and the concrete that bag yields.
+struct PerBag : PourBatch {
+    double yield = 0; // cubic metres of concrete per bag
 };
 
 // Every number one accepted Calculate produces, before any of it becomes text.

@@ -16,6 +16,8 @@ struct MixInputs {
     bool noAdmixtureChecked = false; // Check4
     std::string doseText;            // Text3
     std::string moistureText;        // Text4
+
+    bool operator==(const MixInputs&) const = default;
 };
 
 } // namespace mix

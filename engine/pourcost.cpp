@@ -10,8 +10,6 @@
 namespace mix {
 namespace {
 
-constexpr double kMaxPrice = 10'000'000;
-
 // A quantity times a price is rarely exact in binary: 7.5 m³ at 462.75 baht is the tie
 // 3470.625, held as 3470.6249999... or 3470.6250000...1 depending on the operands. Taken to
 // nine decimals first, a tie in decimals stays a tie and rounds to even, as it reads on paper.
@@ -20,45 +18,13 @@ double baht(double x) { return roundHalfEven(roundHalfEven(x, 9), 2); }
 // Ready-mix comes for the same volume the site orders materials for, waste included.
 double orderedVolume(const PourSettings& s) { return roundHalfEven(s.volume * (1 + s.wastePercent / 100), 9); }
 
-PriceFieldError priceError(PriceField field, std::string_view message) { return {field, std::string(message)}; }
-
 } // namespace
 
-std::variant<std::optional<double>, PriceFieldError> readPrice(PriceField field, std::string_view text)
-{
-    if (text.empty())
-        return std::optional<double>{};
-    const auto number = parseNumber(text);
-    if (!number)
-        return priceError(field, pourwords::kNotANumber);
-    if (!(*number <= kMaxPrice))
-        return priceError(field, costtext::kPriceTooLarge);
-    return number;
-}
-
-PriceReading readPriceEntries(const PriceEntries& e)
-{
-    PriceReading reading;
-    const auto read = [&reading](PriceField field, const std::string& text, std::optional<double>& target) {
-        auto value = readPrice(field, text);
-        if (auto* error = std::get_if<PriceFieldError>(&value))
-            reading.errors.push_back(std::move(*error));
-        else
-            target = std::get<std::optional<double>>(value);
-    };
-    read(PriceField::Cement, e.cement, reading.prices.cement);
-    read(PriceField::Sand, e.sand, reading.prices.sand);
-    read(PriceField::Stone, e.stone, reading.prices.stone);
-    read(PriceField::Admixture, e.admixture, reading.prices.admixture);
-    read(PriceField::ReadyMix, e.readymix, reading.prices.readymix);
-    return reading;
-}
-
-std::variant<PourCost, PriceFieldError> costPour(const PourPlan& p, const PourPrices& prices)
+std::variant<PourCost, EntryError> costPour(const PourPlan& p, const PourPrices& prices)
 {
     PourCost c;
-    std::optional<PriceField> overflow;
-    const auto part = [&overflow](PriceField field, const std::optional<double>& price, double quantity) {
+    std::optional<Entry> overflow;
+    const auto part = [&overflow](Entry field, const std::optional<double>& price, double quantity) {
         std::optional<double> out;
         if (price) {
             out = baht(quantity * *price);
@@ -67,11 +33,11 @@ std::variant<PourCost, PriceFieldError> costPour(const PourPlan& p, const PourPr
         }
         return out;
     };
-    c.cement = part(PriceField::Cement, prices.cement, p.cementBags);
-    c.sand = part(PriceField::Sand, prices.sand, p.sandOrderM3);
-    c.stone = part(PriceField::Stone, prices.stone, p.stoneOrderM3);
+    c.cement = part(Entry::PriceCement, prices.cement, p.cementBags);
+    c.sand = part(Entry::PriceSand, prices.sand, p.sandOrderM3);
+    c.stone = part(Entry::PriceStone, prices.stone, p.stoneOrderM3);
     if (p.admixtureUsed)
-        c.admixture = part(PriceField::Admixture, prices.admixture, p.admixture);
+        c.admixture = part(Entry::PriceAdmixture, prices.admixture, p.admixture);
 
     for (const auto& each : {c.cement, c.sand, c.stone, c.admixture})
         if (each.has_value())
@@ -79,16 +45,16 @@ std::variant<PourCost, PriceFieldError> costPour(const PourPlan& p, const PourPr
     if (c.total)
         c.perM3 = baht(*c.total / p.settings.volume);
 
-    c.readymix = part(PriceField::ReadyMix, prices.readymix, orderedVolume(p.settings));
+    c.readymix = part(Entry::PriceReadymix, prices.readymix, orderedVolume(p.settings));
     if (c.total && c.readymix)
         c.difference = baht(*c.readymix - *c.total);
 
     // The sum and the average of finite parts can still run past the largest number.
     for (const auto& figure : {c.total, c.perM3, c.difference})
         if (figure && !std::isfinite(*figure) && !overflow)
-            overflow = PriceField::Cement;
+            overflow = Entry::PriceCement;
     if (overflow)
-        return priceError(*overflow, pourwords::kTooLarge);
+        return EntryError{*overflow, EntryErrorKind::TooLarge};
     return c;
 }
 

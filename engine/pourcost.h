@@ -10,48 +10,6 @@
 
 namespace mix {
 
-// The unit prices a user may give, in baht; the ready-mix price is only for comparison.
-enum class PriceField { Cement, Sand, Stone, Admixture, ReadyMix };
-
-struct PriceFieldError {
-    PriceField field = PriceField::Cement;
-    std::string message;
-
-    bool operator==(const PriceFieldError&) const = default;
-};
-
-// Baht per bag of cement, per m³ of sand and of stone, per litre of admixture and per m³ of
-// ready-mix concrete; a price not given is empty. Prices are never kept between runs.
-struct PourPrices {
-    std::optional<double> cement;
-    std::optional<double> sand;
-    std::optional<double> stone;
-    std::optional<double> admixture;
-    std::optional<double> readymix;
-
-    bool any() const { return cement || sand || stone || admixture || readymix; }
-    bool operator==(const PourPrices&) const = default;
-};
-
-// One price as typed: empty text is no price; otherwise digits and one full stop, at most
-// ten million baht (zero is a price: the site's own sand costs nothing).
-std::variant<std::optional<double>, PriceFieldError> readPrice(PriceField field, std::string_view text);
-
-struct PriceEntries {
-    std::string cement;
-    std::string sand;
-    std::string stone;
-    std::string admixture;
-    std::string readymix;
-};
-
-// The good prices, and every bad entry in field order; a bad entry is left out of `prices`.
-struct PriceReading {
-    PourPrices prices;
-    std::vector<PriceFieldError> errors;
-};
-PriceReading readPriceEntries(const PriceEntries& entries);
-
 // What the order of a pour costs, in baht, each figure rounded half to even to 2 decimals.
 // A part is present when its price is given (admixture only when the design uses it);
 // total and per_m3 when any part is; readymix when its price is, for the ordered volume
@@ -73,7 +31,7 @@ struct PourCost {
 
 // The cost of `plan` at `prices`; refused only when a figure grows beyond what a number
 // holds, naming the price that made it so.
-std::variant<PourCost, PriceFieldError> costPour(const PourPlan& plan, const PourPrices& prices);
+std::variant<PourCost, EntryError> costPour(const PourPlan& plan, const PourPrices& prices);
 
 // Money as every output prints it: always two decimals, "." as the point, no separators.
 std::string formatBaht(double baht);

@@ -88,29 +88,10 @@ TEST(PourCost, TextOfTheFirstExampleAsGolden)
         EXPECT_EQ(formatBaht(x), text);
 }
 
-TEST(PourCost, BadPricesNameTheirField)
+TEST(PourCost, CostTooLargeNamesThePrice)
 {
-    const std::tuple<PriceField, std::string, const char*> rows[] = {
-        {PriceField::Cement, "-5", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PriceField::Sand, "4,500", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PriceField::Stone, "1.2.3", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PriceField::Admixture, "abc", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PriceField::ReadyMix, "10000000.01", "ต้องไม่เกิน 10000000 บาท"},
-        {PriceField::ReadyMix, std::string(400, '9'), "ต้องไม่เกิน 10000000 บาท"},
-    };
-    for (const auto& [field, text, message] : rows)
-        EXPECT_EQ(std::get<PriceFieldError>(readPrice(field, text)), (PriceFieldError{field, message}))
-            << text.substr(0, 12);
-    EXPECT_EQ(std::get<std::optional<double>>(readPrice(PriceField::Cement, "10000000")), 10000000);
-    EXPECT_EQ(std::get<std::optional<double>>(readPrice(PriceField::Cement, "")), none);
-
-    const PriceReading r = readPriceEntries({"120", "x", "", "1e3", "2100.5"});
-    EXPECT_EQ(r.prices, (PourPrices{120, none, none, none, 2100.5}));
-    EXPECT_EQ(r.errors, (std::vector<PriceFieldError>{{PriceField::Sand, "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-                                                      {PriceField::Admixture, "ไม่ใช่ตัวเลขที่ถูกต้อง"}}));
-
     // A pour so large that its cost runs past every number names the price that did it.
     const PourPlan huge = plan(kFirst, 1e296);
-    EXPECT_EQ(std::get<PriceFieldError>(costPour(huge, {none, 10000000, none, none, none})),
-              (PriceFieldError{PriceField::Sand, "มากเกินไปจนคำนวณไม่ได้"}));
+    EXPECT_EQ(std::get<EntryError>(costPour(huge, {none, 10000000, none, none, none})),
+              (EntryError{Entry::PriceSand, EntryErrorKind::TooLarge}));
 }

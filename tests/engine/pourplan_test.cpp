@@ -21,8 +21,8 @@ PourSettings pour(double volume, double waste, double bagKg = 50, double basket 
 PourPlan planned(const FinalMix& mix, const PourSettings& settings)
 {
     auto r = planPour(mix, settings);
-    if (auto* e = std::get_if<PourFieldError>(&r))
-        ADD_FAILURE() << "refused: " << e->message;
+    if (auto* e = std::get_if<EntryError>(&r))
+        ADD_FAILURE() << "refused: " << entryErrorMessage(*e);
     return std::get<PourPlan>(r);
 }
 
@@ -104,55 +104,17 @@ TEST(PourPlan, TextsAsShown)
     EXPECT_EQ(without.size(), with.size());
 }
 
-TEST(PourEntries, EachBadEntryNamesItsFieldWithAShortMessage)
-{
-    const std::string huge(400, '9');
-    const std::tuple<PourField, std::string, const char*> rows[] = {
-        {PourField::Volume, "", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PourField::Volume, "1.2.3", "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-        {PourField::Volume, "0.000", "ต้องมากกว่า 0"},
-        {PourField::Volume, huge, "มากเกินไปจนคำนวณไม่ได้"},
-        {PourField::Waste, "50", ""},
-        {PourField::Waste, "50.01", "ต้องอยู่ระหว่าง 0-50"},
-        {PourField::BagKg, "0", "ต้องมากกว่า 0"},
-        {PourField::Basket, "0", "ต้องมากกว่า 0"},
-        {PourField::Pail, "0.0", "ต้องมากกว่า 0"},
-        {PourField::BagsPerBatch, "2.0", ""},
-        {PourField::BagsPerBatch, "1.5", "ต้องเป็น 1, 2, 3, ... ถุง"},
-        {PourField::BagsPerBatch, "0", "ต้องเป็น 1, 2, 3, ... ถุง"},
-        {PourField::BagsPerBatch, "40000", "มากเกินไปจนคำนวณไม่ได้"},
-    };
-    for (const auto& [field, text, message] : rows) {
-        const auto r = readPourField(field, text);
-        if (*message == '\0')
-            EXPECT_TRUE(std::holds_alternative<double>(r)) << text;
-        else
-            EXPECT_EQ(std::get<PourFieldError>(r), (PourFieldError{field, message})) << text.substr(0, 9);
-    }
-
-    EXPECT_EQ(readPourEntries({"10", "5", "40", "0.025", "20", "2"}).settings, pour(10, 5, 40, 0.025, 20, 2));
-    // Nothing to plan yet is not a fault.
-    const PourReading noVolume = readPourEntries({"", "5", "50", "0.019", "27", "1"});
-    EXPECT_TRUE(noVolume.errors.empty());
-    EXPECT_FALSE(noVolume.settings);
-    const PourReading bad = readPourEntries({"0", "5", "50", "", "27", "0.5"});
-    EXPECT_FALSE(bad.settings);
-    EXPECT_EQ(bad.errors, (std::vector<PourFieldError>{{PourField::Volume, "ต้องมากกว่า 0"},
-                                                       {PourField::Basket, "ไม่ใช่ตัวเลขที่ถูกต้อง"},
-                                                       {PourField::BagsPerBatch, "ต้องเป็น 1, 2, 3, ... ถุง"}}));
-}
-
 // A figure beyond what a number holds names the entry that drove it there, never shows "inf".
 TEST(PourPlan, FigureTooLargeNamesItsEntry)
 {
-    const std::pair<PourSettings, PourField> rows[] = {
-        {pour(1e307, 5), PourField::Volume},
-        {pour(10, 5, 1e-320), PourField::BagKg},
-        {pour(10, 5, 50, 1e-320), PourField::Basket},
-        {pour(10, 5, 50, 0.019, 1e-320), PourField::Pail},
+    const std::pair<PourSettings, Entry> rows[] = {
+        {pour(1e307, 5), Entry::Volume},
+        {pour(10, 5, 1e-320), Entry::BagKg},
+        {pour(10, 5, 50, 1e-320), Entry::Basket},
+        {pour(10, 5, 50, 0.019, 1e-320), Entry::Pail},
     };
-    for (const auto& [settings, field] : rows)
-        EXPECT_EQ(std::get<PourFieldError>(planPour(kFirst, settings)), (PourFieldError{field, "มากเกินไปจนคำนวณไม่ได้"}));
+    for (const auto& [settings, entry] : rows)
+        EXPECT_EQ(std::get<EntryError>(planPour(kFirst, settings)), (EntryError{entry, EntryErrorKind::TooLarge}));
 }
 
 TEST(PourPlan, VolumePartsOfACubicMetre)

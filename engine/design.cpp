@@ -1,0 +1,71 @@
+#include "engine/design.h"
+
+#include "engine/calculate.h"
+#include "engine/texts/pourtexts.h"
+
+#include <utility>
+
+namespace mix {
+namespace {
+
+void planThePour(Design& d, DesignTexts texts)
+{
+    EntryReading reading = readEntries(d.entries.pour);
+    d.entryErrors = std::move(reading.errors);
+    d.prices = reading.prices;
+    if (!d.result || !reading.settings)
+        return;
+    auto planned = planPour(d.result->numbers.final, *reading.settings);
+    if (const auto* error = std::get_if<EntryError>(&planned)) {
+        d.entryErrors.push_back(*error);
+        return;
+    }
+    d.plan = std::get<PourPlan>(std::move(planned));
+    if (d.prices.any()) {
+        auto costed = costPour(*d.plan, d.prices);
+        if (const auto* error = std::get_if<EntryError>(&costed))
+            d.entryErrors.push_back(*error);
+        else
+            d.cost = std::get<PourCost>(costed);
+    }
+    if (texts == DesignTexts::NumbersOnly)
+        return;
+    d.pourTexts = pourPlanTexts(*d.plan);
+    if (d.cost)
+        d.costText = pourCostText(*d.plan, d.prices, *d.cost);
+}
+
+} // namespace
+
+Design designOf(const Entries& entries, DesignTexts texts)
+{
+    Design d;
+    d.entries = entries;
+    if (texts == DesignTexts::All) {
+        auto outcome = calculate(entries.design);
+        if (auto* error = std::get_if<CalcError>(&outcome))
+            d.refusal = std::move(*error);
+        else
+            d.result = std::get<CalcResult>(std::move(outcome));
+    } else {
+        auto outcome = computeDesign(entries.design);
+        if (auto* error = std::get_if<CalcError>(&outcome))
+            d.refusal = std::move(*error);
+        else
+            d.result = CalcResult{std::get<DesignNumbers>(std::move(outcome)), {}, entries.design};
+    }
+    planThePour(d, texts);
+    return d;
+}
+
+Design withPour(Design design, const EntryTexts& pour)
+{
+    Design d;
+    d.entries = {design.entries.design, pour};
+    d.result = std::move(design.result);
+    d.refusal = std::move(design.refusal);
+    planThePour(d, d.result && d.result->texts.size() == 0 ? DesignTexts::NumbersOnly : DesignTexts::All);
+    return d;
+}
+
+} // namespace mix
