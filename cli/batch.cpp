@@ -5,7 +5,7 @@
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
 #include "cli/exitstatus.h"
-#include "engine/calculate.h"
+#include "engine/design.h"
 #include "format/inputnames.h"
 
 #include <algorithm>
@@ -46,8 +46,7 @@ std::string choice(std::string_view field)
 
 struct Columns {
     std::array<size_t, ColumnCount> design{};
-    PourColumnPlaces pour{};
-    PriceColumnPlaces prices{};
+    EntryColumnPlaces entries{};
     size_t count = 0;
 };
 
@@ -59,11 +58,8 @@ std::variant<Columns, std::string> columnsOf(const std::vector<std::string>& hea
     found.count = header.size();
     for (size_t i = 0; i < header.size(); ++i) {
         const std::string name = choice(header[i]);
-        const auto pour = std::find(kPourColumns.begin(), kPourColumns.end(), name);
-        const auto price = std::find(kPriceColumns.begin(), kPriceColumns.end(), name);
-        if (pour != kPourColumns.end() || price != kPriceColumns.end()) {
-            auto& place = pour != kPourColumns.end() ? found.pour[size_t(pour - kPourColumns.begin())]
-                                                     : found.prices[size_t(price - kPriceColumns.begin())];
+        if (const auto entry = mix::entryByKey(name)) {
+            auto& place = found.entries[size_t(*entry)];
             if (place)
                 return "line 1: column '" + name + "' given twice";
             place = i;
@@ -128,40 +124,21 @@ int cannotWrite(std::ostream& err)
     return kIoError;
 }
 
-const mix::FinalMix& finalOf(const mix::CalcResult& result) { return result.numbers.final; }
-const mix::FinalMix& finalOf(const mix::DesignNumbers& numbers) { return numbers.final; }
-
-// One row's outcome into the output; 1 when the row was not designed. The CSV needs the
-// numbers alone, so it skips the fifty result texts a design would otherwise format.
-template <typename Design>
-long designRow(const BatchWriter& writer, std::string& buffer, long line, const mix::MixInputs& inputs,
-               const std::optional<mix::PourSettings>& pour, const mix::PourPrices& prices,
-               const std::variant<Design, mix::CalcError>& outcome)
+// One row's design into the output; 1 when the row was not designed. A bad entry makes the row
+// malformed whether or not its design is accepted, as does a figure of its pour too large to show.
+long designRow(const BatchWriter& writer, std::string& buffer, long line, const mix::Design& design)
 {
-    if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
-        writer.refused(buffer, inputs, *error);
+    if (!design.entryErrors.empty()) {
+        writer.malformed(buffer, line,
+                         "line " + std::to_string(line) + ": " +
+                             entryColumnMessage(design.entryErrors.front(), design.entries.pour));
         return 1;
     }
-    const Design& design = std::get<Design>(outcome);
-    std::optional<mix::PourPlan> plan;
-    if (pour) {
-        auto planned = mix::planPour(finalOf(design), *pour);
-        if (const auto* bad = std::get_if<mix::PourFieldError>(&planned)) {
-            writer.malformed(buffer, line,
-                             "line " + std::to_string(line) + ": " + std::string(kPourColumns[size_t(bad->field)]) +
-                                 ": " + bad->message);
-            return 1;
-        }
-        plan = std::get<mix::PourPlan>(std::move(planned));
-        const auto cost = prices.any() ? mix::costPour(*plan, prices) : mix::PourCost{};
-        if (const auto* bad = std::get_if<mix::PriceFieldError>(&cost)) {
-            writer.malformed(buffer, line,
-                             "line " + std::to_string(line) + ": " + std::string(priceColumn(bad->field)) + ": " +
-                                 bad->message);
-            return 1;
-        }
+    if (design.refusal) {
+        writer.refused(buffer, design.inputs(), *design.refusal);
+        return 1;
     }
-    writer.designed(buffer, inputs, design, plan ? &*plan : nullptr, plan && prices.any() ? &prices : nullptr);
+    writer.designed(buffer, design);
     return 0;
 }
 
@@ -188,8 +165,11 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
     }
     const Columns& at = std::get<Columns>(columns);
 
-    const bool priced = std::any_of(at.prices.begin(), at.prices.end(), [](const auto& p) { return p.has_value(); });
-    const BatchWriter writer(options.batchFormat, options.bom, at.pour[0].has_value(), at.pour[0] && priced);
+    const bool volume = at.entries[size_t(mix::Entry::Volume)].has_value();
+    const bool priced = std::any_of(at.entries.begin() + mix::kPourEntryCount, at.entries.end(),
+                                    [](const auto& p) { return p.has_value(); });
+    const BatchWriter writer(options.batchFormat, options.bom, volume, volume && priced);
+    const mix::DesignTexts texts = writer.needsTexts() ? mix::DesignTexts::All : mix::DesignTexts::NumbersOnly;
     std::string buffer;
     buffer.reserve(2 * kFlushBytes);
     writer.begin(buffer);
@@ -214,33 +194,12 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
             inputs = std::to_string(reader.fieldCount()) + " fields where the header has " + std::to_string(at.count);
         else
             inputs = inputsOf(row, at.design);
-        std::optional<mix::PourSettings> pour;
-        mix::PourPrices prices;
-        if (std::holds_alternative<mix::MixInputs>(inputs)) {
-            auto read = pourOf(row, at.pour);
-            if (auto* why = std::get_if<std::string>(&read))
-                inputs = std::move(*why);
-            else
-                pour = std::get<std::optional<mix::PourSettings>>(read);
-        }
-        if (pour && std::holds_alternative<mix::MixInputs>(inputs)) {
-            auto read = pricesOf(row, at.prices);
-            if (auto* why = std::get_if<std::string>(&read))
-                inputs = std::move(*why);
-            else
-                prices = std::get<mix::PourPrices>(read);
-        }
-
         if (const auto* why = std::get_if<std::string>(&inputs)) {
             ++notDesigned;
             writer.malformed(buffer, reader.line(), where + *why);
         } else {
-            const auto& mixInputs = std::get<mix::MixInputs>(inputs);
-            const long line = reader.line();
-            notDesigned +=
-                writer.needsTexts()
-                    ? designRow(writer, buffer, line, mixInputs, pour, prices, mix::calculate(mixInputs))
-                    : designRow(writer, buffer, line, mixInputs, pour, prices, mix::computeDesign(mixInputs));
+            const mix::Entries entries{std::get<mix::MixInputs>(std::move(inputs)), entryTextsOf(row, at.entries)};
+            notDesigned += designRow(writer, buffer, reader.line(), mix::designOf(entries, texts));
         }
         if (buffer.size() >= kFlushBytes && !flush(buffer, out))
             return cannotWrite(err);

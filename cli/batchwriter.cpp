@@ -11,19 +11,12 @@ void BatchWriter::begin(std::string& out) const
         format::appendCsvHeader(out, m_bom, m_pour, m_cost);
 }
 
-void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                           const mix::PourPlan* plan, const mix::PourPrices* prices) const
+void BatchWriter::designed(std::string& out, const mix::Design& design) const
 {
     if (m_format == BatchFormat::Jsonl)
-        format::appendJsonDesign(out, inputs, result, plan, prices);
+        format::appendJsonDesign(out, design);
     else
-        format::appendCsvDesign(out, inputs, result.numbers, m_pour, plan, m_cost, prices);
-}
-
-void BatchWriter::designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                           const mix::PourPlan* plan, const mix::PourPrices* prices) const
-{
-    format::appendCsvDesign(out, inputs, numbers, m_pour, plan, m_cost, prices);
+        format::appendCsvDesign(out, design, m_pour, m_cost);
 }
 
 void BatchWriter::refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const

@@ -2,10 +2,8 @@
 
 #include "cli/options.h"
 #include "engine/calcerror.h"
-#include "engine/calcresult.h"
+#include "engine/design.h"
 #include "engine/mixinputs.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
 
 #include <string>
 #include <string_view>
@@ -25,10 +23,8 @@ public:
     void begin(std::string& out) const;
     // Whether a designed row needs the result texts, or the numbers alone will do.
     bool needsTexts() const { return m_format == BatchFormat::Jsonl; }
-    void designed(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                  const mix::PourPlan* plan = nullptr, const mix::PourPrices* prices = nullptr) const;
-    void designed(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                  const mix::PourPlan* plan = nullptr, const mix::PourPrices* prices = nullptr) const;
+    // An accepted design, computed with its texts when needsTexts() says so.
+    void designed(std::string& out, const mix::Design& design) const;
     void refused(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error) const;
     void malformed(std::string& out, long line, std::string_view message) const;
 

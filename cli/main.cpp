@@ -3,9 +3,7 @@
 #include "cli/exitstatus.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
-#include "engine/calculate.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
+#include "engine/design.h"
 #include "engine/version.h"
 #include "format/designjson.h"
 #include "format/textreport.h"
@@ -117,8 +115,8 @@ int main(int argc, char** argv)
     if (options.batchFile)
         return batch(options);
 
-    const auto outcome = mix::calculate(options.inputs);
-    if (const auto* error = std::get_if<mix::CalcError>(&outcome)) {
+    const mix::Design design = mix::designOf(options.entries);
+    if (const auto& error = design.refusal) {
         print(stderr, "mixdesign: " + error->message + "\n");
         if (options.json) {
             if (const int status = answer(format::jsonRefusal(*error)); status != 0)
@@ -126,25 +124,15 @@ int main(int argc, char** argv)
         }
         return kRefused;
     }
-    const auto& result = std::get<mix::CalcResult>(outcome);
-    std::optional<mix::PourPlan> plan;
-    if (options.pour) {
-        auto planned = mix::planPour(result.numbers.final, *options.pour);
-        if (const auto* bad = std::get_if<mix::PourFieldError>(&planned)) {
-            print(stderr, "mixdesign: " + std::string(cli::pourOptionName(bad->field)) +
-                              " makes a figure of the pour too large to show\n" + cli::synopsisText());
-            return kUsage;
-        }
-        plan = std::get<mix::PourPlan>(std::move(planned));
-    }
-    const mix::PourPlan* planned = plan ? &*plan : nullptr;
-    const mix::PourPrices* prices = planned && options.prices.any() ? &options.prices : nullptr;
-    if (prices) {
-        if (const auto bad = mix::costPour(*planned, *prices); std::holds_alternative<mix::PriceFieldError>(bad)) {
-            print(stderr, "mixdesign: " + std::string(cli::priceOptionName(std::get<mix::PriceFieldError>(bad).field)) +
-                              " makes the cost of the pour too large to show\n" + cli::synopsisText());
-            return kUsage;
-        }
+    // Every entry was judged when the options were read; what is left is a figure that grew
+    // past what a number holds.
+    if (!design.entryErrors.empty()) {
+        const mix::Entry bad = design.entryErrors.front().entry;
+        print(stderr, "mixdesign: " + std::string(mix::entryRow(bad).option) +
+                          (mix::isPrice(bad) ? " makes the cost of the pour too large to show\n"
+                                             : " makes a figure of the pour too large to show\n") +
+                          cli::synopsisText());
+        return kUsage;
     }
     bool toStandardOutput = false;
     const std::pair<cli::Document, const std::optional<std::string>*> documents[] = {
@@ -152,7 +140,7 @@ int main(int argc, char** argv)
     for (const auto& [document, file] : documents) {
         if (!*file)
             continue;
-        const cli::PdfRequest request{document, &result, planned, prices, (*file)->c_str()};
+        const cli::PdfRequest request{document, &design, (*file)->c_str()};
         if (const int status = cli::writePdf(request); status != 0)
             return status;
         toStandardOutput |= **file == "-";
@@ -160,6 +148,5 @@ int main(int argc, char** argv)
     // A PDF went to standard output: nothing else may follow it there.
     if (toStandardOutput)
         return kOk;
-    return answer(options.json ? format::jsonDesign(options.inputs, result, planned, prices)
-                               : format::textReport(result, planned, prices));
+    return answer(options.json ? format::jsonDesign(design) : format::textReport(design));
 }

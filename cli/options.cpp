@@ -1,7 +1,6 @@
 #include "cli/options.h"
 
-#include "cli/batchpour.h"
-#include "engine/texts/pourwords.h"
+#include "engine/entries.h"
 #include "format/inputnames.h"
 
 #include <algorithm>
@@ -24,35 +23,24 @@ struct OptionRow {
     std::string_view pairedWith; // the other of two options that exclude each other
     Failure (*apply)(Options&, const std::string& value);
     std::string_view help;
+    std::optional<mix::Entry> entry = std::nullopt; // a pour entry or price, read by its table row
 };
 
 Failure ok() { return std::nullopt; }
 
-// A planner entry, judged by the very rules the planner tab applies; the planner's settings
-// start from its defaults so that --pour alone plans with the per-bag step's measures.
-template <typename T>
-Failure pourEntry(Options& o, mix::PourField field, const std::string& value, T mix::PourSettings::*target,
-                  std::string_view failure)
+// A pour entry or a price, judged by its one rule; kept as typed, so the design reads it as
+// every other way in does. An empty value is a slip here: leaving the option out is how an
+// entry keeps its default or a price is not given.
+Failure entry(Options& o, mix::Entry which, const std::string& value)
 {
-    const auto read = mix::readPourField(field, value);
-    if (const auto* bad = std::get_if<mix::PourFieldError>(&read))
-        return bad->message == mix::pourwords::kTooLarge ? std::string(pourOptionName(field)) + " is too large"
-                                                         : std::string(failure);
-    if (!o.pour)
-        o.pour = mix::PourSettings{};
-    (*o.pour).*target = static_cast<T>(std::get<double>(read));
-    return ok();
-}
-
-// A price as the tab reads it; an empty value is a mistake here, since leaving the option out
-// is how a price is not given.
-Failure price(std::optional<double>& target, mix::PriceField field, const std::string& value, std::string_view option)
-{
-    const auto read = mix::readPrice(field, value);
-    const auto* baht = std::get_if<std::optional<double>>(&read);
-    if (!baht || !*baht)
-        return std::string(option) + " takes baht, a number from 0 to 10000000";
-    target = *baht;
+    const mix::EntryRow& row = mix::entryRow(which);
+    const auto read = mix::readEntry(which, value);
+    if (const auto* bad = std::get_if<mix::EntryError>(&read);
+        bad && bad->kind == mix::EntryErrorKind::TooLarge && !mix::isPrice(which) && which != mix::Entry::BagKg)
+        return std::string(row.option) + " is too large";
+    if (value.empty() || std::holds_alternative<mix::EntryError>(read))
+        return std::string(row.option) + " " + std::string(row.usage);
+    o.entries.pour[static_cast<size_t>(which)] = value;
     return ok();
 }
 
@@ -65,51 +53,51 @@ Failure fileName(std::optional<std::string>& target, const std::string& value, s
 }
 
 // A new option is one row here; the usage text and the checks below follow from it.
-constexpr std::array<OptionRow, 29> kOptions{{
+constexpr std::array<OptionRow, 18> kOptions{{
     {"--strength", "KG_CM2", Group::Design, "",
      [](Options& o, const std::string& v) {
-         o.inputs.strengthText = v;
+         o.entries.design.strengthText = v;
          return ok();
      },
      "compressive strength wanted, kg/cm2, as typed: digits and one '.'"},
     {"--cube", "", Group::Design, "--cylinder",
      [](Options& o, const std::string&) {
-         format::setSpecimen(o.inputs, "cube");
+         format::setSpecimen(o.entries.design, "cube");
          return ok();
      },
      "the strength is on cubes"},
     {"--cylinder", "", Group::Design, "--cube",
      [](Options& o, const std::string&) {
-         format::setSpecimen(o.inputs, "cylinder");
+         format::setSpecimen(o.entries.design, "cylinder");
          return ok();
      },
      "the strength is on cylinders"},
     {"--slump", "CM", Group::Design, "",
      [](Options& o, const std::string& v) {
-         return format::setSlump(o.inputs, v) ? ok() : Failure("--slump takes 7.5, 10, 10.0 or 12.5");
+         return format::setSlump(o.entries.design, v) ? ok() : Failure("--slump takes 7.5, 10, 10.0 or 12.5");
      },
      "slump class 7.5, 10 (or 10.0) or 12.5, each plus or minus 2.5 cm"},
     {"--stone", "N", Group::Design, "",
      [](Options& o, const std::string& v) {
-         return format::setStone(o.inputs, v) ? ok() : Failure("--stone takes 1 or 2");
+         return format::setStone(o.entries.design, v) ? ok() : Failure("--stone takes 1 or 2");
      },
      "largest crushed stone, 1 or 2"},
     {"--admixture", "DOSE", Group::Design, "--no-admixture",
      [](Options& o, const std::string& v) {
-         format::setAdmixture(o.inputs, "yes");
-         o.inputs.doseText = v;
+         format::setAdmixture(o.entries.design, "yes");
+         o.entries.design.doseText = v;
          return ok();
      },
      "water-reducing admixture, maker's dose in cc per 100 kg of cement"},
     {"--no-admixture", "", Group::Design, "--admixture",
      [](Options& o, const std::string&) {
-         format::setAdmixture(o.inputs, "no");
+         format::setAdmixture(o.entries.design, "no");
          return ok();
      },
      "no admixture"},
     {"--moisture", "PERCENT", Group::Design, "",
      [](Options& o, const std::string& v) {
-         o.inputs.moistureText = v;
+         o.entries.design.moistureText = v;
          return ok();
      },
      "total moisture of the sand, per cent"},
@@ -125,64 +113,6 @@ constexpr std::array<OptionRow, 29> kOptions{{
     {"--card", "FILE", Group::Output, "",
      [](Options& o, const std::string& v) { return fileName(o.cardFile, v, "--card"); },
      "also write the mixer card into FILE (one landscape A4 page; per bag, or per batch with --pour)"},
-    {"--pour", "M3", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return pourEntry(o, mix::PourField::Volume, v, &mix::PourSettings::volume,
-                          "--pour takes the cubic metres to pour, a number above 0");
-     },
-     "also plan a pour of M3 cubic metres: what to order, and one mixer batch"},
-    {"--waste", "PERCENT", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return pourEntry(o, mix::PourField::Waste, v, &mix::PourSettings::wastePercent,
-                          "--waste takes a per cent from 0 to 50");
-     },
-     "with --pour: allowance added to every quantity (default 5)"},
-    {"--bag-kg", "50|40", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         if (!isBagSize(v))
-             return Failure("--bag-kg takes 50 or 40");
-         return pourEntry(o, mix::PourField::BagKg, v, &mix::PourSettings::bagKg, "");
-     },
-     "with --pour: kg in a bag of cement (default 50)"},
-    {"--basket", "M3", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return pourEntry(o, mix::PourField::Basket, v, &mix::PourSettings::basketM3,
-                          "--basket takes the basket's cubic metres, a number above 0");
-     },
-     "with --pour: the basket sand and stone are measured in (default 0.019)"},
-    {"--pail", "LITRES", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return pourEntry(o, mix::PourField::Pail, v, &mix::PourSettings::pailLitres,
-                          "--pail takes the pail's litres, a number above 0");
-     },
-     "with --pour: the pail water is measured in (default 27)"},
-    {"--bags-per-batch", "N", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return pourEntry(o, mix::PourField::BagsPerBatch, v, &mix::PourSettings::bagsPerBatch,
-                          "--bags-per-batch takes a whole number of bags from 1");
-     },
-     "with --pour: bags of cement in one mixer batch (default 1)"},
-    {"--price-cement", "BAHT", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return price(o.prices.cement, mix::PriceField::Cement, v, "--price-cement");
-     },
-     "with --pour: baht per bag of cement"},
-    {"--price-sand", "BAHT", Group::Design, "",
-     [](Options& o, const std::string& v) { return price(o.prices.sand, mix::PriceField::Sand, v, "--price-sand"); },
-     "with --pour: baht per m3 of sand"},
-    {"--price-stone", "BAHT", Group::Design, "",
-     [](Options& o, const std::string& v) { return price(o.prices.stone, mix::PriceField::Stone, v, "--price-stone"); },
-     "with --pour: baht per m3 of stone"},
-    {"--price-admixture", "BAHT", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return price(o.prices.admixture, mix::PriceField::Admixture, v, "--price-admixture");
-     },
-     "with --pour: baht per litre of admixture"},
-    {"--price-readymix", "BAHT", Group::Design, "",
-     [](Options& o, const std::string& v) {
-         return price(o.prices.readymix, mix::PriceField::ReadyMix, v, "--price-readymix");
-     },
-     "with --pour: baht per m3 of ready-mix concrete, to compare"},
     {"--batch", "FILE", Group::Batch, "",
      [](Options& o, const std::string& v) { return fileName(o.batchFile, v, "--batch"); },
      "design every row of a CSV file ('-': standard input)"},
@@ -221,10 +151,27 @@ constexpr std::array<OptionRow, 29> kOptions{{
     {"--", "", Group::Info, "", nullptr, "end of the options"},
 }};
 
+// Every option in usage order: the design's and the outputs', then the pour's entries and
+// prices as the entry table has them, then the batch's and the rest.
+const std::vector<OptionRow>& allOptions()
+{
+    static const std::vector<OptionRow> rows = [] {
+        const auto batch =
+            std::find_if(kOptions.begin(), kOptions.end(), [](const auto& o) { return o.name == "--batch"; });
+        std::vector<OptionRow> all(kOptions.begin(), batch);
+        for (const auto& e : mix::kEntryTable)
+            all.push_back({e.option, e.valueName, Group::Design, "", nullptr, e.help, e.entry});
+        all.insert(all.end(), batch, kOptions.end());
+        return all;
+    }();
+    return rows;
+}
+
 const OptionRow* find(std::string_view name)
 {
-    const auto it = std::find_if(kOptions.begin(), kOptions.end(), [&](const auto& o) { return o.name == name; });
-    return it == kOptions.end() ? nullptr : &*it;
+    const auto& rows = allOptions();
+    const auto it = std::find_if(rows.begin(), rows.end(), [&](const auto& o) { return o.name == name; });
+    return it == rows.end() ? nullptr : &*it;
 }
 
 // A value in the next argument that looks like one of our options is taken for a forgotten
@@ -234,7 +181,7 @@ bool looksLikeOption(const std::string& arg) { return arg.rfind("--", 0) == 0 ||
 Failure checkCombination(const Options& o, const std::set<std::string_view>& seen)
 {
     const auto firstOf = [&](Group g) -> std::string_view {
-        for (const auto& row : kOptions)
+        for (const auto& row : allOptions())
             if (row.group == g && seen.count(row.name))
                 return row.name;
         return "";
@@ -246,12 +193,11 @@ Failure checkCombination(const Options& o, const std::set<std::string_view>& see
     } else if (const auto batchOnly = firstOf(Group::Batch); !batchOnly.empty()) {
         return std::string(batchOnly) + " needs --batch";
     }
-    if (!seen.count("--pour"))
-        for (std::string_view planner :
-             {"--waste", "--bag-kg", "--basket", "--pail", "--bags-per-batch", "--price-cement", "--price-sand",
-              "--price-stone", "--price-admixture", "--price-readymix"})
-            if (seen.count(planner))
-                return std::string(planner) + " needs --pour";
+    const std::string_view pour = mix::entryRow(mix::Entry::Volume).option;
+    if (!seen.count(pour))
+        for (const auto& e : mix::kEntryTable)
+            if (seen.count(e.option))
+                return std::string(e.option) + " needs " + std::string(pour);
     // Standard output holds the PDF alone; the JSON would have nowhere to go.
     if (o.json && o.pdfFile == "-")
         return std::string("--pdf - sends the PDF to standard output; --json cannot go with it");
@@ -290,7 +236,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         seen.insert(row->name);
         if (row->value.empty() && value)
             return UsageError{name + " takes no value"};
-        if (!row->apply) {
+        if (!row->apply && !row->entry) {
             optionsEnded = true;
             continue;
         }
@@ -299,7 +245,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
                 return UsageError{name + " needs a value"};
             value = args[++i];
         }
-        if (auto failure = row->apply(options, value.value_or("")))
+        const std::string given = value.value_or("");
+        if (auto failure = row->entry ? entry(options, *row->entry, given) : row->apply(options, given))
             return UsageError{*failure};
     }
     if (auto failure = checkCombination(options, seen))
@@ -318,48 +265,12 @@ std::string synopsisText()
            "       mixdesign --version | --help\n";
 }
 
-std::string_view pourOptionName(mix::PourField field)
-{
-    switch (field) {
-    case mix::PourField::Volume:
-        return "--pour";
-    case mix::PourField::Waste:
-        return "--waste";
-    case mix::PourField::BagKg:
-        return "--bag-kg";
-    case mix::PourField::Basket:
-        return "--basket";
-    case mix::PourField::Pail:
-        return "--pail";
-    case mix::PourField::BagsPerBatch:
-        return "--bags-per-batch";
-    }
-    return "--pour";
-}
-
-std::string_view priceOptionName(mix::PriceField field)
-{
-    switch (field) {
-    case mix::PriceField::Cement:
-        return "--price-cement";
-    case mix::PriceField::Sand:
-        return "--price-sand";
-    case mix::PriceField::Stone:
-        return "--price-stone";
-    case mix::PriceField::Admixture:
-        return "--price-admixture";
-    case mix::PriceField::ReadyMix:
-        return "--price-readymix";
-    }
-    return "--price-cement";
-}
-
 std::string usageText()
 {
     std::string out = synopsisText() +
                       "\n"
                       "Designs 1 m3 of concrete and prints the final mix and the batch for one 50 kg bag of cement.\n";
-    for (const auto& row : kOptions) {
+    for (const auto& row : allOptions()) {
         if (row.help.empty())
             continue;
         std::string left = "  " + std::string(row.name);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/mixinputs.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
+#include "engine/entries.h"
 
 #include <optional>
 #include <string>
@@ -15,17 +13,15 @@ namespace cli {
 enum class BatchFormat { Jsonl, Csv };
 
 struct Options {
-    mix::MixInputs inputs;
+    // The design's entries as the window's controls would hold them, and the pour's entries and
+    // prices as typed (the pour's options need --pour; prices are never stored).
+    mix::Entries entries;
     bool json = false;
     std::optional<std::string> pdfFile;
     std::optional<std::string> cardFile;  // the mixer card, "-" is standard output
     std::optional<std::string> batchFile; // "-" is standard input
     BatchFormat batchFormat = BatchFormat::Jsonl;
     bool bom = false;
-    // The pour planner, with --pour; the planner's other options need it.
-    std::optional<mix::PourSettings> pour;
-    // Unit prices in baht, with --pour; never stored.
-    mix::PourPrices prices;
     bool help = false;
     bool version = false;
 };
@@ -39,9 +35,6 @@ struct UsageError {
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& args);
 
 std::string synopsisText();
-// The option that sets a planner entry, for naming it in a message.
-std::string_view pourOptionName(mix::PourField field);
-std::string_view priceOptionName(mix::PriceField field);
 // Built from the same table the parser reads, so every option is listed.
 std::string usageText();
 

@@ -2,13 +2,15 @@
 
 #include "cli/writtenstatus.h"
 
-#include "engine/calculate.h"
+#include "engine/design.h"
+#include "engine/version.h"
+#include "format/designlink.h"
+#include "format/sheetlines.h"
 #include "report/card.h"
 #include "report/cardrender.h"
 #include "report/font.h"
 #include "report/pdf.h"
 #include "report/render.h"
-#include "report/sheets.h"
 
 #include "output/filewriter.h"
 
@@ -43,16 +45,17 @@ QByteArray renderPdf(const PdfRequest& r, bool& noThaiFace)
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     if (r.document == Document::Card) {
-        const report::Card card = report::mixerCard(*r.result, r.plan, QDate::currentDate().toString(Qt::ISODate));
+        const report::Card card = report::mixerCard(*r.design, QDate::currentDate().toString(Qt::ISODate));
         noThaiFace = !report::fontCoversCard(card);
         return noThaiFace ? QByteArray() : report::cardPdf(card);
     }
-    const auto sheets = report::reportSheets(*r.result, r.plan, r.prices);
+    const auto sheets = format::reportSheets(*r.design);
     // Without a Thai face every line would come out as black bars, yet a PDF would be written.
     noThaiFace = !report::fontCoversSheets(sheets);
     if (noThaiFace)
         return {};
-    return report::reportPdf(sheets, report::reportTitle(*r.result), report::sheetLink(*r.result, r.plan));
+    return report::reportPdf(sheets, QString::fromStdString(format::reportTitle(*r.design->result)),
+                             QByteArray::fromStdString(format::designLink(mix::kPageAddress, *r.design)));
 }
 
 } // namespace

@@ -3,10 +3,8 @@
 #include <string>
 
 namespace mix {
-struct CalcResult;
-struct PourPlan;
-struct PourPrices;
-} // namespace mix
+struct Design;
+}
 
 namespace cli {
 
@@ -16,10 +14,8 @@ enum class Document { Report, Card };
 
 struct PdfRequest {
     Document document = Document::Report;
-    const mix::CalcResult* result = nullptr;
-    const mix::PourPlan* plan = nullptr;     // may be null
-    const mix::PourPrices* prices = nullptr; // may be null
-    const char* file = nullptr;              // "-" is standard output
+    const mix::Design* design = nullptr; // an accepted design
+    const char* file = nullptr;          // "-" is standard output
 };
 
 // Writes the document of an accepted design into its file; 0 on success, else the exit status

@@ -31,6 +31,7 @@ void planThePour(Design& d, DesignTexts texts)
     if (texts == DesignTexts::NumbersOnly)
         return;
     d.pourTexts = pourPlanTexts(*d.plan);
+    d.orderText = pourOrderText(*d.plan);
     if (d.cost)
         d.costText = pourCostText(*d.plan, d.prices, *d.cost);
 }

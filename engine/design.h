@@ -5,6 +5,7 @@
 #include "engine/entries.h"
 #include "engine/pourcost.h"
 #include "engine/pourplan.h"
+#include "engine/texts/pourtexts.h"
 #include "engine/texts/resulttexts.h"
 
 #include <optional>
@@ -24,6 +25,7 @@ struct Design {
     std::optional<PourPlan> plan;
     std::optional<PourCost> cost; // with a plan and at least one price
     ResultTexts pourTexts;        // the planner's figures as shown; empty without a plan
+    PourOrderText orderText;      // the material order in lines; empty without a plan
     PourCostText costText;        // empty without a cost
 
     const PourPlan* pour() const { return plan ? &*plan : nullptr; }

@@ -62,17 +62,16 @@ void pourFields(std::string& out, const mix::PourPlan* p)
 }
 
 // What the pour costs at the row's prices, in baht: a part without its price stays empty.
-void costFields(std::string& out, const mix::PourPlan* p, const mix::PourPrices* prices)
+void costFields(std::string& out, const mix::PourCost* f)
 {
     std::string numbers[8];
-    if (p && prices)
-        if (const auto c = mix::costPour(*p, *prices); const auto* f = std::get_if<mix::PourCost>(&c)) {
-            const std::optional<double>* values[8] = {&f->cement, &f->sand,  &f->stone,    &f->admixture,
-                                                      &f->total,  &f->perM3, &f->readymix, &f->difference};
-            for (int i = 0; i < 8; ++i)
-                if (*values[i])
-                    numbers[i] = numberText(**values[i]);
-        }
+    if (f) {
+        const std::optional<double>* values[8] = {&f->cement, &f->sand,  &f->stone,    &f->admixture,
+                                                  &f->total,  &f->perM3, &f->readymix, &f->difference};
+        for (int i = 0; i < 8; ++i)
+            if (*values[i])
+                numbers[i] = numberText(**values[i]);
+    }
     out += ',';
     csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6], numbers[7]});
 }
@@ -81,7 +80,7 @@ void costFields(std::string& out, const mix::PourPlan* p, const mix::PourPrices*
 // has them; one column list for every kind of row.
 void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
              std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr,
-             bool costColumns = false, const mix::PourPrices* prices = nullptr)
+             bool costColumns = false, const mix::PourCost* cost = nullptr)
 {
     std::string numbers[13];
     if (n) {
@@ -102,7 +101,7 @@ void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumber
     if (pourColumns)
         pourFields(out, plan);
     if (costColumns)
-        costFields(out, plan, prices);
+        costFields(out, cost);
     out += "\r\n";
 }
 
@@ -123,10 +122,10 @@ void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColu
     out += "\r\n";
 }
 
-void appendCsvDesign(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                     bool pourColumns, const mix::PourPlan* plan, bool costColumns, const mix::PourPrices* prices)
+void appendCsvDesign(std::string& out, const mix::Design& design, bool pourColumns, bool costColumns)
 {
-    csvLine(out, &inputs, &numbers, "", "", pourColumns, plan, costColumns, prices);
+    csvLine(out, &design.inputs(), &design.result->numbers, "", "", pourColumns, design.pour(), costColumns,
+            design.cost ? &*design.cost : nullptr);
 }
 
 void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns,

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "engine/calcerror.h"
-#include "engine/calcresult.h"
+#include "engine/design.h"
 #include "engine/mixinputs.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
 
 #include <string>
 #include <string_view>
@@ -17,9 +15,8 @@ namespace format {
 
 // The header line, after a UTF-8 byte-order mark when `bom`.
 void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns = false);
-void appendCsvDesign(std::string& out, const mix::MixInputs& inputs, const mix::DesignNumbers& numbers,
-                     bool pourColumns, const mix::PourPlan* plan = nullptr, bool costColumns = false,
-                     const mix::PourPrices* prices = nullptr);
+// An accepted design; its numbers alone are read, so a design computed without texts will do.
+void appendCsvDesign(std::string& out, const mix::Design& design, bool pourColumns, bool costColumns = false);
 void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns,
                       bool costColumns = false);
 // A row that could not be read as inputs at all.

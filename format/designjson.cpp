@@ -39,8 +39,9 @@ void cost(JsonWriter& o, const mix::PourCost& c)
 
 } // namespace
 
-void appendPour(JsonWriter& o, const mix::PourPlan& p, const mix::PourPrices* prices)
+void appendPour(JsonWriter& o, const mix::Design& design)
 {
+    const mix::PourPlan& p = *design.plan;
     const mix::PourSettings& s = p.settings;
     const mix::PourBatch& b = p.perBatch;
     o.begin("pour").number("volume_m3", s.volume).number("waste_percent", s.wastePercent).number("bag_kg", s.bagKg);
@@ -55,15 +56,15 @@ void appendPour(JsonWriter& o, const mix::PourPlan& p, const mix::PourPrices* pr
     o.begin("per_batch").number("cement_kg", b.cementKg).number("water_l", b.water).number("water_pails", b.pails);
     o.number("sand_m3", b.sand).number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone);
     o.number("stone_baskets", b.stoneBaskets).number("admixture_cc", b.admixture).end();
-    if (prices && prices->any())
-        if (const auto c = mix::costPour(p, *prices); const auto* figures = std::get_if<mix::PourCost>(&c))
-            cost(o, *figures);
+    if (design.cost)
+        cost(o, *design.cost);
     o.end();
 }
 
-void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::CalcResult& result,
-                      const mix::PourPlan* plan, const mix::PourPrices* prices)
+void appendJsonDesign(std::string& out, const mix::Design& design)
 {
+    const mix::MixInputs& in = design.inputs();
+    const mix::CalcResult& result = *design.result;
     const auto& n = result.numbers;
     const auto& d = n.design;
     const auto& f = n.final;
@@ -84,8 +85,8 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     o.begin("perBag").number("water_l", b.water).number("water_pails", b.pails).number("sand_m3", b.sand);
     o.number("sand_baskets", b.sandBaskets).number("stone_m3", b.stone).number("stone_baskets", b.stoneBaskets);
     o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
-    if (plan)
-        appendPour(o, *plan, prices);
+    if (design.plan)
+        appendPour(o, design);
 
     o.begin("steps");
     appendSteps(o, d);
@@ -99,11 +100,10 @@ void appendJsonDesign(std::string& out, const mix::MixInputs& in, const mix::Cal
     out += '\n';
 }
 
-std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result, const mix::PourPlan* plan,
-                       const mix::PourPrices* prices)
+std::string jsonDesign(const mix::Design& design)
 {
     std::string out;
-    appendJsonDesign(out, inputs, result, plan, prices);
+    appendJsonDesign(out, design);
     return out;
 }
 

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "engine/calcerror.h"
-#include "engine/calcresult.h"
-#include "engine/mixinputs.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
+#include "engine/design.h"
 #include "format/jsonwriter.h"
 
 #include <string>
@@ -19,14 +16,13 @@ inline constexpr int kJsonSchema = 1;
 void appendSteps(JsonWriter& o, const mix::MixDesign& d);
 
 // The planner's entries and figures as the "pour" member, numbers as the planner tab shows them.
-void appendPour(JsonWriter& o, const mix::PourPlan& plan, const mix::PourPrices* prices = nullptr);
+// The design must plan a pour; with prices the pour carries its "cost".
+void appendPour(JsonWriter& o, const mix::Design& design);
 
 // One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`;
 // with a planned pour it carries the "pour" object, and with prices its "cost".
-void appendJsonDesign(std::string& out, const mix::MixInputs& inputs, const mix::CalcResult& result,
-                      const mix::PourPlan* plan = nullptr, const mix::PourPrices* prices = nullptr);
-std::string jsonDesign(const mix::MixInputs& inputs, const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
-                       const mix::PourPrices* prices = nullptr);
+void appendJsonDesign(std::string& out, const mix::Design& design);
+std::string jsonDesign(const mix::Design& design);
 
 // One refused design: kind, the control to correct and the window's Thai message.
 std::string jsonRefusal(const mix::CalcError& error);

@@ -46,8 +46,10 @@ private:
 
 } // namespace
 
-std::string designLink(std::string_view address, const mix::MixInputs& inputs, const mix::PourSettings* pour)
+std::string designLink(std::string_view address, const mix::Design& design)
 {
+    const mix::MixInputs& inputs = design.inputs();
+    const mix::PourSettings* pour = design.plan ? &design.plan->settings : nullptr;
     if (address.empty())
         return {};
     std::string link(address);
@@ -62,9 +64,12 @@ std::string designLink(std::string_view address, const mix::MixInputs& inputs, c
         f.add("dose", inputs.doseText);
     f.add("moisture", inputs.moistureText);
     if (pour && pour->volume > 0) {
-        f.add("volume", numberText(pour->volume)).add("waste", numberText(pour->wastePercent));
-        f.add("bag_kg", numberText(pour->bagKg)).add("basket", numberText(pour->basketM3));
-        f.add("pail", numberText(pour->pailLitres)).add("bags_per_batch", std::to_string(pour->bagsPerBatch));
+        using mix::Entry;
+        const auto key = [](Entry entry) { return mix::entryRow(entry).key; };
+        f.add(key(Entry::Volume), numberText(pour->volume)).add(key(Entry::Waste), numberText(pour->wastePercent));
+        f.add(key(Entry::BagKg), numberText(pour->bagKg)).add(key(Entry::Basket), numberText(pour->basketM3));
+        f.add(key(Entry::Pail), numberText(pour->pailLitres));
+        f.add(key(Entry::BagsPerBatch), std::to_string(pour->bagsPerBatch));
     }
     return link;
 }

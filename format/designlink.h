@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/mixinputs.h"
-#include "engine/pourplan.h"
+#include "engine/design.h"
 
 #include <string>
 #include <string_view>
@@ -13,6 +12,6 @@ namespace format {
 // order, an empty entry left out, the dose only with admixture, the pour's entries only with
 // a volume. Values are percent-encoded as a browser's encodeURIComponent encodes them.
 // Empty when `address` is.
-std::string designLink(std::string_view address, const mix::MixInputs& inputs, const mix::PourSettings* pour);
+std::string designLink(std::string_view address, const mix::Design& design);
 
 } // namespace format

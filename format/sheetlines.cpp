@@ -1,8 +1,8 @@
 #include "format/sheetlines.h"
 
 #include "engine/calcresult.h"
+#include "engine/design.h"
 #include "engine/numbers.h"
-#include "engine/pourcost.h"
 #include "engine/texts/captionwords.h"
 #include "engine/texts/pourtexts.h"
 #include "format/layouttable.h"
@@ -86,9 +86,11 @@ SheetLines sheet1Lines(const mix::CalcResult& result) { return build(layout::kSh
 
 SheetLines sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
 
-SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* prices)
+SheetLines orderSheetLines(const mix::Design& design)
 {
-    const mix::PourOrderText order = mix::pourOrderText(plan);
+    if (!design.plan)
+        return {};
+    const mix::PourOrderText& order = design.orderText;
     SheetLines sheet{{order.title, kTitleX, kTitleY, true}};
     int y = kFirstY;
     const auto add = [&sheet, &y](const std::string& text, bool bold) {
@@ -105,19 +107,14 @@ SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* pri
     add(order.batchHeading, true);
     for (const auto& line : order.batch)
         add(line, false);
-    if (!prices || !prices->any())
+    const mix::PourCostText& cost = design.costText;
+    if (cost.lines.empty())
         return sheet;
-    // A cost too large to compute is refused on the tab and on the command line before a
-    // sheet is asked for; here it simply leaves the section out.
-    const auto cost = mix::costPour(plan, *prices);
-    if (const auto* figures = std::get_if<mix::PourCost>(&cost)) {
-        const mix::PourCostText text = mix::pourCostText(plan, *prices, *figures);
-        y += kSectionGap;
-        add(text.heading, true);
-        for (const auto& line : text.lines)
-            add(line, false);
-        add(text.note, false);
-    }
+    y += kSectionGap;
+    add(cost.heading, true);
+    for (const auto& line : cost.lines)
+        add(line, false);
+    add(cost.note, false);
     return sheet;
 }
 
@@ -126,12 +123,13 @@ std::string reportTitle(const mix::CalcResult& result)
     return folded(layout::kSheet1[0].parts[0].text) + " " + folded(captionOf(result, "Label7"));
 }
 
-std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan,
-                                     const mix::PourPrices* prices)
+std::vector<SheetLines> reportSheets(const mix::Design& design)
 {
-    std::vector<SheetLines> sheets{sheet1Lines(result), sheet2Lines(result)};
-    if (plan)
-        sheets.push_back(orderSheetLines(*plan, prices));
+    if (!design.result)
+        return {};
+    std::vector<SheetLines> sheets{sheet1Lines(*design.result), sheet2Lines(*design.result)};
+    if (design.plan)
+        sheets.push_back(orderSheetLines(design));
     return sheets;
 }
 

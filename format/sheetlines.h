@@ -5,8 +5,7 @@
 
 namespace mix {
 struct CalcResult;
-struct PourPlan;
-struct PourPrices;
+struct Design;
 } // namespace mix
 
 namespace format {
@@ -34,12 +33,12 @@ SheetLines sheet2Lines(const mix::CalcResult& result);
 
 // Sheet 3, the material order of a pour: the planner's entries, what to order for the whole
 // pour, and what goes into one mixer batch; with prices, what the order costs.
-SheetLines orderSheetLines(const mix::PourPlan& plan, const mix::PourPrices* prices = nullptr);
+// Empty when the design plans no pour.
+SheetLines orderSheetLines(const mix::Design& design);
 
-// Every sheet of the report of one accepted design, in printing order; with a pour plan the
+// Every sheet of the report of an accepted design, in printing order; with a pour plan the
 // material order follows as a third sheet, with what it costs when prices are given.
-std::vector<SheetLines> reportSheets(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
-                                     const mix::PourPrices* prices = nullptr);
+std::vector<SheetLines> reportSheets(const mix::Design& design);
 
 // The title a filed PDF of the report carries: the heading of sheet 1 and the strength wanted.
 std::string reportTitle(const mix::CalcResult& result);

@@ -14,10 +14,10 @@ void line(std::string& out, std::string_view caption, std::string_view value)
 
 } // namespace
 
-std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan, const mix::PourPrices* prices)
+std::string textReport(const mix::Design& design)
 {
     using namespace mix::summarywords;
-    const auto& t = result.texts;
+    const auto& t = design.result->texts;
     std::string out = std::string(mix::captionOf("Frame4(0)")) + "\n";
     line(out, kFinalCement, t.at("Label15(0)"));
     line(out, kFinalWater, t.at("Label16(0)"));
@@ -31,9 +31,9 @@ std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan,
     line(out, kBagStone, t.at("Label37(0)"));
     line(out, kBagAdmixture, t.at("Label38(0)"));
     out.append("\n").append(t.at("Text6")).append("\n");
-    if (!plan)
+    if (!design.plan)
         return out;
-    const mix::PourOrderText order = mix::pourOrderText(*plan);
+    const mix::PourOrderText& order = design.orderText;
     out.append("\n").append(order.title).append("\n");
     const auto section = [&out](const std::vector<std::string>& lines) {
         for (const auto& l : lines)
@@ -44,14 +44,12 @@ std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan,
     section(order.totals);
     out.append("\n").append(order.batchHeading).append("\n");
     section(order.batch);
-    if (!prices || !prices->any())
+    const mix::PourCostText& cost = design.costText;
+    if (cost.lines.empty())
         return out;
-    if (const auto c = mix::costPour(*plan, *prices); const auto* figures = std::get_if<mix::PourCost>(&c)) {
-        const mix::PourCostText text = mix::pourCostText(*plan, *prices, *figures);
-        out.append("\n").append(text.heading).append("\n");
-        section(text.lines);
-        section({text.note});
-    }
+    out.append("\n").append(cost.heading).append("\n");
+    section(cost.lines);
+    section({cost.note});
     return out;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "engine/calcresult.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
+#include "engine/design.h"
 
 #include <string>
 
@@ -10,7 +8,7 @@ namespace format {
 
 // The final mix per cubic metre and the per-bag batch in Thai, with the window's captions; with
 // a planned pour, the material order after them, and with prices what it costs.
-std::string textReport(const mix::CalcResult& result, const mix::PourPlan* plan = nullptr,
-                       const mix::PourPrices* prices = nullptr);
+// The design must be accepted.
+std::string textReport(const mix::Design& design);
 
 } // namespace format

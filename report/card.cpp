@@ -80,9 +80,9 @@ void addPictures(Card& card, const mix::CardRow& row, int y, int height)
 
 } // namespace
 
-Card mixerCard(const mix::CalcResult& result, const mix::PourPlan* plan, const QString& date)
+Card mixerCard(const mix::Design& design, const QString& date)
 {
-    const mix::MixerCardText t = mix::mixerCardText(result, plan, date.toStdString());
+    const mix::MixerCardText t = mix::mixerCardText(design, date.toStdString());
     Card card;
     card.items.push_back(text(kLeft, kTitleY, kCardWidth - 2 * kLeft, kTitleHeight, kTitlePoints, true, t.title));
 

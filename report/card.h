@@ -7,9 +7,8 @@
 #include <vector>
 
 namespace mix {
-struct CalcResult;
-struct PourPlan;
-} // namespace mix
+struct Design;
+}
 
 namespace report {
 
@@ -44,7 +43,7 @@ inline constexpr int kCardWidth = 16838;
 inline constexpr int kCardHeight = 11906;
 
 // The mixer card of one batch (see mix::mixerCardText), laid out for the page.
-Card mixerCard(const mix::CalcResult& result, const mix::PourPlan* plan, const QString& date);
+Card mixerCard(const mix::Design& design, const QString& date);
 
 // Whether the report's face draws every letter of the card's words (see reportFontCovers).
 bool fontCoversCard(const Card& card);

@@ -11,13 +11,7 @@
 
 namespace report {
 
-bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets, const QString& title, const QByteArray& link)
-{
-    const QByteArray pdf = reportPdf(sheets, title, link);
-    return !pdf.isEmpty() && device->write(pdf) == pdf.size();
-}
-
-QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title, const QByteArray& link)
+QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -35,11 +29,11 @@ QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title, const 
         return {};
 
     std::vector<DrawnPage> pages;
-    for (const Sheet& sheet : sheets) {
+    for (const format::SheetLines& sheet : sheets) {
         const std::vector<QPointF> starts = baselines(&writer, sheet);
         DrawnPage& page = pages.emplace_back();
         for (std::size_t i = 0; i < sheet.size(); ++i)
-            page.push_back({sheet[i].text, starts[i]});
+            page.push_back({lineText(sheet[i]), starts[i]});
     }
     return finishPdf(buffer.data(), pages, sourceDateEpoch());
 }

@@ -26,7 +26,7 @@ struct Placement {
     std::vector<QPointF> baselines; // before scaling
 };
 
-Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const Sheet& lines)
+Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const format::SheetLines& lines)
 {
     const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
     const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
@@ -38,9 +38,9 @@ Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const S
     Placement placement;
     qreal widest = 0;
     qreal lowest = 0;
-    for (const ReportLine& line : lines) {
+    for (const format::SheetLine& line : lines) {
         const QFontMetricsF& m = metrics[line.bold ? 1 : 0];
-        widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(line.text));
+        widest = std::max(widest, line.x * unitsPerTwipX + m.horizontalAdvance(lineText(line)));
         lowest = std::max(lowest, line.y * unitsPerTwipY + m.height());
         // The position is the top of the first character; drawText wants its baseline.
         placement.baselines.emplace_back(line.x * unitsPerTwipX, line.y * unitsPerTwipY + m.ascent());
@@ -54,7 +54,7 @@ Placement place(QPaintDevice* device, const QFontMetricsF (&metrics)[2], const S
 
 } // namespace
 
-void render(QPainter& painter, const Sheet& lines, const QByteArray& link)
+void render(QPainter& painter, const format::SheetLines& lines, const QByteArray& link)
 {
     QPaintDevice* device = painter.device();
     const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
@@ -66,7 +66,7 @@ void render(QPainter& painter, const Sheet& lines, const QByteArray& link)
     painter.setPen(Qt::black);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         painter.setFont(fonts[lines[i].bold ? 1 : 0]);
-        painter.drawText(placement.baselines[i], lines[i].text);
+        painter.drawText(placement.baselines[i], lineText(lines[i]));
     }
     const qreal unitsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
     const qreal unitsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
@@ -77,7 +77,7 @@ void render(QPainter& painter, const Sheet& lines, const QByteArray& link)
     painter.restore();
 }
 
-std::vector<QPointF> baselines(QPaintDevice* device, const Sheet& lines)
+std::vector<QPointF> baselines(QPaintDevice* device, const format::SheetLines& lines)
 {
     const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
     const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
@@ -87,7 +87,8 @@ std::vector<QPointF> baselines(QPaintDevice* device, const Sheet& lines)
     return placement.baselines;
 }
 
-bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const Sheet> sheets, const QByteArray& link)
+bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const format::SheetLines> sheets,
+                  const QByteArray& link)
 {
     for (size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0 && !device.newPage())
@@ -97,12 +98,12 @@ bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const 
     return true;
 }
 
-bool fontCoversSheets(std::span<const Sheet> sheets)
+bool fontCoversSheets(std::span<const format::SheetLines> sheets)
 {
     QString text;
-    for (const Sheet& sheet : sheets)
-        for (const ReportLine& line : sheet)
-            text += line.text;
+    for (const format::SheetLines& sheet : sheets)
+        for (const format::SheetLine& line : sheet)
+            text += lineText(line);
     return reportFontCovers(text);
 }
 

@@ -6,8 +6,7 @@
 
 namespace mix {
 
-struct CalcResult;
-struct PourPlan;
+struct Design;
 
 enum class CardMaterial { Cement, Sand, Stone, Water, Admixture };
 
@@ -30,8 +29,8 @@ struct MixerCardText {
     std::vector<std::string> foot;
 };
 
-// The per-bag batch of the design, or with a plan one mixer batch of the pour in the site's
-// own bag, basket and pail. `date` is printed as given.
-MixerCardText mixerCardText(const CalcResult& result, const PourPlan* plan, std::string_view date);
+// The per-bag batch of an accepted design, or with a plan one mixer batch of the pour in the
+// site's own bag, basket and pail. `date` is printed as given.
+MixerCardText mixerCardText(const Design& design, std::string_view date);
 
 } // namespace mix

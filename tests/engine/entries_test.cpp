@@ -110,9 +110,12 @@ TEST(Entries, ReadingAllOfThem)
 TEST(Entries, KeysFindTheirRows)
 {
     const std::pair<const char*, std::optional<Entry>> rows[] = {
-        {"volume", Entry::Volume},           {"bag_kg", Entry::BagKg},
-        {"bags_per_batch", Entry::BagsPerBatch}, {"price_readymix", Entry::PriceReadymix},
-        {"strength", none},                  {"", none},
+        {"volume", Entry::Volume},
+        {"bag_kg", Entry::BagKg},
+        {"bags_per_batch", Entry::BagsPerBatch},
+        {"price_readymix", Entry::PriceReadymix},
+        {"strength", none},
+        {"", none},
     };
     for (const auto& [key, entry] : rows)
         EXPECT_EQ(entryByKey(key), entry) << key;
