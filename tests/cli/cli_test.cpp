@@ -1,7 +1,7 @@
 #include "cli/batch.h"
 #include "cli/csvreader.h"
 #include "cli/options.h"
-#include "engine/calculate.h"
+#include "engine/design.h"
 #include "format/designjson.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ TEST(Options, MapOntoTheWindowsControls)
 {
     const auto o = std::get<Options>(parse({"--strength", "240", "--cube", "--slump", "7.5", "--stone=2", "--admixture",
                                             "250", "--moisture", "5", "--json", "--pdf", "out.pdf"}));
-    const auto& in = o.inputs;
+    const auto& in = o.entries.design;
     EXPECT_EQ(in.strengthText, "240");
     EXPECT_TRUE(in.cubeChecked && !in.cylinderChecked && in.admixtureChecked && !in.noAdmixtureChecked);
     EXPECT_EQ(in.slumpItem, " 7.5 (บวก,ลบ)2.5  "); // trailing blanks and all
@@ -33,13 +33,13 @@ TEST(Options, MapOntoTheWindowsControls)
     EXPECT_EQ(o.pdfFile, "out.pdf");
 
     // A spreadsheet's 10 and the list's 10.0 are the same item; an empty value is an empty field.
-    EXPECT_EQ(std::get<Options>(parse({"--slump", "10"})).inputs.slumpItem, " 10.0 (บวก,ลบ) 2.5");
-    EXPECT_EQ(std::get<Options>(parse({"--slump=10.0"})).inputs.slumpItem, " 10.0 (บวก,ลบ) 2.5");
-    const auto empty = std::get<Options>(parse({"--strength=", "--admixture=", "--"})).inputs;
+    EXPECT_EQ(std::get<Options>(parse({"--slump", "10"})).entries.design.slumpItem, " 10.0 (บวก,ลบ) 2.5");
+    EXPECT_EQ(std::get<Options>(parse({"--slump=10.0"})).entries.design.slumpItem, " 10.0 (บวก,ลบ) 2.5");
+    const auto empty = std::get<Options>(parse({"--strength=", "--admixture=", "--"})).entries.design;
     EXPECT_TRUE(empty.strengthText.empty() && empty.doseText.empty() && empty.admixtureChecked);
 
     EXPECT_EQ(std::get<Options>(parse({"--pdf", "-platform"})).pdfFile, "-platform");
-    EXPECT_EQ(std::get<Options>(parse({"--strength", "-5"})).inputs.strengthText, "-5");
+    EXPECT_EQ(std::get<Options>(parse({"--strength", "-5"})).entries.design.strengthText, "-5");
 
     const auto batch = std::get<Options>(parse({"--batch", "-", "--format", "csv", "--bom"}));
     EXPECT_EQ(batch.batchFile, "-");
@@ -177,11 +177,9 @@ TEST(Batch, EveryRowEqualsTheSingleCall)
     for (const auto& args : calls) {
         ASSERT_TRUE(std::getline(lines, line));
         const auto single = std::get<Options>(parseOptions(args));
-        const auto outcome = mix::calculate(single.inputs);
-        const auto* result = std::get_if<mix::CalcResult>(&outcome);
-        designed += result != nullptr;
-        EXPECT_EQ(line + "\n",
-                  result ? jsonDesign(single.inputs, *result) : jsonRefusal(std::get<mix::CalcError>(outcome)));
+        const mix::Design design = mix::designOf(single.entries);
+        designed += design.result.has_value();
+        EXPECT_EQ(line + "\n", design.result ? jsonDesign(design) : jsonRefusal(*design.refusal));
     }
     EXPECT_FALSE(std::getline(lines, line));
     EXPECT_GT(designed, 40);

@@ -8,7 +8,7 @@ namespace {
 struct LinkCase {
     const char* name;
     mix::MixInputs inputs;
-    std::optional<mix::PourSettings> pour;
+    mix::EntryTexts pour;
     const char* address;
     const char* link;
 };
@@ -24,18 +24,12 @@ mix::MixInputs oddEntries()
 
 TEST(DesignLink, CarriesTheEntriesInTheBatchColumnsSpelling)
 {
-    mix::PourSettings pour;
-    pour.volume = 10;
-    mix::PourSettings site = pour;
-    site.volume = 2.5;
-    site.wastePercent = 7.5;
-    site.bagKg = 40;
-    site.basketM3 = 0.02;
-    site.pailLitres = 18;
-    site.bagsPerBatch = 2;
-    mix::PourSettings none; // no volume: nothing to plan, nothing carried
+    const mix::EntryTexts pour{"10"}; // the volume alone
+    // Typed as a site types them; the link carries each as the batch column writes it.
+    const mix::EntryTexts site{"2.50", "7.5", "40.0", "0.020", "18", "2", "120", "", "", "", ""};
+    const mix::EntryTexts none{"", "10"}; // no volume: nothing to plan, nothing carried
     const LinkCase cases[] = {
-        {"example1", firstExample(), std::nullopt, "https://example.org/mix/",
+        {"example1", firstExample(), mix::EntryTexts{}, "https://example.org/mix/",
          "https://example.org/mix/#strength=240&specimen=cube&slump=10&stone=2&admixture=yes&dose=250&moisture=5"},
         {"example2 with a pour", secondExample(), pour, "https://example.org/mix/",
          "https://example.org/mix/#strength=240&specimen=cylinder&slump=7.5&stone=1&admixture=no&moisture=3"
@@ -45,12 +39,12 @@ TEST(DesignLink, CarriesTheEntriesInTheBatchColumnsSpelling)
          "&volume=2.5&waste=7.5&bag_kg=40&basket=0.02&pail=18&bags_per_batch=2"},
         {"no volume", firstExample(), none, "https://m.example/",
          "https://m.example/#strength=240&specimen=cube&slump=10&stone=2&admixture=yes&dose=250&moisture=5"},
-        {"encoded, empty left out", oddEntries(), std::nullopt, "https://m.example/",
+        {"encoded, empty left out", oddEntries(), mix::EntryTexts{}, "https://m.example/",
          "https://m.example/#strength=2%204%26%E0%B8%81&specimen=cube&slump=10&stone=2&admixture=yes&dose=1%23%3D"},
         {"no address", firstExample(), pour, "", ""},
     };
     for (const LinkCase& c : cases)
-        EXPECT_EQ(format::designLink(c.address, c.inputs, c.pour ? &*c.pour : nullptr), c.link) << c.name;
+        EXPECT_EQ(format::designLink(c.address, mix::designOf({c.inputs, c.pour})), c.link) << c.name;
 }
 
 } // namespace
