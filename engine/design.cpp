@@ -33,7 +33,7 @@ void planThePour(Design& d, DesignTexts texts)
     d.pourTexts = pourPlanTexts(*d.plan);
     d.orderText = pourOrderText(*d.plan);
     if (d.cost)
-        d.costText = pourCostText(*d.plan, d.prices, *d.cost);
+        d.costText = pourCostText(*d.plan, d.prices, *d.cost, d.pourTexts);
 }
 
 } // namespace

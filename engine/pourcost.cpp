@@ -1,5 +1,6 @@
 #include "engine/pourcost.h"
 
+#include "engine/money.h"
 #include "engine/numbers.h"
 #include "engine/texts/costwords.h"
 #include "engine/texts/pourtexts.h"
@@ -10,13 +11,24 @@
 namespace mix {
 namespace {
 
-// A quantity times a price is rarely exact in binary: 7.5 m³ at 462.75 baht is the tie
-// 3470.625, held as 3470.6249999... or 3470.6250000...1 depending on the operands. Taken to
-// nine decimals first, a tie in decimals stays a tie and rounds to even, as it reads on paper.
-double baht(double x) { return roundHalfEven(roundHalfEven(x, 9), 2); }
-
 // Ready-mix comes for the same volume the site orders materials for, waste included.
 double orderedVolume(const PourSettings& s) { return roundHalfEven(s.volume * (1 + s.wastePercent / 100), 9); }
+
+std::string_view materialOf(Entry price)
+{
+    switch (price) {
+    case Entry::PriceCement:
+        return pourwords::kCement;
+    case Entry::PriceSand:
+        return pourwords::kSand;
+    case Entry::PriceStone:
+        return pourwords::kStone;
+    default:
+        return pourwords::kAdmixture;
+    }
+}
+
+std::optional<double> baht(const std::optional<Satang>& s) { return s ? std::optional(bahtOf(*s)) : std::nullopt; }
 
 } // namespace
 
@@ -24,35 +36,40 @@ std::variant<PourCost, EntryError> costPour(const PourPlan& p, const PourPrices&
 {
     PourCost c;
     std::optional<Entry> overflow;
-    const auto part = [&overflow](Entry field, const std::optional<double>& price, double quantity) {
-        std::optional<double> out;
-        if (price) {
-            out = baht(quantity * *price);
-            if (!std::isfinite(*out) && !overflow)
-                overflow = field;
+    std::optional<Satang> total;
+    const auto part = [&](Entry price, const std::optional<double>& unit, double quantity, bool summed) {
+        std::optional<Satang> out;
+        if (!(quantity > 0))
+            return out; // the order holds none of it: neither a part nor a missing price
+        if (!unit) {
+            if (summed)
+                c.unpriced.push_back(price);
+            return out;
         }
+        out = satangOfProduct(quantity, *unit);
+        if (!out && !overflow)
+            overflow = price;
+        if (out && summed)
+            total = total.value_or(0) + *out;
         return out;
     };
-    c.cement = part(Entry::PriceCement, prices.cement, p.cementBags);
-    c.sand = part(Entry::PriceSand, prices.sand, p.sandOrderM3);
-    c.stone = part(Entry::PriceStone, prices.stone, p.stoneOrderM3);
+    c.cement = baht(part(Entry::PriceCement, prices.cement, p.cementBags, true));
+    c.sand = baht(part(Entry::PriceSand, prices.sand, p.sandOrderM3, true));
+    c.stone = baht(part(Entry::PriceStone, prices.stone, p.stoneOrderM3, true));
     if (p.admixtureUsed)
-        c.admixture = part(Entry::PriceAdmixture, prices.admixture, p.admixture);
+        c.admixture = baht(part(Entry::PriceAdmixture, prices.admixture, p.admixture, true));
+    const auto readymix = part(Entry::PriceReadymix, prices.readymix, orderedVolume(p.settings), false);
+    c.readymix = baht(readymix);
 
-    for (const auto& each : {c.cement, c.sand, c.stone, c.admixture})
-        if (each.has_value())
-            c.total = baht(c.total.value_or(0) + *each);
-    if (c.total)
-        c.perM3 = baht(*c.total / p.settings.volume);
-
-    c.readymix = part(Entry::PriceReadymix, prices.readymix, orderedVolume(p.settings));
-    if (c.total && c.readymix)
-        c.difference = baht(*c.readymix - *c.total);
-
-    // The sum and the average of finite parts can still run past the largest number.
-    for (const auto& figure : {c.total, c.perM3, c.difference})
-        if (figure && !std::isfinite(*figure) && !overflow)
+    if (total) {
+        c.total = bahtOf(*total);
+        const auto perM3 = satangOfQuotient(*total, p.settings.volume);
+        if (!perM3 && !overflow)
             overflow = Entry::PriceCement;
+        c.perM3 = baht(perM3);
+    }
+    if (total && readymix && c.unpriced.empty())
+        c.difference = bahtOf(*readymix - *total);
     if (overflow)
         return EntryError{*overflow, EntryErrorKind::TooLarge};
     return c;
@@ -60,12 +77,14 @@ std::variant<PourCost, EntryError> costPour(const PourPlan& p, const PourPrices&
 
 std::string formatBaht(double x)
 {
-    std::string s = formatDouble(x);
-    const auto point = s.find('.');
-    if (point == std::string::npos)
-        return s + ".00";
-    s.resize(point + 3, '0');
-    return s;
+    // Every figure is a whole number of satang, so its digits come from that count and read the
+    // same in the text as in JSON and CSV, however many digits the baht have.
+    const long long satang = std::llround(x * 100);
+    const unsigned long long whole = static_cast<unsigned long long>(satang < 0 ? -satang : satang);
+    std::string cents = std::to_string(whole % 100);
+    if (cents.size() < 2)
+        cents.insert(0, "0");
+    return (satang < 0 ? "-" : "") + std::to_string(whole / 100) + "." + cents;
 }
 
 std::string bahtText(const std::optional<double>& baht)
@@ -73,13 +92,12 @@ std::string bahtText(const std::optional<double>& baht)
     return baht ? formatBaht(*baht) + std::string(costtext::kUnitBaht) : std::string();
 }
 
-PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const PourCost& c)
+PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const PourCost& c, const ResultTexts& figures)
 {
     using namespace costtext;
     PourCostText out;
     if (c.empty())
         return out;
-    const ResultTexts figures = pourPlanTexts(p);
     const std::string is = " = ";
     const std::string unit(kUnitBaht);
     const auto line = [&](std::string_view name, std::string_view quantity, const std::optional<double>& price,
@@ -104,6 +122,13 @@ PourCostText pourCostText(const PourPlan& p, const PourPrices& prices, const Pou
         const double d = *c.difference;
         const std::string_view verdict = d > 0 ? kSiteCheaper : (d < 0 ? kSiteDearer : kSiteSame);
         out.lines.push_back(std::string(verdict) + is + formatBaht(std::fabs(d)) + unit);
+        out.summary.push_back(out.lines.back());
+    }
+    if (!c.unpriced.empty()) {
+        std::string names;
+        for (const Entry price : c.unpriced)
+            names += (names.empty() ? "" : ", ") + std::string(materialOf(price));
+        out.lines.push_back(std::string(kUnpriced) + names + std::string(c.readymix ? kNoVerdict : ""));
         out.summary.push_back(out.lines.back());
     }
     out.note = kNotCounted;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "engine/entries.h"
 #include "engine/pourplan.h"
+#include "engine/texts/resulttexts.h"
 
 #include <optional>
 #include <string>
@@ -10,11 +12,13 @@
 
 namespace mix {
 
-// What the order of a pour costs, in baht, each figure rounded half to even to 2 decimals.
-// A part is present when its price is given (admixture only when the design uses it);
-// total and per_m3 when any part is; readymix when its price is, for the ordered volume
-// (waste included); difference = readymix - total when both are, so positive means mixing
-// on site is cheaper. Labour and mixer hire are not counted.
+// What the order of a pour costs, in baht, each figure exact to the satang (half to even).
+// A part is present when the order holds some of it and its price is given; total and
+// per_m3 when any part is; readymix when its price is, for the ordered volume (waste
+// included). `unpriced` names the prices of what the order holds but has no price for; only
+// with none missing is difference = readymix - total given, so positive means mixing on site
+// is cheaper and never half the materials against the whole of the ready-mix. Labour and mixer
+// hire are not counted.
 struct PourCost {
     std::optional<double> cement;
     std::optional<double> sand;
@@ -24,6 +28,7 @@ struct PourCost {
     std::optional<double> perM3;
     std::optional<double> readymix;
     std::optional<double> difference;
+    std::vector<Entry> unpriced; // price entries, in table order
 
     bool empty() const { return !total && !readymix; }
     bool operator==(const PourCost&) const = default;
@@ -47,6 +52,8 @@ struct PourCostText {
 
 // A figure of the cost as the tab shows it beside its price ("8481.00  บาท"); empty when absent.
 std::string bahtText(const std::optional<double>& baht);
-PourCostText pourCostText(const PourPlan& plan, const PourPrices& prices, const PourCost& cost);
+// `figures` are the plan's texts (pourPlanTexts), which name the ordered quantities.
+PourCostText pourCostText(const PourPlan& plan, const PourPrices& prices, const PourCost& cost,
+                          const ResultTexts& figures);
 
 } // namespace mix

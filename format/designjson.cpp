@@ -34,6 +34,18 @@ void cost(JsonWriter& o, const mix::PourCost& c)
     for (const auto& [key, figure] : figures)
         if (*figure)
             o.number(key, **figure);
+    if (!c.unpriced.empty()) {
+        // The materials the order holds without a price, by the key their cost would have.
+        std::string names = "[";
+        for (const mix::Entry price : c.unpriced) {
+            if (names.size() > 1)
+                names += ',';
+            std::string_view key = mix::entryRow(price).key;
+            key.remove_prefix(key.find('_') + 1);
+            appendJsonString(names, key);
+        }
+        o.raw("unpriced", names + "]");
+    }
     o.end();
 }
 

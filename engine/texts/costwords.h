@@ -21,6 +21,8 @@ inline constexpr std::string_view kReadyMix = "คอนกรีตผสมเ
 inline constexpr std::string_view kSiteCheaper = "ผสมเองถูกกว่าคอนกรีตผสมเสร็จ";
 inline constexpr std::string_view kSiteDearer = "ผสมเองแพงกว่าคอนกรีตผสมเสร็จ";
 inline constexpr std::string_view kSiteSame = "ผสมเองราคาเท่ากับคอนกรีตผสมเสร็จ";
+inline constexpr std::string_view kUnpriced = "ยังไม่มีราคา: ";
+inline constexpr std::string_view kNoVerdict = " จึงยังเทียบกับคอนกรีตผสมเสร็จไม่ได้";
 inline constexpr std::string_view kNotCounted = "(ไม่รวมค่าแรงและค่าเช่าเครื่องผสม)";
 
 } // namespace mix::costtext
