@@ -8,6 +8,7 @@
 
 #include <random>
 #include <sstream>
+#include <tuple>
 
 using namespace cli;
 using namespace format;
@@ -87,10 +88,30 @@ TEST(Json, StringsAreEscapedAndAlwaysValidUtf8)
     // A Latin-1 byte, a cut-off Thai letter and an overlong slash each become U+FFFD.
     EXPECT_EQ(jsonString("\xE9|\xE0\xB8|\xC0\xAF"),
               "\"\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD\"");
-    EXPECT_EQ(numberText(0.61f, Precision::Single), "0.61");
-    EXPECT_EQ(numberText(0.61f), "0.6100000143051147");
-    EXPECT_EQ(numberText(1.0 / 0.0), "null");
 }
+
+// A spreadsheet shows 2e+06 as 2.00E+06: the shortest digits that read back, never an exponent.
+TEST(Json, NumbersAreShortestDigitsWithoutExponent)
+{
+    const std::tuple<double, Precision, std::string> rows[] = {
+        {0.61f, Precision::Single, "0.61"},
+        {0.61f, Precision::Double, "0.6100000143051147"},
+        {1.0 / 0.0, Precision::Double, "null"},
+        {2e6, Precision::Double, "2000000"},
+        {1e5, Precision::Double, "100000"},
+        {1e15, Precision::Double, "1000000000000000"},
+        {6.2e13, Precision::Double, "62000000000000"},
+        {-1.25e21, Precision::Double, "-1250000000000000000000"},
+        {1e-7, Precision::Double, "0.0000001"},
+        {-4.5e-6, Precision::Double, "-0.0000045"},
+        {1e-7f, Precision::Single, "0.0000001"},
+        {1.5e10f, Precision::Single, "15000000000"},
+        {1234.5, Precision::Double, "1234.5"},
+    };
+    for (const auto& [value, precision, text] : rows)
+        EXPECT_EQ(numberText(value, precision), text);
+}
+
 
 TEST(CsvReader, ReadsWhatSpreadsheetsWrite)
 {
