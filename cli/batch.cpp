@@ -106,14 +106,17 @@ std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string
     return in;
 }
 
-// False once the output refuses bytes (a full disk, a closed pipe): the rows after it would be
-// lost too, so the batch stops there.
-bool flush(std::string& buffer, std::ostream& out)
+// The errno once the output refuses bytes (a full disk, a closed pipe, a file-size limit), else
+// 0: the rows after it would be lost too, so the batch stops there.
+int flush(std::string& buffer, std::ostream& out)
 {
+    errno = 0;
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     out.flush();
     buffer.clear();
-    return static_cast<bool>(out);
+    if (out)
+        return 0;
+    return errno != 0 ? errno : EIO;
 }
 
 int cannotRead(std::ostream& err, std::string_view inputName, int error)
@@ -122,9 +125,9 @@ int cannotRead(std::ostream& err, std::string_view inputName, int error)
     return kIoError;
 }
 
-int cannotWrite(std::ostream& err)
+int cannotWrite(std::ostream& err, int error)
 {
-    err << "mixdesign: cannot write the output: " << std::strerror(errno) << "\n";
+    err << "mixdesign: cannot write the output: " << std::strerror(error) << "\n";
     return kIoError;
 }
 
@@ -242,11 +245,12 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
                     ? designRow(writer, buffer, line, mixInputs, pour, prices, mix::calculate(mixInputs))
                     : designRow(writer, buffer, line, mixInputs, pour, prices, mix::computeDesign(mixInputs));
         }
-        if (buffer.size() >= kFlushBytes && !flush(buffer, out))
-            return cannotWrite(err);
+        if (buffer.size() >= kFlushBytes)
+            if (const int error = flush(buffer, out); error != 0)
+                return cannotWrite(err, error);
     }
-    if (!flush(buffer, out))
-        return cannotWrite(err);
+    if (const int error = flush(buffer, out); error != 0)
+        return cannotWrite(err, error);
     if (notDesigned != 0)
         err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
     if (readError != 0)

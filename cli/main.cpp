@@ -65,6 +65,11 @@ int batch(const cli::Options& options)
     }
     cli::BatchInput input(file);
     std::istream in(&input);
+#ifndef _WIN32
+    // As for every other output: a reader gone or a file-size limit comes back as EPIPE or EFBIG
+    // and ends the batch with its reason, rather than as a signal that kills it mid-row unheard.
+    const output::WriteSignalsHeld held;
+#endif
     const int status =
         cli::runBatch(in, std::cout, std::cerr, options, standardInput ? "standard input" : *options.batchFile);
     if (!standardInput)
