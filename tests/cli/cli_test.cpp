@@ -6,9 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <tuple>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using namespace cli;
 using namespace format;
@@ -72,6 +78,7 @@ TEST(Options, UsageErrorsNameTheOption)
         {{"--batch", "in.csv", "--format", "xml"}, "--format takes jsonl or csv"},
         {{"--batch", "in.csv", "--bom"}, "--bom needs --format csv"},
         {{"--pdf", "-", "--json"}, "--pdf - sends the PDF to standard output; --json cannot go with it"},
+        {{"--json", "--card", "-"}, "--card - sends the PDF to standard output; --json cannot go with it"},
         {{"--pour", std::string(309, '9')}, "--pour is too large"},
         {{"--pour", "10", "--basket", "1" + std::string(400, '0')}, "--basket is too large"},
     };
@@ -112,6 +119,45 @@ TEST(Json, NumbersAreShortestDigitsWithoutExponent)
         EXPECT_EQ(numberText(value, precision), text);
 }
 
+#ifndef _WIN32
+// Two outputs on one file would leave only the one written last: any second name of the file is
+// refused, whether the file is there yet or not.
+TEST(Options, TwoOutputsNeverNameOneFile)
+{
+    namespace fs = std::filesystem;
+    std::string pattern = (fs::temp_directory_path() / "mixdesign-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
+    fs::create_directory(dir / "sub");
+    std::ofstream(dir / "a.pdf") << "a";
+    std::ofstream(dir / "b.pdf") << "b";
+    fs::create_symlink(dir / "a.pdf", dir / "link.pdf");
+    fs::create_hard_link(dir / "a.pdf", dir / "hard.pdf");
+    const auto in = [&](const char* name) { return (dir / name).string(); };
+    const std::tuple<std::string, std::string, bool> rows[] = {
+        {in("a.pdf"), in("a.pdf"), true},
+        {in("a.pdf"), in("link.pdf"), true},
+        {in("hard.pdf"), in("a.pdf"), true},
+        {in("sub/../a.pdf"), in("./a.pdf"), true},
+        {in("new.pdf"), in("sub/../new.pdf"), true},
+        {in("new.pdf"), in(".//new.pdf"), true},
+        {"no-such-mixdesign.pdf", "./no-such-mixdesign.pdf", true}, // relative, nothing of it there
+        {in("a.pdf"), in("b.pdf"), false},
+        {in("new.pdf"), in("sub/new.pdf"), false},
+        {in("a.pdf"), in("new.pdf"), false},
+    };
+    for (const auto& [pdf, card, same] : rows) {
+        const auto r = parse({"--pdf", pdf, "--card", card});
+        if (same) {
+            ASSERT_TRUE(std::holds_alternative<UsageError>(r)) << pdf << " " << card;
+            EXPECT_EQ(std::get<UsageError>(r).message, "--pdf and --card name the same file; each needs its own");
+        } else {
+            EXPECT_TRUE(std::holds_alternative<Options>(r)) << pdf << " " << card;
+        }
+    }
+    fs::remove_all(dir);
+}
+#endif
 
 TEST(CsvReader, ReadsWhatSpreadsheetsWrite)
 {
