@@ -5,6 +5,7 @@
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
 #include "cli/exitstatus.h"
+#include "cli/printable.h"
 #include "engine/calculate.h"
 #include "format/inputnames.h"
 
@@ -73,7 +74,7 @@ std::variant<Columns, std::string> columnsOf(const std::vector<std::string>& hea
         while (c < ColumnCount && kColumns[c] != name)
             ++c;
         if (c == ColumnCount)
-            return "line 1: unknown column '" + header[i] + "'";
+            return "line 1: unknown column '" + printable(header[i]) + "'";
         if (at[c])
             return "line 1: column '" + name + "' given twice";
         at[c] = i;
@@ -96,13 +97,13 @@ std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string
     in.doseText = field(Dose);
     in.moistureText = field(Moisture);
     if (!format::setSpecimen(in, choice(field(Specimen))))
-        return "specimen must be cube, cylinder or empty, not '" + field(Specimen) + "'";
+        return "specimen must be cube, cylinder or empty, not '" + printable(field(Specimen)) + "'";
     if (!format::setSlump(in, choice(field(Slump))))
-        return "slump must be 7.5, 10, 10.0, 12.5 or empty, not '" + field(Slump) + "'";
+        return "slump must be 7.5, 10, 10.0, 12.5 or empty, not '" + printable(field(Slump)) + "'";
     if (!format::setStone(in, choice(field(Stone))))
-        return "stone must be 1, 2 or empty, not '" + field(Stone) + "'";
+        return "stone must be 1, 2 or empty, not '" + printable(field(Stone)) + "'";
     if (!format::setAdmixture(in, choice(field(Admixture))))
-        return "admixture must be yes, no or empty, not '" + field(Admixture) + "'";
+        return "admixture must be yes, no or empty, not '" + printable(field(Admixture)) + "'";
     return in;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/batchpour.h"
 
+#include "cli/printable.h"
+
 namespace cli {
 
 namespace {
@@ -27,7 +29,7 @@ std::variant<std::optional<mix::PourSettings>, std::string> pourOf(const std::ve
         if (text(c).empty())
             continue;
         if (kFields[c] == mix::PourField::BagKg && !isBagSize(text(c)))
-            return "bag_kg must be 50 or 40, not '" + std::string(text(c)) + "'";
+            return "bag_kg must be 50 or 40, not '" + printable(text(c)) + "'";
         const auto value = mix::readPourField(kFields[c], text(c));
         if (const auto* bad = std::get_if<mix::PourFieldError>(&value))
             return std::string(kPourColumns[c]) + ": " + bad->message;

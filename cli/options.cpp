@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/batchpour.h"
+#include "cli/printable.h"
 #include "engine/texts/pourwords.h"
 #include "format/inputnames.h"
 
@@ -295,7 +296,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded)
-            return UsageError{"unexpected argument '" + arg + "'"};
+            return UsageError{"unexpected argument '" + printable(arg) + "'"};
         std::string name = arg;
         std::optional<std::string> value;
         if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
@@ -304,8 +305,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         }
         const OptionRow* row = find(name);
         if (!row)
-            return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + name
-                                                              : "unexpected argument '" + arg + "'"};
+            return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + printable(name)
+                                                              : "unexpected argument '" + printable(arg) + "'"};
         if (seen.count(row->name))
             return UsageError{name + " given twice"};
         if (!row->pairedWith.empty() && seen.count(row->pairedWith))

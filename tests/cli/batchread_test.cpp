@@ -149,6 +149,9 @@ TEST(Batch, CsvCellsReachASpreadsheetAsPlainText)
         // Saved on Thai Windows (code page 874: ก is A1), or with a NUL: each such byte is U+FFFD.
         {"240,cube,10,2,no,\xA1\xA2,5\0"s, "240,cube,10.0,2,no,\xEF\xBF\xBD\xEF\xBF\xBD,5\xEF\xBF\xBD,"},
         {"\"=\xE9\",cube,10,2,no,,5", "\"'=\xEF\xBF\xBD\",cube,10.0,2,no,,5,"},
+        // A message quotes the cell as a terminal may show it.
+        {"240,\x1b[2J\xA1,10,2,no,,5", ",,,,,,,,,,,,,,,,,,,,malformed_row,\"line 2: specimen must be cube, cylinder or "
+                                       "empty, not '\\x1b[2J\\xa1'\"\r\n"},
     };
     for (const auto& [input, start] : rows) {
         std::istringstream in(kHeader + input + "\n");
@@ -160,5 +163,33 @@ TEST(Batch, CsvCellsReachASpreadsheetAsPlainText)
         const std::string text = out.str();
         const std::string row = text.substr(text.find("\r\n") + 2);
         EXPECT_EQ(row.substr(0, start.size()), start) << input;
+    }
+}
+
+// A header is told on standard error, a row's message in the output: neither carries a control
+// character of the input to a terminal.
+TEST(Batch, MessagesEscapeTheControlsOfTheInput)
+{
+    struct Case {
+        std::string input;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"strength,\x1b[31mred\n", 65, "", "mixdesign: line 1: unknown column '\\x1b[31mred'\n"},
+        {kHeader + "240,cube,10,2,\x1b[5m,,5\n", 2,
+         "{\"schema\":1,\"error\":\"malformed_row\",\"line\":2,\"message\":\"line 2: admixture must be yes, no or "
+         "empty, not '\\\\x1b[5m'\"}\n",
+         "mixdesign: 1 of 1 rows not designed\n"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.input);
+        std::ostringstream out, err;
+        Options options;
+        options.batchFile = "-";
+        EXPECT_EQ(runBatch(in, out, err, options), c.status) << c.input;
+        EXPECT_EQ(out.str(), c.out) << c.input;
+        EXPECT_EQ(err.str(), c.err) << c.input;
     }
 }

@@ -1,6 +1,7 @@
 #include "cli/batch.h"
 #include "cli/csvreader.h"
 #include "cli/options.h"
+#include "cli/printable.h"
 #include "engine/calculate.h"
 #include "format/designjson.h"
 
@@ -79,6 +80,9 @@ TEST(Options, UsageErrorsNameTheOption)
         {{"--batch", "in.csv", "--bom"}, "--bom needs --format csv"},
         {{"--pdf", "-", "--json"}, "--pdf - sends the PDF to standard output; --json cannot go with it"},
         {{"--json", "--card", "-"}, "--card - sends the PDF to standard output; --json cannot go with it"},
+        // An argument is quoted as the terminal may show it, its control characters escaped.
+        {{"\x1b]0;owned\x07"}, "unexpected argument '\\x1b]0;owned\\x07'"},
+        {{"--\x1b[2J"}, "unknown option --\\x1b[2J"},
         {{"--pour", std::string(309, '9')}, "--pour is too large"},
         {{"--pour", "10", "--basket", "1" + std::string(400, '0')}, "--basket is too large"},
     };
@@ -117,6 +121,25 @@ TEST(Json, NumbersAreShortestDigitsWithoutExponent)
     };
     for (const auto& [value, precision, text] : rows)
         EXPECT_EQ(numberText(value, precision), text);
+}
+
+// Input quoted in a message reaches a terminal: nothing in it may move the cursor, recolour or
+// retitle it, and bytes that are not UTF-8 show as what they are.
+TEST(Printable, EscapesWhatATerminalWouldObey)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"cube ซีเมนต์", "cube ซีเมนต์"},
+        {"\x1b[31mred\x1b[0m", "\\x1b[31mred\\x1b[0m"},
+        {"a\tb\r\n\x7f", "a\\x09b\\x0d\\x0a\\x7f"},
+        {std::string("nul\0", 4), "nul\\x00"},
+        {"\xc2\x9b"
+         "2J",
+         "\\xc2\\x9b"
+         "2J"},                     // the one-byte CSI of C1, in UTF-8
+        {"\xa1\xe9", "\\xa1\\xe9"}, // ก on Thai Windows (874), é in Latin-1
+    };
+    for (const auto& [input, shown] : rows)
+        EXPECT_EQ(printable(input), shown);
 }
 
 #ifndef _WIN32
