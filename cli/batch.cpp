@@ -5,6 +5,7 @@
 #include "cli/batchwriter.h"
 #include "cli/csvreader.h"
 #include "cli/exitstatus.h"
+#include "cli/printable.h"
 #include "engine/design.h"
 #include "format/inputnames.h"
 
@@ -69,7 +70,7 @@ std::variant<Columns, std::string> columnsOf(const std::vector<std::string>& hea
         while (c < ColumnCount && kColumns[c] != name)
             ++c;
         if (c == ColumnCount)
-            return "line 1: unknown column '" + header[i] + "'";
+            return "line 1: unknown column '" + printable(header[i]) + "'";
         if (at[c])
             return "line 1: column '" + name + "' given twice";
         at[c] = i;
@@ -92,24 +93,27 @@ std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string
     in.doseText = field(Dose);
     in.moistureText = field(Moisture);
     if (!format::setSpecimen(in, choice(field(Specimen))))
-        return "specimen must be cube, cylinder or empty, not '" + field(Specimen) + "'";
+        return "specimen must be cube, cylinder or empty, not '" + printable(field(Specimen)) + "'";
     if (!format::setSlump(in, choice(field(Slump))))
-        return "slump must be 7.5, 10, 10.0, 12.5 or empty, not '" + field(Slump) + "'";
+        return "slump must be 7.5, 10, 10.0, 12.5 or empty, not '" + printable(field(Slump)) + "'";
     if (!format::setStone(in, choice(field(Stone))))
-        return "stone must be 1, 2 or empty, not '" + field(Stone) + "'";
+        return "stone must be 1, 2 or empty, not '" + printable(field(Stone)) + "'";
     if (!format::setAdmixture(in, choice(field(Admixture))))
-        return "admixture must be yes, no or empty, not '" + field(Admixture) + "'";
+        return "admixture must be yes, no or empty, not '" + printable(field(Admixture)) + "'";
     return in;
 }
 
-// False once the output refuses bytes (a full disk, a closed pipe): the rows after it would be
-// lost too, so the batch stops there.
-bool flush(std::string& buffer, std::ostream& out)
+// The errno once the output refuses bytes (a full disk, a closed pipe, a file-size limit), else
+// 0: the rows after it would be lost too, so the batch stops there.
+int flush(std::string& buffer, std::ostream& out)
 {
+    errno = 0;
     out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     out.flush();
     buffer.clear();
-    return static_cast<bool>(out);
+    if (out)
+        return 0;
+    return errno != 0 ? errno : EIO;
 }
 
 int cannotRead(std::ostream& err, std::string_view inputName, int error)
@@ -118,9 +122,9 @@ int cannotRead(std::ostream& err, std::string_view inputName, int error)
     return kIoError;
 }
 
-int cannotWrite(std::ostream& err)
+int cannotWrite(std::ostream& err, int error)
 {
-    err << "mixdesign: cannot write the output: " << std::strerror(errno) << "\n";
+    err << "mixdesign: cannot write the output: " << std::strerror(error) << "\n";
     return kIoError;
 }
 
@@ -201,11 +205,12 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
             const mix::Entries entries{std::get<mix::MixInputs>(std::move(inputs)), entryTextsOf(row, at.entries)};
             notDesigned += designRow(writer, buffer, reader.line(), mix::designOf(entries, texts));
         }
-        if (buffer.size() >= kFlushBytes && !flush(buffer, out))
-            return cannotWrite(err);
+        if (buffer.size() >= kFlushBytes)
+            if (const int error = flush(buffer, out); error != 0)
+                return cannotWrite(err, error);
     }
-    if (!flush(buffer, out))
-        return cannotWrite(err);
+    if (const int error = flush(buffer, out); error != 0)
+        return cannotWrite(err, error);
     if (notDesigned != 0)
         err << "mixdesign: " << notDesigned << " of " << rows << " rows not designed\n";
     if (readError != 0)

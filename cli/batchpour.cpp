@@ -1,5 +1,7 @@
 #include "cli/batchpour.h"
 
+#include "cli/printable.h"
+
 namespace cli {
 
 mix::EntryTexts entryTextsOf(const std::vector<std::string>& row, const EntryColumnPlaces& at)
@@ -19,7 +21,7 @@ std::string entryColumnMessage(const mix::EntryError& error, const mix::EntryTex
     const mix::EntryRow& row = mix::entryRow(error.entry);
     // A bag size is one of two; saying which is clearer than why the text is not one of them.
     if (error.entry == mix::Entry::BagKg)
-        return std::string(row.key) + " must be 50 or 40, not '" + texts[size_t(error.entry)] + "'";
+        return std::string(row.key) + " must be 50 or 40, not '" + printable(texts[size_t(error.entry)]) + "'";
     return std::string(row.key) + ": " + mix::entryErrorMessage(error);
 }
 

@@ -3,6 +3,7 @@
 #include "cli/exitstatus.h"
 #include "cli/options.h"
 #include "cli/pdfexport.h"
+#include "cli/printable.h"
 #include "engine/design.h"
 #include "engine/version.h"
 #include "format/designjson.h"
@@ -58,13 +59,19 @@ int batch(const cli::Options& options)
     const bool standardInput = *options.batchFile == "-";
     std::FILE* file = standardInput ? stdin : std::fopen(options.batchFile->c_str(), "rb");
     if (!file) {
-        print(stderr, "mixdesign: cannot open " + *options.batchFile + ": " + std::strerror(errno) + "\n");
+        print(stderr,
+              "mixdesign: cannot open " + cli::printable(*options.batchFile) + ": " + std::strerror(errno) + "\n");
         return kNoInput;
     }
     cli::BatchInput input(file);
     std::istream in(&input);
-    const int status =
-        cli::runBatch(in, std::cout, std::cerr, options, standardInput ? "standard input" : *options.batchFile);
+#ifndef _WIN32
+    // As for every other output: a reader gone or a file-size limit comes back as EPIPE or EFBIG
+    // and ends the batch with its reason, rather than as a signal that kills it mid-row unheard.
+    const output::WriteSignalsHeld held;
+#endif
+    const int status = cli::runBatch(in, std::cout, std::cerr, options,
+                                     standardInput ? "standard input" : cli::printable(*options.batchFile));
     if (!standardInput)
         std::fclose(file);
     return status;

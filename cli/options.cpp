@@ -1,10 +1,12 @@
 #include "cli/options.h"
 
+#include "cli/printable.h"
 #include "engine/entries.h"
 #include "format/inputnames.h"
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <set>
 #include <string_view>
 
@@ -178,6 +180,25 @@ const OptionRow* find(std::string_view name)
 // value (--strength --cube). Single-dash words such as -platform are values: file names.
 bool looksLikeOption(const std::string& arg) { return arg.rfind("--", 0) == 0 || arg == "-h"; }
 
+// Whether two names reach one file, so that the second output would replace the first: the same
+// device and inode where the file is there (a symbolic or hard link, a second mount), else the
+// same name once made absolute, its links followed and its "." and ".." taken away.
+bool sameFile(const std::string& a, const std::string& b)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::exists(a, error) && fs::exists(b, error))
+        return fs::equivalent(a, b, error);
+    const auto normalised = [](const fs::path& name) {
+        // Absolute first: of a relative name with nothing of it there, "x" and "./x" would differ.
+        std::error_code failed;
+        const fs::path absolute = fs::absolute(name, failed);
+        const fs::path path = fs::weakly_canonical(absolute, failed);
+        return failed ? absolute.lexically_normal() : path;
+    };
+    return normalised(a) == normalised(b);
+}
+
 Failure checkCombination(const Options& o, const std::set<std::string_view>& seen)
 {
     const auto firstOf = [&](Group g) -> std::string_view {
@@ -199,10 +220,13 @@ Failure checkCombination(const Options& o, const std::set<std::string_view>& see
             if (seen.count(e.option))
                 return std::string(e.option) + " needs " + std::string(pour);
     // Standard output holds the PDF alone; the JSON would have nowhere to go.
-    if (o.json && o.pdfFile == "-")
-        return std::string("--pdf - sends the PDF to standard output; --json cannot go with it");
+    for (const auto& [name, file] : {std::pair{"--pdf", &o.pdfFile}, std::pair{"--card", &o.cardFile}})
+        if (o.json && *file == "-")
+            return std::string(name) + " - sends the PDF to standard output; --json cannot go with it";
     if (o.pdfFile == "-" && o.cardFile == "-")
         return std::string("--pdf - and --card - cannot both go to standard output");
+    if (o.pdfFile && o.cardFile && *o.pdfFile != "-" && *o.cardFile != "-" && sameFile(*o.pdfFile, *o.cardFile))
+        return std::string("--pdf and --card name the same file; each needs its own");
     if (o.bom && o.batchFormat != BatchFormat::Csv)
         return std::string("--bom needs --format csv");
     return ok();
@@ -218,7 +242,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded)
-            return UsageError{"unexpected argument '" + arg + "'"};
+            return UsageError{"unexpected argument '" + printable(arg) + "'"};
         std::string name = arg;
         std::optional<std::string> value;
         if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
@@ -227,8 +251,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         }
         const OptionRow* row = find(name);
         if (!row)
-            return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + name
-                                                              : "unexpected argument '" + arg + "'"};
+            return UsageError{arg.size() > 1 && arg[0] == '-' ? "unknown option " + printable(name)
+                                                              : "unexpected argument '" + printable(arg) + "'"};
         if (seen.count(row->name))
             return UsageError{name + " given twice"};
         if (!row->pairedWith.empty() && seen.count(row->pairedWith))

@@ -1,5 +1,6 @@
 #include "cli/pdfexport.h"
 
+#include "cli/printable.h"
 #include "cli/writtenstatus.h"
 
 #include "engine/design.h"
@@ -79,7 +80,8 @@ int writePdf(const PdfRequest& request)
     // The name as the user's bytes: a name that is not UTF-8 is still the file they meant.
     const output::WriteResult written = output::writeFile(QByteArray::fromStdString(file), pdf);
     if (!written.ok())
-        std::cerr << "mixdesign: cannot write " << file << ": " << written.reason.toLocal8Bit().constData() << "\n";
+        std::cerr << "mixdesign: cannot write " << printable(file) << ": " << written.reason.toLocal8Bit().constData()
+                  << "\n";
     return exitStatusOf(written);
 }
 

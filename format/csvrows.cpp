@@ -2,6 +2,7 @@
 
 #include "format/inputnames.h"
 #include "format/numbertext.h"
+#include "format/utf8.h"
 
 namespace format {
 namespace {
@@ -18,8 +19,31 @@ bool looksLikeFormula(std::string_view field)
     return field.front() != '-' || rest.empty() || rest.find_first_not_of("0123456789.") != std::string_view::npos;
 }
 
+// The output is marked UTF-8: a byte that is not (a file saved on Thai Windows, code page 874)
+// and a NUL, which cuts a cell short in many readers, become U+FFFD, as they do in the JSON.
+std::string_view validUtf8(std::string_view text, std::string& replaced)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+    size_t kept = 0;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = bytes[i];
+        const size_t n = c >= 0x80 ? utf8Length(bytes + i, text.size() - i) : c != 0;
+        if (n > 0) {
+            i += n;
+            continue;
+        }
+        replaced.append(text.substr(kept, i - kept)).append("\xEF\xBF\xBD");
+        kept = ++i;
+    }
+    if (kept == 0)
+        return text;
+    return replaced.append(text.substr(kept));
+}
+
 void csvField(std::string& out, std::string_view field)
 {
+    std::string replaced;
+    field = validUtf8(field, replaced);
     const bool formula = looksLikeFormula(field);
     if (!formula && field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out.append(field);

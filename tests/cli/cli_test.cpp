@@ -1,13 +1,21 @@
 #include "cli/batch.h"
 #include "cli/csvreader.h"
 #include "cli/options.h"
+#include "cli/printable.h"
 #include "engine/design.h"
 #include "format/designjson.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using namespace cli;
 using namespace format;
@@ -71,6 +79,10 @@ TEST(Options, UsageErrorsNameTheOption)
         {{"--batch", "in.csv", "--format", "xml"}, "--format takes jsonl or csv"},
         {{"--batch", "in.csv", "--bom"}, "--bom needs --format csv"},
         {{"--pdf", "-", "--json"}, "--pdf - sends the PDF to standard output; --json cannot go with it"},
+        {{"--json", "--card", "-"}, "--card - sends the PDF to standard output; --json cannot go with it"},
+        // An argument is quoted as the terminal may show it, its control characters escaped.
+        {{"\x1b]0;owned\x07"}, "unexpected argument '\\x1b]0;owned\\x07'"},
+        {{"--\x1b[2J"}, "unknown option --\\x1b[2J"},
         {{"--pour", std::string(309, '9')}, "--pour is too large"},
         {{"--pour", "10", "--basket", "1" + std::string(400, '0')}, "--basket is too large"},
     };
@@ -87,10 +99,88 @@ TEST(Json, StringsAreEscapedAndAlwaysValidUtf8)
     // A Latin-1 byte, a cut-off Thai letter and an overlong slash each become U+FFFD.
     EXPECT_EQ(jsonString("\xE9|\xE0\xB8|\xC0\xAF"),
               "\"\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD|\xEF\xBF\xBD\xEF\xBF\xBD\"");
-    EXPECT_EQ(numberText(0.61f, Precision::Single), "0.61");
-    EXPECT_EQ(numberText(0.61f), "0.6100000143051147");
-    EXPECT_EQ(numberText(1.0 / 0.0), "null");
 }
+
+// A spreadsheet shows 2e+06 as 2.00E+06: the shortest digits that read back, never an exponent.
+TEST(Json, NumbersAreShortestDigitsWithoutExponent)
+{
+    const std::tuple<double, Precision, std::string> rows[] = {
+        {0.61f, Precision::Single, "0.61"},
+        {0.61f, Precision::Double, "0.6100000143051147"},
+        {1.0 / 0.0, Precision::Double, "null"},
+        {2e6, Precision::Double, "2000000"},
+        {1e5, Precision::Double, "100000"},
+        {1e15, Precision::Double, "1000000000000000"},
+        {6.2e13, Precision::Double, "62000000000000"},
+        {-1.25e21, Precision::Double, "-1250000000000000000000"},
+        {1e-7, Precision::Double, "0.0000001"},
+        {-4.5e-6, Precision::Double, "-0.0000045"},
+        {1e-7f, Precision::Single, "0.0000001"},
+        {1.5e10f, Precision::Single, "15000000000"},
+        {1234.5, Precision::Double, "1234.5"},
+    };
+    for (const auto& [value, precision, text] : rows)
+        EXPECT_EQ(numberText(value, precision), text);
+}
+
+// Input quoted in a message reaches a terminal: nothing in it may move the cursor, recolour or
+// retitle it, and bytes that are not UTF-8 show as what they are.
+TEST(Printable, EscapesWhatATerminalWouldObey)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"cube ซีเมนต์", "cube ซีเมนต์"},
+        {"\x1b[31mred\x1b[0m", "\\x1b[31mred\\x1b[0m"},
+        {"a\tb\r\n\x7f", "a\\x09b\\x0d\\x0a\\x7f"},
+        {std::string("nul\0", 4), "nul\\x00"},
+        {"\xc2\x9b"
+         "2J",
+         "\\xc2\\x9b"
+         "2J"},                     // the one-byte CSI of C1, in UTF-8
+        {"\xa1\xe9", "\\xa1\\xe9"}, // ก on Thai Windows (874), é in Latin-1
+    };
+    for (const auto& [input, shown] : rows)
+        EXPECT_EQ(printable(input), shown);
+}
+
+#ifndef _WIN32
+// Two outputs on one file would leave only the one written last: any second name of the file is
+// refused, whether the file is there yet or not.
+TEST(Options, TwoOutputsNeverNameOneFile)
+{
+    namespace fs = std::filesystem;
+    std::string pattern = (fs::temp_directory_path() / "mixdesign-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = pattern;
+    fs::create_directory(dir / "sub");
+    std::ofstream(dir / "a.pdf") << "a";
+    std::ofstream(dir / "b.pdf") << "b";
+    fs::create_symlink(dir / "a.pdf", dir / "link.pdf");
+    fs::create_hard_link(dir / "a.pdf", dir / "hard.pdf");
+    const auto in = [&](const char* name) { return (dir / name).string(); };
+    const std::tuple<std::string, std::string, bool> rows[] = {
+        {in("a.pdf"), in("a.pdf"), true},
+        {in("a.pdf"), in("link.pdf"), true},
+        {in("hard.pdf"), in("a.pdf"), true},
+        {in("sub/../a.pdf"), in("./a.pdf"), true},
+        {in("new.pdf"), in("sub/../new.pdf"), true},
+        {in("new.pdf"), in(".//new.pdf"), true},
+        {"no-such-mixdesign.pdf", "./no-such-mixdesign.pdf", true}, // relative, nothing of it there
+        {in("a.pdf"), in("b.pdf"), false},
+        {in("new.pdf"), in("sub/new.pdf"), false},
+        {in("a.pdf"), in("new.pdf"), false},
+    };
+    for (const auto& [pdf, card, same] : rows) {
+        const auto r = parse({"--pdf", pdf, "--card", card});
+        if (same) {
+            ASSERT_TRUE(std::holds_alternative<UsageError>(r)) << pdf << " " << card;
+            EXPECT_EQ(std::get<UsageError>(r).message, "--pdf and --card name the same file; each needs its own");
+        } else {
+            EXPECT_TRUE(std::holds_alternative<Options>(r)) << pdf << " " << card;
+        }
+    }
+    fs::remove_all(dir);
+}
+#endif
 
 TEST(CsvReader, ReadsWhatSpreadsheetsWrite)
 {
