@@ -4,6 +4,9 @@
 
 #include "engine/numbers.h"
 
+#include <QFontMetricsF>
+#include <QImage>
+
 #include <algorithm>
 #include <cmath>
 
@@ -34,9 +37,40 @@ constexpr int kFootStep = 380;
 constexpr int kTitlePoints = 22;
 constexpr int kStepPoints = 34;
 constexpr int kNumberPoints = 40;
+constexpr int kLeastNumberPoints = 16; // still read from the mixer
 constexpr int kUnitPoints = 24;
 constexpr int kAmountPoints = 15;
 constexpr int kFootPoints = 12;
+constexpr int kDotsPerMeterAtTwips = 56693; // 1440 dots an inch
+
+// How wide `item`'s text is drawn, in twips: measured on an image whose dots are twips.
+double twipsWide(const CardItem& item)
+{
+    static QImage ruler = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        image.setDotsPerMeterX(kDotsPerMeterAtTwips);
+        image.setDotsPerMeterY(kDotsPerMeterAtTwips);
+        return image;
+    }();
+    const QFontMetricsF metrics(cardFont(item.points, item.bold, &ruler), &ruler);
+    return std::max(metrics.horizontalAdvance(item.text), metrics.boundingRect(item.text).right());
+}
+
+// A figure too wide for its box is drawn smaller, down to a size still read from the mixer; one
+// longer still is cut short with an ellipsis, never run over its unit or off the page.
+CardItem fitted(CardItem item, int least)
+{
+    while (item.points > least && twipsWide(item) > item.w)
+        --item.points;
+    if (twipsWide(item) > item.w) {
+        CardItem dot = item;
+        dot.text = QStringLiteral("\u2026");
+        while (!item.text.isEmpty() && twipsWide(item) + twipsWide(dot) > item.w)
+            item.text.chop(1);
+        item.text += dot.text;
+    }
+    return item;
+}
 
 CardItem text(int x, int y, int w, int h, int points, bool bold, const std::string& s)
 {
@@ -58,22 +92,32 @@ void addPictures(Card& card, const mix::CardRow& row, int y, int height)
     const double whole = std::floor(measures);
     // Two decimals, as the texts print the measure: 4.2 - 4 is 0.2, not 0.2000000000000002.
     const double fraction = mix::roundHalfEven(measures - whole, 2);
-    int count = int(whole) + (fraction > 0 ? 1 : 0);
-    const bool oneForAll = count > kMostPictures;
-    if (oneForAll)
-        count = 1;
+    // Counted as a double: a pail of a billionth of a litre is more pictures than an int holds.
+    const double pictures = whole + (fraction > 0 ? 1 : 0);
+    CardItem p;
+    p.kind = CardItemKind::Picture;
+    p.x = kPicturesX;
+    p.material = row.material;
+    if (pictures > kMostPictures) {
+        p.y = y;
+        p.w = p.h = height;
+        card.items.push_back(p);
+        const int x = p.x + height + 2 * kPictureGap;
+        card.items.push_back(
+            fitted(text(x, y, kPicturesX + kPicturesWidth - x, height, kNumberPoints, true, "\u00d7 " + row.number),
+                   kLeastNumberPoints));
+        return;
+    }
+    const int count = int(pictures);
     if (count == 0)
         return;
     const int size = std::min(height, kPicturesWidth / count - kPictureGap);
     for (int i = 0; i < count; ++i) {
-        CardItem p;
-        p.kind = CardItemKind::Picture;
         p.x = kPicturesX + i * (size + kPictureGap);
         p.y = y + (height - size) / 2;
         p.w = size;
         p.h = size;
-        p.material = row.material;
-        p.fill = (!oneForAll && i == count - 1 && fraction > 0) ? fraction : 1.0;
+        p.fill = (i == count - 1 && fraction > 0) ? fraction : 1.0;
         card.items.push_back(p);
     }
 }
@@ -84,6 +128,7 @@ Card mixerCard(const mix::Design& design, const QString& date)
 {
     const mix::MixerCardText t = mix::mixerCardText(design, date.toStdString());
     Card card;
+    card.title = QString::fromStdString(t.title);
     card.items.push_back(text(kLeft, kTitleY, kCardWidth - 2 * kLeft, kTitleHeight, kTitlePoints, true, t.title));
 
     const int rows = int(t.rows.size());
@@ -103,7 +148,8 @@ Card mixerCard(const mix::Design& design, const QString& date)
         card.items.push_back(text(kLeft, top, kStepWidth, inner, kStepPoints, true, std::to_string(i + 1)));
         addPictures(card, row, top, inner);
         const int upper = inner * 3 / 5;
-        card.items.push_back(text(kNumberX, top, kNumberWidth, upper, kNumberPoints, true, row.number));
+        card.items.push_back(
+            fitted(text(kNumberX, top, kNumberWidth, upper, kNumberPoints, true, row.number), kLeastNumberPoints));
         card.items.push_back(text(kUnitX, top, kCardWidth - kLeft - kUnitX, upper, kUnitPoints, true, row.unit));
         std::string below = row.name;
         if (!row.amount.empty())
@@ -122,6 +168,16 @@ Card mixerCard(const mix::Design& design, const QString& date)
         card.items.push_back(
             text(kLeft, kFootY + int(i) * kFootStep, kCardWidth - 2 * kLeft, kFootStep, kFootPoints, false, t.foot[i]));
     return card;
+}
+
+QFont cardFont(int points, bool bold, QPaintDevice* device)
+{
+    // A looped Thai face at a large size: the shapes a reader of few words knows from school.
+    QFont font(reportFont(bold), device);
+    font.setFamilies({QStringLiteral("Loma"), QStringLiteral("Garuda"), QStringLiteral("Umpush")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
 }
 
 bool fontCoversCard(const Card& card)

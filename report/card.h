@@ -2,6 +2,7 @@
 
 #include "engine/texts/mixercard.h"
 
+#include <QFont>
 #include <QString>
 
 #include <vector>
@@ -10,14 +11,16 @@ namespace mix {
 struct Design;
 }
 
+class QPaintDevice;
+
 namespace report {
 
 enum class CardItemKind { Text, Picture, Rule };
 
 // One thing drawn on the mixer card, its box in twips from the top-left of the page. A text
-// is drawn at `points` in its box, centred on the box's height; a picture is the pictogram of
-// `material` filled from the left to `fill` (the rest is a faint ghost of the full measure);
-// a rule is a line along the box's top.
+// is drawn at `points` in its box, centred on the box's height, and fits its width; a picture
+// is the pictogram of `material` filled from the bottom up to the level `fill` (above it a
+// faint ghost of the full measure); a rule is a line along the box's top.
 struct CardItem {
     CardItemKind kind = CardItemKind::Text;
     int x = 0;
@@ -35,6 +38,7 @@ struct CardItem {
 
 // The card as data, one landscape A4 page: what the drawing, the preview and the tests share.
 struct Card {
+    QString title; // the PDF's title: the card's heading
     std::vector<CardItem> items;
 };
 
@@ -44,6 +48,9 @@ inline constexpr int kCardHeight = 11906;
 
 // The mixer card of one batch (see mix::mixerCardText), laid out for the page.
 Card mixerCard(const mix::Design& design, const QString& date);
+
+// The card's looped Thai face at `points`, for drawing on `device` or measuring on it.
+QFont cardFont(int points, bool bold, QPaintDevice* device);
 
 // Whether the report's face draws every letter of the card's words (see reportFontCovers).
 bool fontCoversCard(const Card& card);

@@ -16,7 +16,8 @@ void renderCard(QPainter& painter, const Card& card);
 // Landscape A4 without margins: the page of the card's PDF.
 QPageLayout cardPageLayout();
 
-// The card as a one-page PDF in memory, for the one writer; empty if it could not be made.
+// The card as a one-page PDF in memory, for the one writer, finished as the report's is (its
+// text readable as drawn, its title, PDF/A); empty if it could not be made.
 QByteArray cardPdf(const Card& card);
 
 } // namespace report

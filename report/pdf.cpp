@@ -13,10 +13,27 @@ namespace report {
 
 QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link)
 {
+    return finishedPdf(reportPageLayout(), title,
+                       [&](QPainter& painter, QPdfWriter& writer) -> std::optional<std::vector<DrawnPage>> {
+                           if (!renderSheets(painter, writer, sheets, link))
+                               return std::nullopt;
+                           std::vector<DrawnPage> pages;
+                           for (const format::SheetLines& sheet : sheets) {
+                               const std::vector<QPointF> starts = baselines(&writer, sheet);
+                               DrawnPage& page = pages.emplace_back();
+                               for (std::size_t i = 0; i < sheet.size(); ++i)
+                                   page.push_back({lineText(sheet[i]), starts[i]});
+                           }
+                           return pages;
+                       });
+}
+
+QByteArray finishedPdf(const QPageLayout& layout, const QString& title, const PdfDrawing& draw)
+{
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setPageLayout(reportPageLayout());
+    writer.setPageLayout(layout);
     writer.setCreator(QStringLiteral("mixdesign ") +
                       QString::fromUtf8(mix::kVersion.data(), qsizetype(mix::kVersion.size())));
     writer.setTitle(title);
@@ -24,18 +41,10 @@ QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& 
     QPainter painter;
     if (!painter.begin(&writer))
         return {};
-    const bool drawn = renderSheets(painter, writer, sheets, link);
-    if (!painter.end() || !drawn)
+    const std::optional<std::vector<DrawnPage>> pages = draw(painter, writer);
+    if (!painter.end() || !pages)
         return {};
-
-    std::vector<DrawnPage> pages;
-    for (const format::SheetLines& sheet : sheets) {
-        const std::vector<QPointF> starts = baselines(&writer, sheet);
-        DrawnPage& page = pages.emplace_back();
-        for (std::size_t i = 0; i < sheet.size(); ++i)
-            page.push_back({lineText(sheet[i]), starts[i]});
-    }
-    return finishPdf(buffer.data(), pages, sourceDateEpoch());
+    return finishPdf(buffer.data(), *pages, sourceDateEpoch());
 }
 
 } // namespace report

@@ -57,7 +57,8 @@ MixerCardText mixerCardText(const Design& design, std::string_view date)
         card.rows.push_back({CardMaterial::Admixture,
                              std::string(pourwords::kAdmixture),
                              1,
-                             num(b.admixture),
+                             // A dose is measured in whole cc: two decimals would be a precision no cup has.
+                             num(roundHalfEven(b.admixture)),
                              std::string(trimmed(kUnitCc)),
                              {}});
 

@@ -151,7 +151,7 @@ private slots:
         QStringList words;
         for (const auto& line : pages[0].lines)
             words << line.text;
-        for (const char* figure : {"5.8", "4.2", "0.9", "129.03"})
+        for (const char* figure : {"5.8", "4.2", "0.9", "129"})
             QVERIFY2(words.join(' ').contains(QString::fromLatin1(figure)), figure);
 
         run = mixdesign(kFirstExample + QStringList{"--pour", "10", "--bags-per-batch", "2", "--card", card});
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(batchPages.size(), 1u);
         for (const auto& line : batchPages[0].lines)
             words << line.text;
-        for (const char* figure : {"11.6", "8.9", "1.9", "258.06"})
+        for (const char* figure : {"11.6", "8.9", "1.9", "258"})
             QVERIFY2(words.join(' ').contains(QString::fromLatin1(figure)), figure);
 
         run = mixdesign(kFirstExample + QStringList{"--card", "-"});

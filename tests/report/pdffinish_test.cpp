@@ -10,7 +10,6 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,17 +49,6 @@ QString saved(const QTemporaryDir& dir, const QString& name, const QByteArray& b
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return {};
     return file.fileName();
-}
-
-QString pdfInfo(const QString& file, const QString& field)
-{
-    QProcess tool;
-    tool.start(QStringLiteral("pdfinfo"), {file});
-    tool.waitForFinished(30000);
-    for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n')))
-        if (line.startsWith(field + QLatin1Char(':')))
-            return line.mid(field.size() + 1).trimmed();
-    return {};
 }
 
 std::vector<report::Sheet> firstSheets() { return report::reportSheets(calculatedWindow(firstWorkedExample()).result); }

@@ -79,6 +79,17 @@ std::vector<QByteArray> pageImages(const QString& file)
     return pages;
 }
 
+QString pdfInfo(const QString& file, const QString& field)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdfinfo"), {file});
+    tool.waitForFinished(30000);
+    for (const QString& line : QString::fromUtf8(tool.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(field + QLatin1Char(':')))
+            return line.mid(field.size() + 1).trimmed();
+    return {};
+}
+
 QString comparable(const QString& text) { return text.simplified(); }
 
 } // namespace reporttest

@@ -32,6 +32,9 @@ QString comparable(const QString& text);
 // Every page of `file` drawn by pdftoppm as a grey image, in page order; empty on failure.
 std::vector<QByteArray> pageImages(const QString& file);
 
+// One field of `pdfinfo file` ("Title", "CreationDate"), empty when it has none.
+QString pdfInfo(const QString& file, const QString& field);
+
 bool pdfToolAvailable();
 
 } // namespace reporttest
