@@ -11,12 +11,6 @@
 
 namespace report {
 
-bool writeReportPdf(QIODevice* device, std::span<const Sheet> sheets, const QString& title, const QByteArray& link)
-{
-    const QByteArray pdf = reportPdf(sheets, title, link);
-    return !pdf.isEmpty() && device->write(pdf) == pdf.size();
-}
-
 QByteArray reportPdf(std::span<const Sheet> sheets, const QString& title, const QByteArray& link)
 {
     QBuffer buffer;
