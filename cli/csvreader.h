@@ -24,13 +24,10 @@ public:
     bool next(std::vector<std::string>& fields);
     // The line the last record began on, counting from 1 for the header.
     long line() const { return m_recordLine; }
-    // The last record ended inside a quoted field.
-    bool unterminatedQuote() const { return m_unterminated; }
     // Fields in the last record, counting those past the header's count that were not kept.
     size_t fieldCount() const { return m_fieldCount; }
     // Why the last record cannot be taken as fields, or empty.
     std::string_view fault() const;
-    char separator() const { return m_separator; }
 
 private:
     int get();

@@ -61,13 +61,6 @@ void appendJsonString(std::string& out, std::string_view text)
     out += '"';
 }
 
-std::string jsonString(std::string_view text)
-{
-    std::string out;
-    appendJsonString(out, text);
-    return out;
-}
-
 void JsonWriter::key(std::string_view key)
 {
     if (!m_first)

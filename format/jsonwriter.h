@@ -10,7 +10,6 @@ namespace format {
 // A JSON string literal appended to `out`. Invalid UTF-8 (a file saved in another code page,
 // a cut-off argument) becomes U+FFFD, so the output always parses.
 void appendJsonString(std::string& out, std::string_view text);
-std::string jsonString(std::string_view text);
 
 // Writes nested objects straight into one string, members in the order given: a batch writes
 // thousands of designs, and building each member as a string of its own cost most of its time.

@@ -12,7 +12,7 @@ import threading
 
 from selenium.webdriver.support.ui import WebDriverWait
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "web"))
 from page_driver import enter_first_example, open_browser, type_into, wait_ready  # noqa: E402
 
 OUT, SITES = sys.argv[1], sys.argv[2:]

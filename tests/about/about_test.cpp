@@ -23,13 +23,16 @@ void closeAndFlush(Form3* box)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-int openAboutBoxes()
+QList<Form3*> aboutBoxes()
 {
-    int n = 0;
+    QList<Form3*> boxes;
     for (QWidget* w : QApplication::topLevelWidgets())
-        n += qobject_cast<Form3*>(w) != nullptr;
-    return n;
+        if (auto* box = qobject_cast<Form3*>(w))
+            boxes << box;
+    return boxes;
 }
+
+int openAboutBoxes() { return int(aboutBoxes().size()); }
 
 } // namespace
 
@@ -61,7 +64,8 @@ private:
 
 void AboutTest::cleanup()
 {
-    closeAndFlush(Form3::openBox());
+    for (Form3* box : aboutBoxes())
+        closeAndFlush(box);
     m_prompter.boxes.clear();
 }
 
@@ -107,7 +111,6 @@ void AboutTest::askingAgainRaisesTheOpenBox()
     QVERIFY(first->isVisible());
 
     closeAndFlush(first);
-    QCOMPARE(Form3::openBox(), nullptr);
     QCOMPARE(openAboutBoxes(), 0);
     Form3* again = Form3::showSingle(m_prompter);
     QVERIFY(again->isVisible());
@@ -143,7 +146,7 @@ void AboutTest::okAndTheCloseBoxCloseIt()
     QVERIFY(!box->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(box.isNull());
-    QCOMPARE(Form3::openBox(), nullptr);
+    QCOMPARE(openAboutBoxes(), 0);
 }
 
 void AboutTest::linksOpenTheHomePage_data()
@@ -183,7 +186,8 @@ void AboutTest::failingBrowserIsReportedOnceAndTheBoxStaysOpen()
     QCOMPARE(shown.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(box);
     QVERIFY(box->isVisible());
-    QCOMPARE(Form3::openBox(), box.data());
+    QCOMPARE(openAboutBoxes(), 1);
+    QCOMPARE(Form3::showSingle(m_prompter), box.data());
 }
 
 void AboutTest::versionIsOnALineBelowTheNotice()

@@ -11,7 +11,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -131,18 +130,21 @@ private slots:
     void printerMarginsScaleTheSheetDownWhole()
     {
         // A quarter-inch margin leaves 19.7 cm, and sheet 2's last note runs to 20.0 cm.
+        // A PDF writer with the margins stands in for the printer: the sheet sees the same device.
         QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("margins.pdf")));
+        const QString file = dir.filePath(QStringLiteral("margins.pdf"));
         const qreal margin = 18; // points
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                          QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
-        QPainter painter(&printer);
-        report::render(painter, report::toSheet(format::sheet2Lines(calculatedWindow(firstWorkedExample()).result)));
-        painter.end();
+        {
+            QPdfWriter printer(file);
+            printer.setResolution(1200);
+            printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                              QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
+            QPainter painter(&printer);
+            report::render(painter,
+                           report::toSheet(format::sheet2Lines(calculatedWindow(firstWorkedExample()).result)));
+        }
 
-        const auto pages = readPdf(printer.outputFileName());
+        const auto pages = readPdf(file);
         QCOMPARE(pages.size(), 1u);
         const auto& lines = pages[0].lines;
         QCOMPARE(lines.size(), 10u);

@@ -4,13 +4,15 @@ refusal, pasted texts far beyond the fields, the pour planner against the comman
 design in the address, the printed sheets, the layout at phone width, and a reload with the
 server gone (the service worker).
 Usage: page_test.py SITE_DIR SHOT_DIR MIXDESIGN  (screenshots go to SHOT_DIR; timings are printed)"""
+import os
 import sys
 
 from selenium.webdriver.common.by import By
 
-import page_checks
-from page_driver import (calculate, check, enter_first_example, failures, open_browser, serve, text, type_into,
-                         wait_ready)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "web"))
+import page_checks  # noqa: E402
+from page_driver import (calculate, check, enter_first_example, failures, open_browser, serve, text,  # noqa: E402
+                         type_into, wait_ready)
 
 SITE, SHOTS, MIXDESIGN = sys.argv[1:4]
 TITLE = "ใจเย็นๆ"

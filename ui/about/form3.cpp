@@ -81,8 +81,6 @@ Form3::Form3(Prompter& prompter)
 
 Form3::~Form3() = default;
 
-Form3* Form3::openBox() { return theBox(); }
-
 Form3* Form3::showSingle(Prompter& prompter)
 {
     QPointer<Form3>& box = theBox();

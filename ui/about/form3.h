@@ -21,8 +21,6 @@ public:
 
     // Shows the About box, or brings the one already open to the front.
     static Form3* showSingle(Prompter& prompter = defaultPrompter());
-    // The box on screen, if any.
-    static Form3* openBox();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -15,7 +15,6 @@ public:
     explicit VolumeBar(QWidget* parent = nullptr);
 
     void setParts(std::vector<mix::VolumePart> parts);
-    const std::vector<mix::VolumePart>& parts() const { return m_parts; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -27,8 +27,6 @@ public:
     float textHeight(const QString& text) const;
     void setCurrentX(float x) { m_currentX = x; }
     void setCurrentY(float y) { m_currentY = y; }
-    float currentX() const { return m_currentX; }
-    float currentY() const { return m_currentY; }
     void setForeColor(const QColor& color) { m_foreColor = color; }
     QColor foreColor() const { return m_foreColor; }
     QColor backColor() const { return m_backColor; }

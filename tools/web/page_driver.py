@@ -1,5 +1,5 @@
-"""What the page tests share: a local server that counts what it serves, a phone-sized headless
-Chromium, and the steps a user takes."""
+"""What the page tests (tests/web) and the page's measurements (scripts/web-audit) share: a local
+server that counts what it serves, a phone-sized headless Chromium, and the steps a user takes."""
 import collections
 import functools
 import http.server
