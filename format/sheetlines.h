@@ -25,6 +25,19 @@ struct SheetLine {
 // One sheet of paper: one print job, or one page of a PDF or a preview.
 using SheetLines = std::vector<SheetLine>;
 
+// A square on a sheet, in twips from the same corner as the lines.
+struct SheetSquare {
+    int x = 0;
+    int y = 0;
+    int size = 0;
+};
+
+// Sheet 1's QR code stands in the blank beside the bold final mix, 1.4 inches square (a link
+// with a pour planned still has modules of 0.7 mm, which a phone reads at arm's length), inside
+// the area the lines already take, so it never changes how a sheet fits the paper. The window's
+// report and the phone page's print both place it here.
+inline constexpr SheetSquare kSheet1QrCode{8400, 12300, 2016};
+
 // Sheet 1, the calculation record: always 44 lines.
 SheetLines sheet1Lines(const mix::CalcResult& result);
 

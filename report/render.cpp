@@ -16,10 +16,8 @@ namespace {
 
 constexpr qreal kTwipsPerInch = 1440.0;
 
-// Sheet 1's QR code stands in the blank beside the bold final mix, 1.4 inches square (a link
-// with a pour planned still has modules of 0.7 mm, which a phone reads at arm's length), inside
-// the area the lines already take, so it never changes how a sheet fits the paper.
-constexpr QRectF kQrTwips(8400, 12300, 2016, 2016);
+constexpr QRectF kQrTwips(format::kSheet1QrCode.x, format::kSheet1QrCode.y, format::kSheet1QrCode.size,
+                          format::kSheet1QrCode.size);
 
 struct Placement {
     qreal scale = 1.0;

@@ -1,21 +1,22 @@
 // The page's behaviour: the input guards of the window's data-entry page, Calculate through
 // the engine compiled to WebAssembly, the results written by control name, the pour planner,
-// the design kept in the address and the printed sheets.
+// the design on screen kept in the address by its link, and the printed sheets.
 import { makeEngine } from './engine.js';
-import { fillFromLink, keepInAddress, linkAddress } from './link.js';
-import { pourArgs, pourFields, showPour, showPourMessages, showVolume } from './pour.js';
+import { fillFromLink, pageAddress } from './link.js';
+import { pourEntries, pourFields, showPour, showPourMessages, showVolume } from './pour.js';
 import { showSheets } from './sheets.js';
 
 const $ = (id) => document.getElementById(id);
 const engine = makeEngine();
-const numberFields = ['Text2', 'Text3', 'Text4', ...pourFields];
+const numberFields = ['Text2', 'Text3', 'Text4', ...pourFields().map((field) => field.id)];
 // Enter in a number field moves on as Tab would in the window; the phone's order is the page's.
 const nextOnEnter = { Text2: 'Combo1', Text3: 'Text4', Text4: 'Command1', volumeField: 'wasteField',
   wasteField: 'bagKgField', bagKgField: 'basketField', basketField: 'pailField', pailField: 'bagsPerBatchField' };
 const resultParts = ['results', 'details', 'pour'];
 
 export const timings = { interactive: 0, calculate: [] };
-let accepted = null; // the design arguments of the last accepted Calculate
+let accepted = null; // the design fields of the last accepted Calculate
+let shownLink = pageAddress(); // the link of the design on screen, from the engine
 let invalid = null; // the field the shown refusal belongs to
 
 function guardNumberField(id) {
@@ -64,8 +65,25 @@ function openHints() {
     });
 }
 
-const designArgs = () => [$('Text2').value, +$('Check1').checked, +$('Check2').checked, $('Combo1').value,
-  $('Combo2').value, +$('Check3').checked, +$('Check4').checked, $('Text3').value, $('Text4').value];
+const pair = (first, second, firstName, secondName) => {
+  if ($(first).checked)
+    return firstName;
+  return $(second).checked ? secondName : '';
+};
+
+// The design fields by the link's keys and values; the lists' items name themselves.
+const designFields = () => ({ strength: $('Text2').value, specimen: pair('Check1', 'Check2', 'cube', 'cylinder'),
+  slump: $('Combo1').value, stone: $('Combo2').value, admixture: pair('Check3', 'Check4', 'yes', 'no'),
+  dose: $('Text3').value, moisture: $('Text4').value });
+
+const record = (design) => ({ ...design, ...pourEntries(), address: pageAddress() });
+
+// Whatever the fields show since, the address, Share and the printed QR code carry the design
+// whose results are on screen.
+function showLink(outcome) {
+  shownLink = outcome.link || pageAddress();
+  history.replaceState(null, '', shownLink);
+}
 
 function clearRefusal() {
   $('message').hidden = true;
@@ -109,20 +127,21 @@ function showResult(result, scroll = true) {
   $('Command2').disabled = false;
   showVolume(result.volume);
   showPour(result);
-  showSheets(result.sheets, linkAddress());
+  showLink(result);
+  showSheets(result);
   if (scroll)
     $('results').scrollIntoView({ block: 'start' });
 }
 
 async function calculate({ scroll = true, quietIfIncomplete = false } = {}) {
   const started = performance.now();
-  const args = designArgs();
-  const outcome = await engine.calculate([...args, ...pourArgs()]);
+  const design = designFields();
+  const outcome = await engine.design(record(design));
   if (outcome.error) {
     if (!(quietIfIncomplete && ['incomplete', 'dose_missing'].includes(outcome.error)))
       showRefusal(outcome, scroll);
   } else {
-    accepted = args;
+    accepted = design;
     showResult(outcome, scroll);
   }
   timings.calculate.push(performance.now() - started);
@@ -130,17 +149,18 @@ async function calculate({ scroll = true, quietIfIncomplete = false } = {}) {
 
 // The planner follows every keystroke in its entries, from the last accepted design.
 async function replan() {
-  const outcome = await engine.calculate([...(accepted ?? ['', 0, 0, '', '', 0, 0, '', '']), ...pourArgs()]);
+  const outcome = await engine.design(record(accepted ?? {}));
   if (accepted && !outcome.error) {
     showPour(outcome);
-    showSheets(outcome.sheets, linkAddress());
+    showLink(outcome);
+    showSheets(outcome);
   } else {
     showPourMessages(outcome);
   }
 }
 
 async function share() {
-  const url = linkAddress();
+  const url = shownLink;
   if (navigator.share) {
     try {
       await navigator.share({ url, title: document.title });
@@ -162,12 +182,7 @@ $('entry').addEventListener('submit', (event) => {
   event.preventDefault();
   calculate();
 });
-$('entry').addEventListener('input', keepInAddress);
-$('entry').addEventListener('change', keepInAddress);
-$('pour').addEventListener('input', () => {
-  keepInAddress();
-  replan();
-});
+$('pour').addEventListener('input', replan);
 $('Command2').addEventListener('click', () => window.print());
 $('share').addEventListener('click', share);
 

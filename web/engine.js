@@ -1,44 +1,44 @@
-// The engine in WebAssembly behind one call. Texts go through heap memory that is freed after
-// the call, so no length of text can overrun the engine's small stack; an engine that traps all
-// the same is replaced by a fresh instance, so one bad input never costs the page its calculator.
+// The engine in WebAssembly behind two calls. The record goes through heap memory that is
+// freed after the call, so no length of text can overrun the engine's small stack; an engine
+// that traps all the same is replaced by a fresh instance, so one bad input never costs the
+// page its calculator.
 import createEngine from './mixdesign.mjs';
 
-function run(module, args) {
-  const allocated = [];
+function run(module, record) {
+  const text = JSON.stringify(record);
+  const size = module.lengthBytesUTF8(text) + 1;
+  const pointer = module._malloc(size);
   try {
-    const values = args.map((value) => {
-      if (typeof value !== 'string')
-        return value;
-      const size = module.lengthBytesUTF8(value) + 1;
-      const pointer = module._malloc(size);
-      allocated.push(pointer);
-      module.stringToUTF8(value, pointer, size);
-      return pointer;
-    });
-    return module.UTF8ToString(module._mixdesign_calculate(...values));
+    module.stringToUTF8(text, pointer, size);
+    return module.UTF8ToString(module._mixdesign_design(pointer));
   } finally {
-    allocated.forEach((pointer) => module._free(pointer));
+    module._free(pointer);
   }
 }
 
-// `args`: strength, cube, cylinder, slump, stone, admixture, no admixture, dose, moisture (the
-// check states as 0 or 1), then the planner's volume, waste, bag kg, basket, pail and bags per batch.
+// `record`: the design fields by the link's keys and values (strength, specimen, slump,
+// stone, admixture, dose, moisture), the pour entries and prices by the entry table's keys,
+// and `address`, the page's address without its fragment, for the design's link.
 export function makeEngine(options = {}) {
   let instance = createEngine(options);
   return {
     get ready() { return instance; },
     // The engine's JSON as it wrote it.
-    async calculateText(args) {
+    async designText(record) {
       try {
-        return run(await instance, args);
+        return run(await instance, record);
       } catch (error) {
         instance = createEngine(options);
         console.warn('engine restarted:', error);
-        return run(await instance, args);
+        return run(await instance, record);
       }
     },
-    async calculate(args) {
-      return JSON.parse(await this.calculateText(args));
+    async design(record) {
+      return JSON.parse(await this.designText(record));
+    },
+    // The captions the engine's tables hold, keyed as the page's data-caption attributes.
+    async captions() {
+      return JSON.parse((await instance).UTF8ToString((await instance)._mixdesign_captions()));
     },
   };
 }

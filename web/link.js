@@ -1,40 +1,11 @@
-// The design in the page's address: "#" and key=value pairs in a fixed order, with the keys and
-// values of the batch CSV columns. Reading is lenient about order and strict about values: a
-// value that is not one the page itself would write fills nothing, and the field stays empty.
+// Reading a design from the page's address: "#" and key=value pairs with the keys and values
+// of the batch CSV columns, the pour's entries by the entry table's keys. The page writes no
+// link of its own: the engine returns one with every design, and that is the one the address,
+// Share and the printed QR code carry. Reading is lenient about order and strict about values:
+// a value that is not one the engine would write fills nothing, and the field stays empty.
 const $ = (id) => document.getElementById(id);
-const slumps = ['7.5', '10', '12.5'];
-const stones = ['1', '2'];
 const number = /^[0-9.]{1,20}$/;
-export const pourKeys = [['volume', 'volumeField'], ['waste', 'wasteField'], ['bag_kg', 'bagKgField'],
-  ['basket', 'basketField'], ['pail', 'pailField'], ['bags_per_batch', 'bagsPerBatchField']];
-
-function specimen() {
-  if ($('Check1').checked)
-    return 'cube';
-  return $('Check2').checked ? 'cylinder' : '';
-}
-
-function admixture() {
-  if ($('Check3').checked)
-    return 'yes';
-  return $('Check4').checked ? 'no' : '';
-}
-
-// The pick-lists' items are the list's own texts; the link names them by position.
-const picked = (id, names) => names[$(id).selectedIndex - 1] ?? '';
-
-export function designLink() {
-  const pairs = [['strength', $('Text2').value], ['specimen', specimen()], ['slump', picked('Combo1', slumps)],
-    ['stone', picked('Combo2', stones)], ['admixture', admixture()]];
-  if (admixture() === 'yes')
-    pairs.push(['dose', $('Text3').value]);
-  pairs.push(['moisture', $('Text4').value]);
-  if ($('volumeField').value !== '')
-    for (const [key, id] of pourKeys)
-      pairs.push([key, $(id).value]);
-  return pairs.filter(([, value]) => value !== '')
-    .map(([key, value]) => `${key}=${encodeURIComponent(value)}`).join('&');
-}
+export const designKeys = ['strength', 'specimen', 'slump', 'stone', 'admixture', 'dose', 'moisture'];
 
 function parse(fragment) {
   const values = new Map();
@@ -51,21 +22,22 @@ function parse(fragment) {
   return values;
 }
 
-const choose = (id, names, value) => {
-  const index = names.indexOf(value);
-  if (index >= 0)
-    $(id).selectedIndex = index + 1;
+// A list item by its name; the empty first item is no name.
+const choose = (id, value) => {
+  const index = [...$(id).options].findIndex((option) => option.value !== '' && option.value === value);
+  if (index > 0)
+    $(id).selectedIndex = index;
 };
 
 // Fills the fields the link names with good values; returns whether it named any design field.
 // `setAdmixture` is told which admixture box the link ticked, as a click on it would.
 export function fillFromLink(fragment, setAdmixture) {
   const values = parse(fragment);
-  const text = (id, key) => {
+  const text = (field, key) => {
     if (number.test(values.get(key) ?? ''))
-      $(id).value = values.get(key);
+      field.value = values.get(key);
   };
-  text('Text2', 'strength');
+  text($('Text2'), 'strength');
   const boxes = { specimen: { cube: 'Check1', cylinder: 'Check2' }, admixture: { yes: 'Check3', no: 'Check4' } };
   for (const [key, names] of Object.entries(boxes)) {
     const box = names[values.get(key)];
@@ -75,21 +47,16 @@ export function fillFromLink(fragment, setAdmixture) {
         setAdmixture(box);
     }
   }
-  choose('Combo1', slumps, values.get('slump'));
-  choose('Combo2', stones, values.get('stone'));
+  // A spreadsheet writes 10.0 back as 10, and both name the same item.
+  choose('Combo1', values.get('slump') === '10.0' ? '10' : values.get('slump'));
+  choose('Combo2', values.get('stone'));
   if (values.get('admixture') === 'yes')
-    text('Text3', 'dose');
-  text('Text4', 'moisture');
-  for (const [key, id] of pourKeys)
-    text(id, key);
-  return ['strength', 'specimen', 'slump', 'stone', 'admixture', 'dose', 'moisture'].some((key) => values.has(key));
+    text($('Text3'), 'dose');
+  text($('Text4'), 'moisture');
+  for (const field of document.querySelectorAll('[data-entry]'))
+    text(field, field.dataset.entry);
+  return designKeys.some((key) => values.has(key));
 }
 
-export function linkAddress() {
-  const link = designLink();
-  return location.href.replace(/#.*$/, '') + (link ? `#${link}` : '');
-}
-
-export function keepInAddress() {
-  history.replaceState(null, '', linkAddress());
-}
+// The page's address without a design, which the engine's link starts with.
+export const pageAddress = () => location.href.replace(/#.*$/, '');

@@ -1,19 +1,20 @@
-// The pour planner's half of the page: the engine's messages beside the entries, its figures in
-// the elements that name their key of the command line's "pour" object, and the volume picture.
+// The pour planner's half of the page: its entries by the entry table's keys, the engine's
+// messages beside them, its figures in the elements that name their label, and the volume
+// picture.
 const $ = (id) => document.getElementById(id);
-export const pourFields = ['volumeField', 'wasteField', 'bagKgField', 'basketField', 'pailField', 'bagsPerBatchField'];
+export const pourFields = () => [...document.querySelectorAll('[data-entry]')];
 
-export const pourArgs = () => pourFields.map((id) => $(id).value);
+export const pourEntries = () => Object.fromEntries(pourFields().map((field) => [field.dataset.entry, field.value]));
 
 export function showPourMessages(outcome) {
   const messages = new Map(outcome.pourErrors.map((e) => [e.field, e.message]));
-  for (const id of pourFields) {
-    const message = messages.get(id) ?? '';
-    $(id.replace('Field', 'Message')).textContent = message;
+  for (const field of pourFields()) {
+    const message = messages.get(field.id) ?? '';
+    $(field.getAttribute('aria-describedby')).textContent = message;
     if (message)
-      $(id).setAttribute('aria-invalid', 'true');
+      field.setAttribute('aria-invalid', 'true');
     else
-      $(id).removeAttribute('aria-invalid');
+      field.removeAttribute('aria-invalid');
   }
 }
 
@@ -25,7 +26,7 @@ export function showPour(outcome) {
   $('orderList').hidden = !outcome.pour;
   for (const element of document.querySelectorAll('[data-pour]'))
     element.textContent = outcome.pourTexts?.[element.dataset.pour] ?? '';
-  $('admixturePerBatchRow').hidden = !outcome.pourTexts?.['per_batch.admixture_cc'];
+  $('admixturePerBatchRow').hidden = !outcome.pourTexts?.admixturePerBatch;
 }
 
 export function showVolume(parts) {

@@ -1,14 +1,13 @@
 // The report's sheets for the browser's print: the engine's lines at their places in twips on
-// A4, one sheet a page, and on sheet 1 a QR code of the link that brings the design back.
+// A4, one sheet a page, and on sheet 1 a QR code of the design's link, where the engine says
+// the report puts it.
 const $ = (id) => document.getElementById(id);
 const twips = (value) => `${value / 1440}in`;
-// In sheet 1's free bottom margin, under the last line of the record.
-const code = { x: 9600, y: 14600, size: 1584 };
 
-export async function showSheets(sheets, link) {
-  if (!sheets)
+export async function showSheets(outcome) {
+  if (!outcome.sheets)
     return;
-  const pages = sheets.map((lines) => {
+  const pages = outcome.sheets.map((lines) => {
     const page = document.createElement('div');
     page.className = 'sheet';
     for (const line of lines) {
@@ -23,10 +22,13 @@ export async function showSheets(sheets, link) {
   });
   $('sheets').replaceChildren(...pages);
   document.body.classList.add('has-sheets');
+  if (!outcome.link)
+    return;
   const { renderSVG } = await import('./vendor/uqr.mjs');
   const qr = document.createElement('div');
   qr.className = 'qr';
-  Object.assign(qr.style, { left: twips(code.x), top: twips(code.y), width: twips(code.size), height: twips(code.size) });
-  qr.innerHTML = renderSVG(link, { ecc: 'M', border: 2 });
+  const { x, y, size } = outcome.qr;
+  Object.assign(qr.style, { left: twips(x), top: twips(y), width: twips(size), height: twips(size) });
+  qr.innerHTML = renderSVG(outcome.link, { ecc: 'M', border: 2 });
   pages[0].append(qr);
 }

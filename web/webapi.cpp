@@ -1,20 +1,18 @@
 #include "web/webapi.h"
 
-#include "engine/calculate.h"
+#include "engine/design.h"
 #include "format/designjson.h"
+#include "format/designlink.h"
 #include "format/sheetlines.h"
+#include "web/entryrecord.h"
 #include "web/webpour.h"
-
-#include <optional>
 
 namespace web {
 namespace {
 
-std::string designJson(const mix::CalcResult& result)
+void appendResult(format::JsonWriter& o, const mix::CalcResult& result)
 {
-    std::string out;
-    format::JsonWriter o(out);
-    o.begin().begin("design");
+    o.begin("design");
     format::appendSteps(o, result.numbers.design);
     const mix::FinalMix& f = result.numbers.final;
     o.end().begin("final").number("cement", f.cement).number("water", f.water).number("sand", f.sand);
@@ -22,64 +20,22 @@ std::string designJson(const mix::CalcResult& result)
     for (const auto& [control, text] : result.texts.items())
         o.text(control, text);
     o.end().raw("volume", volumePartsJson(result.numbers.design));
-    return out;
 }
 
-std::string errorJson(const mix::CalcError& error)
+void appendRefusal(format::JsonWriter& o, const mix::CalcError& error)
 {
-    std::string out;
-    format::JsonWriter(out)
-        .begin()
-        .text("error", mix::errorKindName(error.kind))
+    o.text("error", mix::errorKindName(error.kind))
         .text("focus", error.focus)
         .text("message", error.message)
         .text("title", error.title);
-    return out;
-}
-
-// The first text the design reads that is too long to be a number anyone typed. Over-long
-// texts are refused before the engine sees them, but only once the input is complete, so the
-// user meets the refusals in the window's order.
-std::optional<mix::Field> overLongField(mix::MixInputs& probe)
-{
-    std::optional<mix::Field> first;
-    const auto cut = [&first](std::string& text, mix::Field field) {
-        if (text.size() <= kMaxFieldBytes)
-            return;
-        text = "0";
-        if (!first)
-            first = field;
-    };
-    cut(probe.strengthText, mix::Field::Strength);
-    if (probe.admixtureChecked)
-        cut(probe.doseText, mix::Field::Dose);
-    else
-        probe.doseText.clear();
-    cut(probe.moistureText, mix::Field::Moisture);
-    return first;
-}
-
-std::variant<mix::CalcResult, mix::CalcError> calculateBounded(const mix::MixInputs& inputs)
-{
-    mix::MixInputs probe = inputs;
-    const auto overLong = overLongField(probe);
-    if (!overLong)
-        return mix::calculate(inputs);
-    auto outcome = mix::calculate(probe);
-    if (const auto* error = std::get_if<mix::CalcError>(&outcome);
-        error && (error->kind == mix::ErrorKind::Incomplete || error->kind == mix::ErrorKind::DoseMissing))
-        return *error;
-    return mix::overflowError(*overLong);
 }
 
 // The report's sheets, each a list of lines at their places in twips, for the page's print.
-std::string sheetsJson(const mix::CalcResult& result, const mix::PourPlan* plan)
+std::string sheetsJson(const mix::Design& design)
 {
-    std::string out = "\"sheets\":[";
-    bool firstSheet = true;
-    for (const auto& sheet : format::reportSheets(result, plan)) {
-        out += firstSheet ? "[" : ",[";
-        firstSheet = false;
+    std::string out = "[";
+    for (const auto& sheet : format::reportSheets(design)) {
+        out += out.size() > 1 ? ",[" : "[";
         bool firstLine = true;
         for (const auto& line : sheet) {
             if (!firstLine)
@@ -100,36 +56,40 @@ std::string sheetsJson(const mix::CalcResult& result, const mix::PourPlan* plan)
 
 } // namespace
 
-std::string calculateJson(const mix::MixInputs& inputs, const mix::PourEntries& pour)
+std::string designJson(std::string_view recordJson)
 {
-    const auto outcome = calculateBounded(inputs);
-    const auto* result = std::get_if<mix::CalcResult>(&outcome);
-    std::string out = result ? designJson(*result) : errorJson(std::get<mix::CalcError>(outcome));
-    const auto plan = appendPourJson(out, result ? &result->numbers.final : nullptr, pour);
-    if (result)
-        out += "," + sheetsJson(*result, plan ? &*plan : nullptr);
-    return out + '}';
+    const EntryRecord record = readEntryRecord(recordJson);
+    const mix::Design design = mix::designOf(record.entries);
+    std::string out;
+    format::JsonWriter o(out);
+    o.begin();
+    if (design.result)
+        appendResult(o, *design.result);
+    else
+        appendRefusal(o, *design.refusal);
+    appendPourMembers(o, design);
+    o.text("link", format::designLink(record.address, design));
+    if (design.result) {
+        o.raw("sheets", sheetsJson(design));
+        const format::SheetSquare& qr = format::kSheet1QrCode;
+        o.begin("qr").number("x", qr.x).number("y", qr.y).number("size", qr.size).end();
+    }
+    o.end();
+    return out;
 }
 
 } // namespace web
 
-const char* mixdesign_calculate(const char* strength, int cube, int cylinder, const char* slump, const char* stone,
-                                int admixture, int noAdmixture, const char* dose, const char* moisture,
-                                const char* volume, const char* waste, const char* bagKg, const char* basket,
-                                const char* pail, const char* bagsPerBatch)
+const char* mixdesign_design(const char* record)
 {
     // One buffer for the page's single thread; the caller copies the text out at once.
     static std::string last;
-    mix::MixInputs in;
-    in.strengthText = strength;
-    in.cubeChecked = cube != 0;
-    in.cylinderChecked = cylinder != 0;
-    in.slumpItem = slump;
-    in.stoneItem = stone;
-    in.admixtureChecked = admixture != 0;
-    in.noAdmixtureChecked = noAdmixture != 0;
-    in.doseText = dose;
-    in.moistureText = moisture;
-    last = web::calculateJson(in, {volume, waste, bagKg, basket, pail, bagsPerBatch});
+    last = web::designJson(record);
     return last.c_str();
+}
+
+const char* mixdesign_captions()
+{
+    static const std::string captions = web::captionsJson();
+    return captions.c_str();
 }

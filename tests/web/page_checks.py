@@ -1,5 +1,6 @@
 """The page's checks, each a user's errand at phone size; see page_test.py."""
 import base64
+import html.parser
 import json
 import os
 import random
@@ -13,7 +14,10 @@ from selenium.webdriver.support.ui import Select, WebDriverWait
 
 from page_driver import calculate, check, enter_first_example, open_browser, text, tick, type_into, wait_ready
 
-GOLDEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "golden", "report")
+HERE = os.path.dirname(os.path.abspath(__file__))
+GOLDEN = os.path.join(HERE, "..", "golden", "report")
+FIXED_CAPTIONS = os.path.join(HERE, "..", "golden", "window", "fixedcaptions.tsv")
+PAGE_SOURCES = os.path.join(HERE, "..", "..", "web")
 TEXT_FIELDS = ["Text2", "Text3", "Text4", "volumeField", "wasteField", "bagKgField", "basketField", "pailField",
                "bagsPerBatchField"]
 POUR_FIELDS = TEXT_FIELDS[3:]
@@ -96,6 +100,53 @@ def long_pastes(browser):
         type_into(browser, field, value)
 
 
+class TextNodes(html.parser.HTMLParser):
+    def __init__(self):
+        super().__init__()
+        self.texts = []
+
+    def handle_data(self, data):
+        if data.strip():
+            self.texts.append(data)
+
+
+def captions(browser):
+    """Every caption the engine's tables hold is the engine's on the page (the window's fixed
+    captions as the golden table has them), and the page's own sources hold no copy of one."""
+    engine = browser.execute_async_script("""import('./engine.js').then((m) => m.makeEngine().captions())
+        .then(arguments[0], (e) => arguments[0]({ error: String(e) }))""")
+    check("criteria" in engine, f"the engine hands out no captions: {engine.get('error')}")
+    with open(FIXED_CAPTIONS, encoding="utf-8") as f:
+        fixed = dict(line.rstrip("\n").split("\t") for line in f)
+    shown = browser.execute_script("""return [...document.querySelectorAll('[data-caption]')]
+        .map((e) => [e.dataset.caption, e.textContent])""")
+    check(len(shown) >= 80, f"only {len(shown)} captions on the page")
+    for key, text in shown:
+        expected = fixed.get(key, engine.get(key))
+        check(text == expected, f"the caption {key} reads {text!r}, not {expected!r}")
+    check(all(engine.get(control) == text for control, text in fixed.items()),
+          "the engine's fixed captions differ from the window's")
+    defaults = browser.execute_script("""return [...document.querySelectorAll('[data-entry]')]
+        .map((e) => [e.dataset.entry, e.value])""")
+    check(defaults == [["volume", ""], ["waste", "5"], ["bag_kg", "50"], ["basket", "0.019"], ["pail", "27"],
+                       ["bags_per_batch", "1"]], f"the planner's entries open as {defaults}")
+    # A Thai text kept by hand in the page's sources is a copy that would drift from the engine's.
+    known = {text.strip().rstrip("=").strip() for key, text in engine.items()
+             if key != "criteria" and not key.startswith("default.") and text.strip()}
+    copies = []
+    for name in sorted(n for n in os.listdir(PAGE_SOURCES) if n.endswith((".html", ".js"))):
+        with open(os.path.join(PAGE_SOURCES, name), encoding="utf-8") as f:
+            source = f.read()
+        parser = TextNodes()
+        parser.feed(source)
+        texts = parser.texts if name.endswith(".html") else re.findall(r"'([^']*)'|`([^`]*)`", source)
+        for text in texts:
+            text = "".join(text) if isinstance(text, tuple) else text
+            if text.strip().rstrip("=").strip() in known:
+                copies.append(f"{name}: {text.strip()}")
+    check(not copies, f"captions kept by hand in the page: {copies}")
+
+
 def in_view(browser, element_id):
     return browser.execute_script("""const r = document.getElementById(arguments[0]).getBoundingClientRect();
         return r.top >= 0 && r.bottom <= innerHeight && r.height > 0""", element_id)
@@ -162,14 +213,37 @@ def printed_sheets(browser, shots):
     check(sheet_lines(browser)[2] == golden_lines("order-example1.tsv"), "the order sheet differs from the report's")
     pages = print_pdf(browser, f"{shots}/print-pour.pdf")
     check(pages == 3, f"the print with a pour takes {pages} pages, not 3")
-    # Sheet 1's QR code, read back from the printed page, is the link that holds the design.
+    # Sheet 1's QR code, read back from the printed page, is the link that holds the design on
+    # the sheet, even with the strength edited since and not calculated.
+    type_into(browser, "Text2", "300")
+    type_into(browser, "wasteField", "6")
+    WebDriverWait(browser, 5).until(lambda b: "waste=6" in b.current_url)
+    check("กำลังที่ต้องการ=  240  กก./ตร.ซม." in [line[3] for line in sheet_lines(browser)[0]],
+          "sheet 1 no longer shows the calculated 240")
+    print_pdf(browser, f"{shots}/print-edited.pdf")
     with tempfile.TemporaryDirectory() as work:
-        subprocess.run(["pdftoppm", "-r", "200", "-png", "-f", "1", "-l", "1", f"{shots}/print-pour.pdf", f"{work}/p"],
-                       check=True)
+        subprocess.run(["pdftoppm", "-r", "200", "-png", "-f", "1", "-l", "1", f"{shots}/print-edited.pdf",
+                        f"{work}/p"], check=True)
         read = subprocess.run(["zbarimg", "-q", "--raw", f"{work}/p-1.png"], capture_output=True, text=True).stdout
-    check(read.strip() == browser.current_url, f"sheet 1's QR code reads {read.strip()!r}")
+    check(read.strip() == browser.current_url and "strength=240&" in read and "waste=6&" in read,
+          f"sheet 1's QR code reads {read.strip()!r}, the address {browser.current_url!r}")
+    type_into(browser, "Text2", "240")
+    type_into(browser, "wasteField", "5")
     browser.find_element(By.ID, "volumeField").clear()
     browser.execute_script("document.getElementById('volumeField').dispatchEvent(new Event('input', {bubbles: true}))")
+
+
+# The planner tab's labels against the keys of the command's "pour" object.
+FIGURE_KEYS = {
+    "cementTotal": "cement_kg", "cementBags": "cement_bags", "sandTotal": "sand_kg", "sandVolume": "sand_m3",
+    "sandOrder": "sand_order_m3", "sandBaskets": "sand_baskets", "stoneTotal": "stone_kg", "stoneVolume": "stone_m3",
+    "stoneOrder": "stone_order_m3", "stoneBaskets": "stone_baskets", "waterTotal": "water_l",
+    "waterPails": "water_pails", "admixtureTotal": "admixture_l", "batchesTotal": "batches",
+    "cementPerBatch": "per_batch.cement_kg", "waterPerBatch": "per_batch.water_l",
+    "waterPerBatchPails": "per_batch.water_pails", "sandPerBatch": "per_batch.sand_m3",
+    "sandPerBatchBaskets": "per_batch.sand_baskets", "stonePerBatch": "per_batch.stone_m3",
+    "stonePerBatchBaskets": "per_batch.stone_baskets", "admixturePerBatch": "per_batch.admixture_cc",
+}
 
 
 def cli_pour(mixdesign, case):
@@ -208,21 +282,22 @@ def pour_planner(browser, mixdesign, shots):
         calculate(browser)
         shown = browser.execute_script("""return Object.fromEntries([...document.querySelectorAll('[data-pour]')]
             .map(e => [e.dataset.pour, e.textContent]))""")
-        check(len(shown) == 22, f"{len(shown)} planner figures on the page")
-        for key, figure in shown.items():
+        check(sorted(shown) == sorted(FIGURE_KEYS), f"the page's planner figures: {sorted(shown)}")
+        for label, key in FIGURE_KEYS.items():
+            figure = shown.get(label, "")
             group, _, name = key.rpartition(".")
             number = (expected[group] if group else expected)[name]
             if not case["dose"] and "admixture" in key:
                 continue
-            check(figure.startswith(number + "  "), f"{case}: {key} shows {figure!r}, the command {number}")
+            check(figure.startswith(number + "  "), f"{case}: {label} shows {figure!r}, the command {number}")
     browser.save_screenshot(f"{shots}/page-pour.png")
     # A bad entry gets its message beside it and leaves the figures as they were.
-    before = browser.find_element(By.CSS_SELECTOR, '[data-pour="cement_bags"]').get_attribute("textContent")
+    before = browser.find_element(By.CSS_SELECTOR, '[data-pour="cementBags"]').get_attribute("textContent")
     type_into(browser, "volumeField", "0")
     message = browser.find_element(By.ID, "volumeMessage").get_attribute("textContent")
     check(message and browser.find_element(By.ID, "volumeField").get_attribute("aria-invalid") == "true",
           "no message beside a volume of 0")
-    check(browser.find_element(By.CSS_SELECTOR, '[data-pour="cement_bags"]').get_attribute("textContent") == before,
+    check(browser.find_element(By.CSS_SELECTOR, '[data-pour="cementBags"]').get_attribute("textContent") == before,
           "a bad entry changed the figures")
 
 
@@ -248,7 +323,7 @@ def link_round_trip(browser, url):
         fresh.get(copied)
         wait_ready(fresh)
         check(text(fresh, "Label15(0)") == "310", "the shared link does not bring the design back")
-        bags = fresh.find_element(By.CSS_SELECTOR, '[data-pour="cement_bags"]').get_attribute("textContent")
+        bags = fresh.find_element(By.CSS_SELECTOR, '[data-pour="cementBags"]').get_attribute("textContent")
         check(bags.startswith("66  "), f"the shared link plans {bags!r}")
     finally:
         fresh.quit()
@@ -261,7 +336,7 @@ HOSTILE = [
     ("#strength=240&specimen=cube&slump=10&stone=2&admixture=no&moisture=" + "9" * 5000,
      {"Text2": "240", "Check1": True, "Combo1": 2, "Combo2": 2, "Check4": True, "Text4": ""}, False),
     ("#strength=%3Cimg%20src%3Dx%20onerror%3Dalert(1)%3E&slump=10.0&volume=-1&waste=1e3&junk",
-     {"Text2": "", "Combo1": 0, "volumeField": "", "wasteField": "5"}, False),
+     {"Text2": "", "Combo1": 2, "volumeField": "", "wasteField": "5"}, False),
     ("#admixture=no&dose=250&moisture=3&stone=1&slump=7.5&specimen=cylinder&strength=240",
      {"Text2": "240", "Check2": True, "Combo1": 1, "Combo2": 1, "Check4": True, "Text3": "", "Text4": "3"}, True),
 ]

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""The phone page in headless Chromium at 360 x 740: worked example 1 typed in, every kind of
-refusal, pasted texts far beyond the fields, the pour planner against the command line, the
-design in the address, the printed sheets, the layout at phone width, and a reload with the
-server gone (the service worker).
+"""The phone page in headless Chromium at 360 x 740: its captions against the engine's tables,
+worked example 1 typed in, every kind of refusal, pasted texts far beyond the fields, the pour
+planner against the command line, the design in the address, the printed sheets and their QR
+code, the layout at phone width, and a reload with the server gone (the service worker).
 Usage: page_test.py SITE_DIR SHOT_DIR MIXDESIGN  (screenshots go to SHOT_DIR; timings are printed)"""
 import os
 import sys
@@ -70,6 +70,7 @@ def main():
         page_checks.fetched_once(server.hits)
         browser.save_screenshot(f"{SHOTS}/page-empty.png")
         page_checks.phone_layout(browser)
+        page_checks.captions(browser)
         page_checks.long_pastes(browser)
 
         enter_first_example(browser)

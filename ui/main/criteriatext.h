@@ -1,10 +1,11 @@
 #pragma once
 
+#include "engine/texts/criteriawords.h"
+
 #include <QString>
 
 #include <array>
 
-// The design-criteria page: fixed pieces joined with nothing between them; the line
-// breaks the reader sees come from wrapping alone.
-const std::array<const char*, 26>& designCriteriaPieces();
+// The design-criteria page, from the engine's table (engine/texts/criteriawords.h).
+const std::array<std::string_view, 26>& designCriteriaPieces();
 QString designCriteriaText();

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/entries.h"
+
+#include <string>
+#include <string_view>
+
+namespace web {
+
+// What the page sends for one Calculate: the design fields by the link's keys and values
+// ("strength", "specimen": "cube", "slump": "10", ...), the pour entries and prices by the
+// entry table's keys, and the page's own address, for the link.
+struct EntryRecord {
+    mix::Entries entries;
+    std::string address;
+};
+
+// Reads one JSON object of string members. A name the link does not use for its key leaves
+// that choice open, an unknown key is passed over, and a text that is not such an object
+// reads as a record with nothing entered.
+EntryRecord readEntryRecord(std::string_view json);
+
+} // namespace web
