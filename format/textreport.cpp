@@ -3,6 +3,7 @@
 #include "engine/texts/captionwords.h"
 #include "engine/texts/pourtexts.h"
 #include "engine/texts/summarywords.h"
+#include "format/layouttable.h"
 
 namespace format {
 namespace {
@@ -18,7 +19,14 @@ std::string textReport(const mix::Design& design)
 {
     using namespace mix::summarywords;
     const auto& t = design.result->texts;
-    std::string out = std::string(mix::captionOf("Frame4(0)")) + "\n";
+    // What was asked for, on which specimen, and what the mix is made for.
+    std::string out;
+    for (const auto& row : {format::layout::kSheet1[2], format::layout::kSheet1[3]}) {
+        for (const auto& part : row.parts)
+            out.append(part.kind == layout::PartKind::Label ? t.at(part.text) : part.text);
+        out += "\n";
+    }
+    out.append("\n").append(mix::captionOf("Frame4(0)")).append("\n");
     line(out, kFinalCement, t.at("Label15(0)"));
     line(out, kFinalWater, t.at("Label16(0)"));
     line(out, kFinalSand, t.at("Label17(0)"));

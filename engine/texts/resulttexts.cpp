@@ -132,6 +132,18 @@ void adjustedTexts(ResultTexts& t, const MixInputs& in, const DesignNumbers& n)
 
 } // namespace
 
+// Which specimen the strength is on, and for a cylinder the conversion the production strength
+// hides: 240 + 60 is not 348, 240 / 0.833 + 60 is. Written after the window's own texts, and
+// for a cube the sum stays empty, since the caption before it already says it.
+void specimenTexts(ResultTexts& t, const MixInputs& in, const MixDesign& d)
+{
+    t.set("specimenNote", {kSpecimen, in.cubeChecked ? captionOf("Check1") : captionOf("Check2")});
+    if (in.cylinderChecked)
+        t.set("marginSum", {"  (", in.strengthText, kCylinderToCube, num(d.F), ")"});
+    else
+        t.set("marginSum", {});
+}
+
 ResultTexts makeResultTexts(const MixInputs& inputs, const DesignNumbers& numbers)
 {
     ResultTexts t;
@@ -141,6 +153,7 @@ ResultTexts makeResultTexts(const MixInputs& inputs, const DesignNumbers& number
     requirementTexts(t, inputs, numbers.design);
     ssdTexts(t, inputs, numbers.design);
     adjustedTexts(t, inputs, numbers);
+    specimenTexts(t, inputs, numbers.design);
     return t;
 }
 

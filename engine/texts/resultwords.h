@@ -7,6 +7,8 @@
 namespace mix::resultwords {
 
 inline constexpr std::string_view kUnitKgPerCm2 = "  กก./ตร.ซม.";
+inline constexpr std::string_view kSpecimen = "  ตัวอย่าง";
+inline constexpr std::string_view kCylinderToCube = " / 0.833 + 60 = ";
 inline constexpr std::string_view kUnitCm = "  ซม.";
 inline constexpr std::string_view kUnitLitrePerM3 = "  ลิตร/ลบ.ม. คอนกรีต";
 inline constexpr std::string_view kUnitKg = "  กก.";

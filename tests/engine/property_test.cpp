@@ -70,7 +70,7 @@ TEST(Property, EveryAcceptedDesignIsConsistent)
         ASSERT_GE(d.V8, -0.5f); // water a little below zero rounds to none
         ASSERT_GE(d.V9, 0);
         ASSERT_GT(d.mcement, 0.0f);
-        ASSERT_EQ(r->texts.size(), 50u);
+        ASSERT_EQ(r->texts.size(), 52u);
     }
     EXPECT_GT(accepted, 2000); // the generator must actually reach the arithmetic
 }
