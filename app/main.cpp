@@ -40,9 +40,7 @@ int main(int argc, char* argv[])
     waitUntilPainted(splash);
 
     Form2 mainWindow;
-    print::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.lastResult(); });
-    report.setPlanSource([&mainWindow] { return mainWindow.pourPlan(); });
-    report.setPricesSource([&mainWindow] { return mainWindow.pourPrices(); });
+    print::ReportCommand report(&mainWindow, defaultPrompter(), [&mainWindow] { return mainWindow.shownDesign(); });
     QObject::connect(&mainWindow, &Form2::printRequested, &report, &print::ReportCommand::Command2_Click);
     QObject::connect(&mainWindow, &Form2::printSetupRequested, &report, &print::ReportCommand::setprint_Click);
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &print::ReportCommand::savePdf);

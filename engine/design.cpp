@@ -3,6 +3,7 @@
 #include "engine/calculate.h"
 #include "engine/texts/pourtexts.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace mix {
@@ -13,15 +14,25 @@ void planThePour(Design& d, DesignTexts texts)
     EntryReading reading = readEntries(d.entries.pour);
     d.entryErrors = std::move(reading.errors);
     d.prices = reading.prices;
-    if (!d.result || !reading.settings)
+    if (!d.result)
         return;
-    auto planned = planPour(d.result->numbers.final, *reading.settings);
-    if (const auto* error = std::get_if<EntryError>(&planned)) {
-        d.entryErrors.push_back(*error);
-        return;
+    const FinalMix& mix = d.result->numbers.final;
+    if (reading.batchSettings)
+        d.batch = mixerBatch(mix, *reading.batchSettings);
+    // A cost of the good prices alone would pass for the whole while one is being mended.
+    const bool pricesGood =
+        std::none_of(d.entryErrors.begin(), d.entryErrors.end(), [](const EntryError& e) { return isPrice(e.entry); });
+    if (reading.settings) {
+        auto planned = planPour(mix, *reading.settings);
+        if (const auto* error = std::get_if<EntryError>(&planned)) {
+            d.entryErrors.push_back(*error);
+            if (error->entry != Entry::Volume)
+                d.batch.reset();
+        } else {
+            d.plan = std::get<PourPlan>(std::move(planned));
+        }
     }
-    d.plan = std::get<PourPlan>(std::move(planned));
-    if (d.prices.any()) {
+    if (d.plan && pricesGood && d.prices.any()) {
         auto costed = costPour(*d.plan, d.prices);
         if (const auto* error = std::get_if<EntryError>(&costed))
             d.entryErrors.push_back(*error);
@@ -30,7 +41,12 @@ void planThePour(Design& d, DesignTexts texts)
     }
     if (texts == DesignTexts::NumbersOnly)
         return;
-    d.pourTexts = pourPlanTexts(*d.plan);
+    if (d.plan)
+        d.pourTexts = pourPlanTexts(*d.plan);
+    else if (d.batch)
+        d.pourTexts = pourBatchTexts(*d.batch, mix.admixture > 0);
+    if (!d.plan)
+        return;
     d.orderText = pourOrderText(*d.plan);
     if (d.cost)
         d.costText = pourCostText(*d.plan, d.prices, *d.cost, d.pourTexts);

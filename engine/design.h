@@ -23,10 +23,14 @@ struct Design {
     std::vector<EntryError> entryErrors; // every refused pour entry and price, in table order
     PourPrices prices;                   // the good prices
     std::optional<PourPlan> plan;
-    std::optional<PourCost> cost; // with a plan and at least one price
-    ResultTexts pourTexts;        // the planner's figures as shown; empty without a plan
-    PourOrderText orderText;      // the material order in lines; empty without a plan
-    PourCostText costText;        // empty without a cost
+    // One mixer batch at the entered measures, whenever they are good: it needs no volume.
+    std::optional<PourBatch> batch;
+    std::optional<PourCost> cost; // with a plan, at least one price and no bad one
+    // The planner's figures as shown: one batch's whenever there is one, the whole pour's too
+    // with a plan.
+    ResultTexts pourTexts;
+    PourOrderText orderText; // the material order in lines; empty without a plan
+    PourCostText costText;   // empty without a cost
 
     const PourPlan* pour() const { return plan ? &*plan : nullptr; }
     // The prices behind the cost, for the outputs that print its lines; null without a cost.

@@ -193,10 +193,14 @@ EntryReading readEntries(const EntryTexts& texts)
             break;
         }
     }
-    const bool pourGood = std::none_of(reading.errors.begin(), reading.errors.end(),
-                                       [](const EntryError& e) { return !isPrice(e.entry); });
-    if (pourGood && !texts[0].empty())
+    const auto none = [&reading](auto bad) { return std::none_of(reading.errors.begin(), reading.errors.end(), bad); };
+    if (none([](const EntryError& e) { return !isPrice(e.entry); }) && !texts[0].empty())
         reading.settings = s;
+    // One batch never needs the volume or the waste.
+    if (none([](const EntryError& e) {
+            return !isPrice(e.entry) && e.entry != Entry::Volume && e.entry != Entry::Waste;
+        }))
+        reading.batchSettings = s;
     return reading;
 }
 

@@ -86,9 +86,12 @@ struct PourPrices {
 };
 
 // Every bad entry in table order; `settings` only when every pour entry is good and a volume
-// is given (an empty volume is not an error: there is nothing to plan); the good prices.
+// is given (an empty volume is not an error: there is nothing to plan); `batchSettings` when
+// the measures of one batch (bag, basket, pail, bags per batch) are good, whatever the volume
+// and waste; the good prices.
 struct EntryReading {
     std::optional<PourSettings> settings;
+    std::optional<PourSettings> batchSettings;
     PourPrices prices;
     std::vector<EntryError> errors;
 };

@@ -75,9 +75,7 @@ bool save(QWidget& window, const QDir& dir, const QString& file)
 // The preview is modal: it is photographed and closed from inside its own event loop.
 bool savePreview(Form2& window, const QDir& dir)
 {
-    print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
-    command.setPlanSource([&window] { return window.pourPlan(); });
-    command.setPricesSource([&window] { return window.pourPrices(); });
+    print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.shownDesign(); });
     bool ok = false;
     QTimer::singleShot(1500, [&] {
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
@@ -91,8 +89,7 @@ bool savePreview(Form2& window, const QDir& dir)
 
 bool saveCardPreview(Form2& window, const QDir& dir)
 {
-    print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.lastResult(); });
-    command.setPlanSource([&window] { return window.pourPlan(); });
+    print::ReportCommand command(&window, defaultPrompter(), [&window] { return window.shownDesign(); });
     bool ok = false;
     QTimer::singleShot(1500, [&] {
         if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {

@@ -1,6 +1,6 @@
-#include "engine/calculate.h"
+#include "engine/design.h"
+#include "format/sheetlines.h"
 #include "report/pdf.h"
-#include "report/sheets.h"
 
 #include <QGuiApplication>
 
@@ -9,7 +9,7 @@
 namespace {
 
 // The first worked example, as typed on the data-entry page.
-mix::CalcResult firstExample()
+mix::Design firstExample()
 {
     const mix::MixInputs inputs{.strengthText = "240",
                                 .cubeChecked = true,
@@ -18,15 +18,15 @@ mix::CalcResult firstExample()
                                 .admixtureChecked = true,
                                 .doseText = "250",
                                 .moistureText = "5"};
-    return std::get<mix::CalcResult>(mix::calculate(inputs));
+    return mix::designOf({inputs, {}});
 }
 
 // Both sheets of the first worked example into one PDF in memory, fonts embedded.
 void BM_BothSheetsToPdf(benchmark::State& state)
 {
-    const mix::CalcResult result = firstExample();
+    const mix::Design design = firstExample();
     for (auto _ : state) {
-        const QByteArray pdf = report::reportPdf(report::reportSheets(result));
+        const QByteArray pdf = report::reportPdf(format::reportSheets(design));
         if (pdf.isEmpty())
             state.SkipWithError("the PDF could not be made");
         benchmark::DoNotOptimize(pdf.size());
@@ -37,10 +37,10 @@ BENCHMARK(BM_BothSheetsToPdf)->Unit(benchmark::kMillisecond);
 // The 54 lines alone, from the captions.
 void BM_LineLists(benchmark::State& state)
 {
-    const mix::CalcResult result = firstExample();
+    const mix::Design design = firstExample();
     for (auto _ : state) {
-        auto sheet1 = report::toSheet(format::sheet1Lines(result));
-        auto sheet2 = report::toSheet(format::sheet2Lines(result));
+        auto sheet1 = format::sheet1Lines(*design.result);
+        auto sheet2 = format::sheet2Lines(*design.result);
         benchmark::DoNotOptimize(sheet1.data());
         benchmark::DoNotOptimize(sheet2.data());
     }

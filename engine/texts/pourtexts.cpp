@@ -12,44 +12,64 @@ constexpr int kCubicMetreLitres = 1000;
 std::string num(double x) { return formatDouble(x); }
 } // namespace
 
+namespace {
+
+// One batch's figures, the same in a plan and without one.
+void setBatchTexts(ResultTexts& t, const PourBatch& b, bool admixtureUsed)
+{
+    using namespace resultwords;
+    using namespace pourwords;
+    t.set("cementPerBatch", {num(b.cementKg), kUnitKg});
+    t.set("sandPerBatch", {num(b.sand), kUnitM3});
+    t.set("sandPerBatchBaskets", {num(b.sandBaskets), kBasket});
+    t.set("stonePerBatch", {num(b.stone), kUnitM3});
+    t.set("stonePerBatchBaskets", {num(b.stoneBaskets), kBasket});
+    t.set("waterPerBatch", {num(b.water), kUnitLitre});
+    t.set("waterPerBatchPails", {num(b.pails), kPail});
+    if (admixtureUsed)
+        t.set("admixturePerBatch", {num(b.admixture), kUnitCc});
+    else
+        t.set("admixturePerBatch", {});
+}
+
+} // namespace
+
 ResultTexts pourPlanTexts(const PourPlan& p)
 {
     using namespace resultwords;
     using namespace pourwords;
-    const PourBatch& b = p.perBatch;
     ResultTexts t;
     t.reserve(24, 640);
     t.set("cementTotal", {num(p.cementKg), kUnitKg});
     t.set("cementBags", {num(p.cementBags), kUnitBags});
-    t.set("cementPerBatch", {num(b.cementKg), kUnitKg});
 
     t.set("sandTotal", {num(p.sandKg), kUnitKg});
     t.set("sandVolume", {num(p.sandM3), kUnitM3});
     t.set("sandOrder", {num(p.sandOrderM3), kUnitM3});
     t.set("sandBaskets", {num(p.sandBaskets), kBasket});
-    t.set("sandPerBatch", {num(b.sand), kUnitM3});
-    t.set("sandPerBatchBaskets", {num(b.sandBaskets), kBasket});
 
     t.set("stoneTotal", {num(p.stoneKg), kUnitKg});
     t.set("stoneVolume", {num(p.stoneM3), kUnitM3});
     t.set("stoneOrder", {num(p.stoneOrderM3), kUnitM3});
     t.set("stoneBaskets", {num(p.stoneBaskets), kBasket});
-    t.set("stonePerBatch", {num(b.stone), kUnitM3});
-    t.set("stonePerBatchBaskets", {num(b.stoneBaskets), kBasket});
 
     t.set("waterTotal", {num(p.water), kUnitLitre});
     t.set("waterPails", {num(p.waterPails), kPail});
-    t.set("waterPerBatch", {num(b.water), kUnitLitre});
-    t.set("waterPerBatchPails", {num(b.pails), kPail});
 
-    if (p.admixtureUsed) {
+    if (p.admixtureUsed)
         t.set("admixtureTotal", {num(p.admixture), kUnitLitre});
-        t.set("admixturePerBatch", {num(b.admixture), kUnitCc});
-    } else {
+    else
         t.set("admixtureTotal", {captionOf("Check4")});
-        t.set("admixturePerBatch", {});
-    }
     t.set("batchesTotal", {num(p.batches), kUnitTimes});
+    setBatchTexts(t, p.perBatch, p.admixtureUsed);
+    return t;
+}
+
+ResultTexts pourBatchTexts(const PourBatch& batch, bool admixtureUsed)
+{
+    ResultTexts t;
+    t.reserve(8, 240);
+    setBatchTexts(t, batch, admixtureUsed);
     return t;
 }
 

@@ -14,6 +14,8 @@ namespace mix {
 // ("cementBags", "sandOrder", "waterPerBatchPails", ...). Without admixture the
 // "admixtureTotal" line says it is not used and "admixturePerBatch" is empty.
 ResultTexts pourPlanTexts(const PourPlan& plan);
+// The figures of one batch alone ("cementPerBatch", ...), which need no volume.
+ResultTexts pourBatchTexts(const PourBatch& batch, bool admixtureUsed);
 
 // The material order in lines of text, for the third sheet and the command's text: the
 // planner's entries, the order for the whole pour, and one mixer batch.

@@ -150,6 +150,21 @@ TEST(Design, ComputedOnceFromOneRecord)
     const Design replanned = withPour(d, texts({{Entry::Volume, "20"}}));
     EXPECT_EQ(replanned.plan->cementBags, 131);
     EXPECT_FALSE(replanned.cost);
+
+    // One batch needs no volume, and a bad waste leaves it standing; a price being mended
+    // leaves the plan but no cost of the others.
+    const Design batchOnly = withPour(d, texts({{Entry::Waste, "x"}, {Entry::BagsPerBatch, "2"}}));
+    EXPECT_FALSE(batchOnly.plan);
+    ASSERT_TRUE(batchOnly.batch);
+    EXPECT_EQ(batchOnly.batch->cementKg, 100);
+    EXPECT_EQ(batchOnly.pourTexts.at("cementPerBatch"), "100  กก.");
+    EXPECT_EQ(batchOnly.pourTexts.at("cementBags"), "");
+    EXPECT_FALSE(withPour(d, texts({{Entry::Basket, "0"}})).batch);
+    const Design mending =
+        withPour(d, texts({{Entry::Volume, "10"}, {Entry::PriceCement, "128.5"}, {Entry::PriceSand, "."}}));
+    EXPECT_TRUE(mending.plan);
+    EXPECT_FALSE(mending.cost);
+    EXPECT_TRUE(mending.costText.lines.empty());
     const Design bare = designOf({firstExample(), texts({{Entry::Volume, "10"}})}, DesignTexts::NumbersOnly);
     EXPECT_EQ(bare.result->texts.size(), 0u);
     EXPECT_EQ(bare.plan->cementBags, 66);

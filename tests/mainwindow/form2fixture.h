@@ -82,6 +82,12 @@ inline mix::MixInputs inputsOf(const Example& e)
     return in;
 }
 
+// The numbers of the window's last accepted design; none before the first.
+inline mix::MixDesign acceptedNumbers(const Form2& window)
+{
+    return window.lastDesign() ? window.lastDesign()->result->numbers.design : mix::MixDesign{};
+}
+
 template <typename T = QWidget> T* control(const QWidget& window, const QString& objectName)
 {
     auto* widget = window.findChild<T*>(objectName);

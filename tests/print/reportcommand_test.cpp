@@ -1,7 +1,6 @@
-#include "engine/pourplan.h"
+#include "format/sheetlines.h"
 #include "report/page.h"
 #include "report/render.h"
-#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 #include "tests/support/golden.h"
@@ -81,14 +80,16 @@ QStringList firstLines(const QString& file)
     return lines;
 }
 
+QString firstLine(const format::SheetLines& sheet) { return comparable(report::lineText(sheet.front())); }
+
 struct Fixture {
-    CalculatedWindow window = calculatedWindow(firstWorkedExample());
+    mix::Design design = calculatedDesign(firstWorkedExample());
     FakeDialogs dialogs;
     RecordingPrompter prompter = okToEverything();
-    print::ReportCommand command{nullptr, prompter, [this] { return &window.result; }, dialogs};
+    print::ReportCommand command{nullptr, prompter, [this] { return &design; }, dialogs};
 
-    QString sheet1Title() const { return comparable(report::toSheet(format::sheet1Lines(window.result)).front().text); }
-    QString sheet2Title() const { return comparable(report::toSheet(format::sheet2Lines(window.result)).front().text); }
+    QString sheet1Title() const { return firstLine(format::sheet1Lines(*design.result)); }
+    QString sheet2Title() const { return firstLine(format::sheet2Lines(*design.result)); }
 };
 
 } // namespace
@@ -171,13 +172,13 @@ private slots:
         QTemporaryDir dir;
         Fixture f;
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
-        f.prompter.whileShown = [&] { f.window.result.numbers.design.mcement = 0.125f; };
+        f.prompter.whileShown = [&] { f.design.result->numbers.design.mcement = 0.125f; };
         f.command.Command2_Click();
         const auto pages = readPdf(dir.filePath(QStringLiteral("report-2.pdf")));
         QCOMPARE(pages.size(), 1u);
-        const auto expected = report::toSheet(format::sheet2Lines(f.window.result));
+        const auto expected = format::sheet2Lines(*f.design.result);
         QCOMPARE(pages[0].lines.size(), expected.size());
-        QCOMPARE(comparable(pages[0].lines[7].text), comparable(expected[7].text));
+        QCOMPARE(comparable(pages[0].lines[7].text), comparable(report::lineText(expected[7])));
     }
 
     void sheet2NeverOverwritesSheet1_data()
@@ -202,7 +203,7 @@ private slots:
         QFETCH(QString, second);
         QTemporaryDir dir;
         const QString sheet1 = dir.filePath(chosen);
-        QCOMPARE(print::secondSheetFileName(sheet1), dir.filePath(second));
+        QCOMPARE(print::sheetFileName(sheet1, 2), dir.filePath(second));
 
         Fixture f;
         f.dialogs.printerChoice = printTo(sheet1);
@@ -360,10 +361,8 @@ private slots:
     {
         QTemporaryDir dir;
         Fixture f;
-        const auto plan =
-            std::get<mix::PourPlan>(mix::planPour(f.window.result.numbers.final, {10, 5, 50, 0.019, 27, 1}));
-        f.command.setPlanSource([&plan] { return &plan; });
-        const QString orderTitle = comparable(report::toSheet(format::orderSheetLines(plan)).front().text);
+        f.design = calculatedDesign(firstWorkedExample(), pourEntries({{mix::Entry::Volume, "10"}}));
+        const QString orderTitle = firstLine(format::orderSheetLines(f.design));
 
         f.dialogs.printerChoice = printTo(dir.filePath(QStringLiteral("report.pdf")));
         f.command.Command2_Click();
@@ -431,7 +430,7 @@ private slots:
             QPdfWriter writer(upright);
             writer.setPageLayout(report::reportPageLayout());
             QPainter painter(&writer);
-            report::renderSheets(painter, writer, report::reportSheets(f.window.result));
+            report::renderSheets(painter, writer, format::reportSheets(f.design));
         }
         const auto saved = readPdf(upright);
         const auto shown = readPdf(f.dialogs.previewFile);

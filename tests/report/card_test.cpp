@@ -1,5 +1,3 @@
-#include "engine/calculate.h"
-#include "engine/pourplan.h"
 #include "report/card.h"
 #include "report/cardrender.h"
 #include "tests/report/support/pdfwords.h"
@@ -84,8 +82,7 @@ private slots:
     // The per-bag batch of the first worked example, item by item.
     void perBagCardAsGolden()
     {
-        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
-        const report::Card card = report::mixerCard(result, nullptr, kDate);
+        const report::Card card = report::mixerCard(calculatedDesign(firstWorkedExample()), kDate);
         const QStringList expected = golden::lines(QStringLiteral("report/card-example1.tsv"));
         QCOMPARE(qsizetype(card.items.size()), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i)
@@ -97,10 +94,14 @@ private slots:
     // No admixture in the second example: four rows.
     void batchOfAPourAndNoAdmixture()
     {
-        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
-        const auto plan =
-            std::get<mix::PourPlan>(mix::planPour(result.numbers.final, mix::PourSettings{10, 5, 50, 0.019, 27, 2}));
-        const report::Card card = report::mixerCard(result, &plan, kDate);
+        using mix::Entry;
+        const mix::Design twoBags = calculatedDesign(firstWorkedExample(), pourEntries({{Entry::Volume, "10"},
+                                                                                        {Entry::Waste, "5"},
+                                                                                        {Entry::BagKg, "50"},
+                                                                                        {Entry::Basket, "0.019"},
+                                                                                        {Entry::Pail, "27"},
+                                                                                        {Entry::BagsPerBatch, "2"}}));
+        const report::Card card = report::mixerCard(twoBags, kDate);
         QStringList texts;
         int stones = 0;
         double lastStoneFill = 0;
@@ -118,9 +119,8 @@ private slots:
         QCOMPARE(stones, 12);
         QCOMPARE(lastStoneFill, 0.6);
 
-        const mix::CalcResult second = calculatedWindow(secondWorkedExample()).result;
         int rules = 0;
-        for (const auto& item : report::mixerCard(second, nullptr, kDate).items)
+        for (const auto& item : report::mixerCard(calculatedDesign(secondWorkedExample()), kDate).items)
             rules += item.kind == report::CardItemKind::Rule ? 1 : 0;
         QCOMPARE(rules, 5); // four rows and the closing rule
     }
@@ -147,10 +147,11 @@ private slots:
         QFETCH(int, pails);
         QFETCH(double, lastFill);
         QFETCH(QString, times);
-        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
-        const auto plan =
-            std::get<mix::PourPlan>(mix::planPour(result.numbers.final, mix::PourSettings{10, 5, 50, 0.019, pail, 2}));
-        const report::Card card = report::mixerCard(result, &plan, kDate);
+        // Pails far below what an entry accepts: the card must still lay out whatever plan it gets.
+        mix::Design design = calculatedDesign(firstWorkedExample());
+        design.plan = std::get<mix::PourPlan>(
+            mix::planPour(design.result->numbers.final, mix::PourSettings{10, 5, 50, 0.019, pail, 2}));
+        const report::Card card = report::mixerCard(design, kDate);
         int drawnPails = 0;
         double fill = 0;
         QStringList timesTexts;
@@ -179,8 +180,7 @@ private slots:
     void onePagePdfWithItsTextAndPictures()
     {
         QVERIFY2(pdfToolAvailable(), "pdftotext (poppler-utils) is needed");
-        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
-        const report::Card card = report::mixerCard(result, nullptr, kDate);
+        const report::Card card = report::mixerCard(calculatedDesign(firstWorkedExample()), kDate);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("card.pdf"));
         QFile out(file);

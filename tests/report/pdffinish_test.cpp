@@ -1,9 +1,9 @@
+#include "format/sheetlines.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/pdfcmap.h"
 #include "report/pdffinish.h"
 #include "report/render.h"
-#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 
@@ -23,7 +23,7 @@ struct QtPdf {
     std::vector<report::DrawnPage> pages;
 };
 
-QtPdf qtPdf(const std::vector<report::Sheet>& sheets)
+QtPdf qtPdf(const std::vector<format::SheetLines>& sheets)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -34,11 +34,11 @@ QtPdf qtPdf(const std::vector<report::Sheet>& sheets)
     report::renderSheets(painter, writer, sheets);
     painter.end();
     QtPdf pdf{buffer.data(), {}};
-    for (const report::Sheet& sheet : sheets) {
+    for (const format::SheetLines& sheet : sheets) {
         const auto starts = report::baselines(&writer, sheet);
         auto& page = pdf.pages.emplace_back();
         for (std::size_t i = 0; i < sheet.size(); ++i)
-            page.push_back({sheet[i].text, starts[i]});
+            page.push_back({report::lineText(sheet[i]), starts[i]});
     }
     return pdf;
 }
@@ -51,7 +51,7 @@ QString saved(const QTemporaryDir& dir, const QString& name, const QByteArray& b
     return file.fileName();
 }
 
-std::vector<report::Sheet> firstSheets() { return report::reportSheets(calculatedWindow(firstWorkedExample()).result); }
+std::vector<format::SheetLines> firstSheets() { return format::reportSheets(calculatedDesign(firstWorkedExample())); }
 
 } // namespace
 
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(pages.size(), sheets.size());
         for (std::size_t s = 0; s < sheets.size(); ++s)
             for (std::size_t i = 0; i < sheets[s].size(); ++i)
-                QCOMPARE(comparable(pages[s].lines[i].text), comparable(sheets[s][i].text));
+                QCOMPARE(comparable(pages[s].lines[i].text), comparable(report::lineText(sheets[s][i])));
     }
 
     void aPdfOfAnotherShapeIsLeftAsItIs()
@@ -141,7 +141,8 @@ private slots:
 
         const QString titled =
             saved(dir, "titled.pdf",
-                  report::reportPdf(firstSheets(), report::reportTitle(calculatedWindow(firstWorkedExample()).result)));
+                  report::reportPdf(firstSheets(), QString::fromStdString(format::reportTitle(
+                                                       calculatedWindow(firstWorkedExample()).result))));
         QCOMPARE(pdfInfo(titled, "Title"), QStringLiteral("รายการคำนวณ ออกแบบอัตราส่วนผสมคอนกรีต 240 กก./ตร.ซม."));
         QVERIFY(pdfInfo(titled, "Creator").startsWith(QStringLiteral("mixdesign 1.")));
     }

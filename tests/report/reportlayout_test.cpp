@@ -1,7 +1,5 @@
 #include "engine/calculate.h"
-#include "engine/pourcost.h"
-#include "engine/pourplan.h"
-#include "report/sheets.h"
+#include "format/sheetlines.h"
 #include "tests/report/support/reportliterals.h"
 #include "tests/report/support/samplecaptions.h"
 #include "tests/support/golden.h"
@@ -22,6 +20,22 @@ QString cap(const QString& control)
 }
 
 QString u(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+using mix::Entry;
+
+// Ten cubic metres at the site's usual measures, each entry typed.
+mix::EntryTexts tenCubicMetres(std::initializer_list<std::pair<Entry, const char*>> prices = {})
+{
+    mix::EntryTexts texts = pourEntries({{Entry::Volume, "10"},
+                                         {Entry::Waste, "5"},
+                                         {Entry::BagKg, "50"},
+                                         {Entry::Basket, "0.019"},
+                                         {Entry::Pail, "27"},
+                                         {Entry::BagsPerBatch, "1"}});
+    for (const auto& [entry, text] : prices)
+        texts[size_t(entry)] = text;
+    return texts;
+}
 
 } // namespace
 
@@ -49,8 +63,8 @@ private slots:
                         {"second", secondWorkedExample(), QStringLiteral("report/example2.tsv")}};
         for (const auto& example : examples) {
             const mix::CalcResult result = calculatedWindow(example.inputs).result;
-            report::Sheet lines = report::toSheet(format::sheet1Lines(result));
-            const report::Sheet sheet2 = report::toSheet(format::sheet2Lines(result));
+            format::SheetLines lines = format::sheet1Lines(result);
+            const format::SheetLines sheet2 = format::sheet2Lines(result);
             lines.insert(lines.end(), sheet2.begin(), sheet2.end());
             const QStringList expected = golden::lines(example.golden);
             QCOMPARE(lines.size(), 54u);
@@ -59,7 +73,7 @@ private slots:
                 const QStringList at = expected[qsizetype(i)].split(QLatin1Char('\t'));
                 QCOMPARE(at.size(), 5);
                 QTest::addRow("%s %s", example.name, qPrintable(at[0]))
-                    << lines[i].text << lines[i].x << lines[i].y << lines[i].bold << at[4] << at[1].toInt()
+                    << u(lines[i].text) << lines[i].x << lines[i].y << lines[i].bold << at[4] << at[1].toInt()
                     << at[2].toInt() << (at[3] == QStringLiteral("bold"));
             }
         }
@@ -84,57 +98,57 @@ private slots:
     // The material order comes only with a volume; without one the report is the two sheets.
     void orderSheetOnlyWithAPlan()
     {
-        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
-        QCOMPARE(report::reportSheets(result).size(), 2u);
-        const mix::PourSettings tenCubicMetres{10, 5, 50, 0.019, 27, 1};
-        const auto plan = std::get<mix::PourPlan>(mix::planPour(result.numbers.final, tenCubicMetres));
-        const auto sheets = report::reportSheets(result, &plan);
+        QCOMPARE(format::reportSheets(calculatedDesign(firstWorkedExample())).size(), 2u);
+        const auto sheets = format::reportSheets(calculatedDesign(firstWorkedExample(), tenCubicMetres()));
         QCOMPARE(sheets.size(), 3u);
         const QStringList expected = golden::lines(QStringLiteral("report/order-example1.tsv"));
         QCOMPARE(qsizetype(sheets[2].size()), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i) {
-            const report::ReportLine& line = sheets[2][size_t(i)];
+            const format::SheetLine& line = sheets[2][size_t(i)];
             const QStringList at = expected[i].split(QLatin1Char('\t'));
-            QCOMPARE(line.text, at[4]);
+            QCOMPARE(u(line.text), at[4]);
             QCOMPARE(QList<int>({line.x, line.y, line.bold}),
                      QList<int>({at[1].toInt(), at[2].toInt(), at[3] == "bold"}));
         }
 
         // With prices the sheet ends with what the order costs, the lines the tab and the
         // command print, the heading bold and a gap above it.
-        const mix::PourPrices prices{128.5, 415.5, 462.75, 87.35, 1850};
-        const report::Sheet costed = report::reportSheets(result, &plan, &prices)[2];
+        const mix::EntryTexts priced = tenCubicMetres({{Entry::PriceCement, "128.5"},
+                                                       {Entry::PriceSand, "415.5"},
+                                                       {Entry::PriceStone, "462.75"},
+                                                       {Entry::PriceAdmixture, "87.35"},
+                                                       {Entry::PriceReadymix, "1850"}});
+        const format::SheetLines costed = format::reportSheets(calculatedDesign(firstWorkedExample(), priced))[2];
         const QStringList cost = golden::lines(QStringLiteral("texts/pourcost-example1.txt"));
         QCOMPARE(qsizetype(costed.size()), expected.size() + cost.size());
         for (qsizetype i = 0; i < cost.size(); ++i) {
-            const report::ReportLine& line = costed[size_t(expected.size() + i)];
-            QCOMPARE(line.text, cost[i]);
+            const format::SheetLine& line = costed[size_t(expected.size() + i)];
+            QCOMPARE(u(line.text), cost[i]);
             QCOMPARE(QList<int>({line.x, line.y, line.bold}), QList<int>({1200, 8800 + 350 * int(i), i == 0}));
         }
 
         // Without admixture its line says so, and a batch has no admixture line.
-        const mix::CalcResult second = calculatedWindow(secondWorkedExample()).result;
-        const auto plain = std::get<mix::PourPlan>(mix::planPour(second.numbers.final, tenCubicMetres));
-        const report::Sheet order = report::reportSheets(second, &plain)[2];
+        const format::SheetLines order =
+            format::reportSheets(calculatedDesign(secondWorkedExample(), tenCubicMetres()))[2];
         QCOMPARE(order.size(), 19u);
-        QCOMPARE(order[12].text, QStringLiteral("ไม่ใส่น้ำยาผสมคอนกรีต"));
+        QCOMPARE(u(order[12].text), QStringLiteral("ไม่ใส่น้ำยาผสมคอนกรีต"));
     }
 
     void emptyResultLeavesOnlyTheFixedTexts()
     {
         mix::CalcResult empty;
         empty.numbers.design.mcement = 0.16129032f;
-        const auto sheet1 = report::toSheet(format::sheet1Lines(empty));
-        const auto sheet2 = report::toSheet(format::sheet2Lines(empty));
+        const auto sheet1 = format::sheet1Lines(empty);
+        const auto sheet2 = format::sheet2Lines(empty);
         QCOMPARE(sheet1.size(), 44u);
         QCOMPARE(sheet2.size(), 10u);
-        QCOMPARE(sheet1[2].text, u(kPrintedStrengthWanted));                // 1.3
-        QCOMPARE(sheet1[4].text, cap("Label11"));                           // 1.5, its fixed caption alone
-        QCOMPARE(sheet1[7].text, cap("Label8"));                            // 1.8, three labels
-        QCOMPARE(sheet1[12].text, cap("Label21(1)") + QStringLiteral(" ")); // 1.13 keeps its blank
-        QCOMPARE(sheet1[25].text, cap("Label52") + u(kPrintedKilogram));    // 1.26 keeps its unit
-        QCOMPARE(sheet2[1].text, u(kPrintedBagCement));                     // 2.2
-        QCOMPARE(sheet2[7].text, u(kPrintedYieldPrefix) + QStringLiteral("0.16") + u(kPrintedYieldUnit));
+        QCOMPARE(u(sheet1[2].text), u(kPrintedStrengthWanted));                // 1.3
+        QCOMPARE(u(sheet1[4].text), cap("Label11"));                           // 1.5, its fixed caption alone
+        QCOMPARE(u(sheet1[7].text), cap("Label8"));                            // 1.8, three labels
+        QCOMPARE(u(sheet1[12].text), cap("Label21(1)") + QStringLiteral(" ")); // 1.13 keeps its blank
+        QCOMPARE(u(sheet1[25].text), cap("Label52") + u(kPrintedKilogram));    // 1.26 keeps its unit
+        QCOMPARE(u(sheet2[1].text), u(kPrintedBagCement));                     // 2.2
+        QCOMPARE(u(sheet2[7].text), u(kPrintedYieldPrefix) + QStringLiteral("0.16") + u(kPrintedYieldUnit));
     }
 
     void yield_data()
@@ -157,8 +171,8 @@ private slots:
         QCOMPARE(QString::fromStdString(format::yieldText(mcement)), expected);
         mix::CalcResult empty;
         empty.numbers.design.mcement = mcement;
-        const auto sheet2 = report::toSheet(format::sheet2Lines(empty));
-        QCOMPARE(sheet2[7].text, u(kPrintedYieldPrefix) + expected + u(kPrintedYieldUnit));
+        const auto sheet2 = format::sheet2Lines(empty);
+        QCOMPARE(u(sheet2[7].text), u(kPrintedYieldPrefix) + expected + u(kPrintedYieldUnit));
     }
 };
 

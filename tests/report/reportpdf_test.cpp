@@ -1,8 +1,9 @@
+#include "format/designlink.h"
+#include "format/sheetlines.h"
 #include "report/font.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/render.h"
-#include "report/sheets.h"
 #include "tests/report/support/pdfwords.h"
 #include "tests/report/support/samplecaptions.h"
 
@@ -75,13 +76,12 @@ private slots:
         sink.open(QIODevice::WriteOnly);
         QPdfWriter device(&sink);
         const double twipsPerUnit = 1440.0 / device.logicalDpiX();
-        for (const auto& sheet : {report::toSheet(format::sheet1Lines(window.result)),
-                                  report::toSheet(format::sheet2Lines(window.result))}) {
-            for (const report::ReportLine& line : sheet) {
+        for (const auto& sheet : {format::sheet1Lines(window.result), format::sheet2Lines(window.result)}) {
+            for (const format::SheetLine& line : sheet) {
                 const QFontMetricsF metrics(report::reportFont(line.bold), &device);
-                const double end = line.x + metrics.horizontalAdvance(line.text) * twipsPerUnit;
+                const double end = line.x + metrics.horizontalAdvance(report::lineText(line)) * twipsPerUnit;
                 QVERIFY2(end <= printableWidthTwips(),
-                         qPrintable(QStringLiteral("ends at %1 twips: %2").arg(end).arg(line.text)));
+                         qPrintable(QStringLiteral("ends at %1 twips: %2").arg(end).arg(report::lineText(line))));
             }
         }
     }
@@ -96,13 +96,12 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("report.pdf"));
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly) &&
-                out.write(report::reportPdf(report::reportSheets(window.result))) > 0);
+                out.write(report::reportPdf(format::reportSheets(calculatedDesign(inputs)))) > 0);
         out.close();
 
         const std::vector<PdfPage> pages = readPdf(file);
         QCOMPARE(pages.size(), 2u);
-        const std::vector<report::ReportLine> sheets[] = {report::toSheet(format::sheet1Lines(window.result)),
-                                                          report::toSheet(format::sheet2Lines(window.result))};
+        const format::SheetLines sheets[] = {format::sheet1Lines(window.result), format::sheet2Lines(window.result)};
         for (int s = 0; s < 2; ++s) {
             const PdfPage& page = pages[s];
             QCOMPARE(qRound(page.width), 595); // A4 upright, in points
@@ -110,15 +109,15 @@ private slots:
             const auto& lines = sheets[s];
             QCOMPARE(page.lines.size(), lines.size());
             for (std::size_t i = 0; i < lines.size(); ++i) {
-                const report::ReportLine& want = lines[i];
+                const format::SheetLine& want = lines[i];
                 const PdfLine& got = page.lines[i];
                 const QString where = QStringLiteral("sheet %1 line %2").arg(s + 1).arg(i + 1);
-                QVERIFY2(comparable(got.text) == comparable(want.text),
+                QVERIFY2(comparable(got.text) == comparable(report::lineText(want)),
                          qPrintable(where + QStringLiteral(": ") + got.text));
                 const double x = got.xMin * kTwipsPerPoint;
                 const double y = got.yMin * kTwipsPerPoint;
                 QVERIFY2(x >= want.x - kPositionTolerance &&
-                             x <= want.x + kPositionTolerance + kBlankAllowance * leadingBlanks(want.text),
+                             x <= want.x + kPositionTolerance + kBlankAllowance * leadingBlanks(report::lineText(want)),
                          qPrintable(where + QStringLiteral(" starts at x=%1").arg(x)));
                 QVERIFY2(qAbs(y - want.y) <= kPositionTolerance, qPrintable(where + QStringLiteral(" at y=%1").arg(y)));
                 QVERIFY2(got.xMax * kTwipsPerPoint <= printableWidthTwips(),
@@ -140,8 +139,7 @@ private slots:
             printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                               QMarginsF(margin, margin, margin, margin), QPageLayout::Point));
             QPainter painter(&printer);
-            report::render(painter,
-                           report::toSheet(format::sheet2Lines(calculatedWindow(firstWorkedExample()).result)));
+            report::render(painter, format::sheet2Lines(calculatedWindow(firstWorkedExample()).result));
         }
 
         const auto pages = readPdf(file);
@@ -162,8 +160,8 @@ private slots:
     {
         if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty())
             QSKIP("zbarimg (zbar-tools) reads the code back");
-        const mix::CalcResult result = calculatedWindow(firstWorkedExample()).result;
-        const QByteArray link = report::sheetLink(result, nullptr, "https://example.org/mix/");
+        const mix::Design design = calculatedDesign(firstWorkedExample());
+        const QByteArray link = QByteArray::fromStdString(format::designLink("https://example.org/mix/", design));
         QCOMPARE(link, QByteArray("https://example.org/mix/#strength=240&specimen=cube&slump=10&stone=2&admixture=yes"
                                   "&dose=250&moisture=5"));
         QTemporaryDir dir;
@@ -184,7 +182,7 @@ private slots:
             zbar.waitForFinished();
             return zbar.readAllStandardOutput().trimmed();
         };
-        const std::vector<report::Sheet> sheets = report::reportSheets(result);
+        const std::vector<format::SheetLines> sheets = format::reportSheets(design);
         QCOMPARE(codeOnPage(report::reportPdf(sheets, {}, link), 1), link);
         QCOMPARE(codeOnPage(report::reportPdf(sheets, {}, link), 2), QByteArray());
         QCOMPARE(codeOnPage(report::reportPdf(sheets), 1), QByteArray());
@@ -208,7 +206,7 @@ private slots:
 
     void documentIsWholeBeforeAnyFileIsTouched()
     {
-        const QByteArray pdf = report::reportPdf(report::reportSheets(calculatedWindow(firstWorkedExample()).result));
+        const QByteArray pdf = report::reportPdf(format::reportSheets(calculatedDesign(firstWorkedExample())));
         QVERIFY(pdf.startsWith("%PDF-"));
         QVERIFY(pdf.trimmed().endsWith("%%EOF"));
     }

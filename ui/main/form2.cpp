@@ -89,11 +89,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 
 Form2::~Form2() = default;
 
-const mix::MixDesign& Form2::design() const { return m_design; }
-
-const mix::PourPlan* Form2::pourPlan() const { return m_result ? m_ui->pourPage->plan() : nullptr; }
-
-const mix::PourPrices* Form2::pourPrices() const { return pourPlan() ? m_ui->pourPage->prices() : nullptr; }
+const mix::Design* Form2::shownDesign() const { return m_accepted ? m_ui->pourPage->design() : nullptr; }
 
 QString Form2::caption(const QString& control) const
 {
@@ -121,20 +117,19 @@ void Form2::Form_Load()
 
 void Form2::Command1_Click()
 {
-    const auto result = mix::calculate(m_ui->dataEntryPage->inputs());
-    if (const auto* error = std::get_if<mix::CalcError>(&result)) {
-        refuse(*error);
+    mix::Design design = mix::designOf({m_ui->dataEntryPage->inputs(), m_ui->pourPage->entryTexts()});
+    if (design.refusal) {
+        refuse(*design.refusal);
         return;
     }
-    m_result = std::get<mix::CalcResult>(result);
-    m_design = m_result->numbers.design;
-    writeTexts(m_result->texts);
+    m_accepted = std::move(design);
+    writeTexts(m_accepted->result->texts);
     m_ui->dataEntryPage->enablePrint();
     m_ui->savepdf->setEnabled(true);
     m_ui->preview->setEnabled(true);
     m_ui->printcard->setEnabled(true);
     m_ui->detailsPages->showPages();
-    m_ui->pourPage->setDesign(m_result->numbers);
+    m_ui->pourPage->setDesign(*m_accepted);
 }
 
 void Form2::refuse(const mix::CalcError& error)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/calculate.h"
-#include "engine/mixdesign.h"
+#include "engine/design.h"
 #include "ui/common/prompter.h"
 
 #include <QHash>
@@ -13,10 +12,6 @@
 namespace Ui {
 class Form2;
 }
-namespace mix {
-struct PourPlan;
-struct PourPrices;
-} // namespace mix
 
 // The working window: data entry, calculation details, design criteria and the pour planner
 // on four tabs, with the menus. It reads its controls, lets the engine compute and writes the texts the
@@ -28,14 +23,12 @@ public:
     explicit Form2(Prompter& prompter = defaultPrompter(), QWidget* parent = nullptr);
     ~Form2() override;
 
-    const mix::MixDesign& design() const;
-    // The last accepted design, everything the report and the other outputs need; null before
-    // the first accepted Calculate.
-    const mix::CalcResult* lastResult() const { return m_result ? &*m_result : nullptr; }
-    // The pour planner's plan for that design, or null without a volume.
-    const mix::PourPlan* pourPlan() const;
-    // The prices behind the cost lines of the pour tab, or null when it shows none.
-    const mix::PourPrices* pourPrices() const;
+    // The last accepted design, from which the window's labels are written; null before the
+    // first accepted Calculate.
+    const mix::Design* lastDesign() const { return m_accepted ? &*m_accepted : nullptr; }
+    // That design as the window shows it, its pour as the planner's entries now stand: what the
+    // report prints. Null before the first accepted Calculate.
+    const mix::Design* shownDesign() const;
 
     // The text of a label or text box by its design name ("Label15(0)", "Label11", "Text6");
     // empty when there is no such control.
@@ -61,7 +54,6 @@ private:
 
     std::unique_ptr<Ui::Form2> m_ui;
     Prompter& m_prompter;
-    mix::MixDesign m_design;
-    std::optional<mix::CalcResult> m_result;
+    std::optional<mix::Design> m_accepted;
     QHash<QString, QWidget*> m_controls;
 };

@@ -3,8 +3,6 @@
 #include "ui/main/numberkeyfilter.h"
 #include "ui_pourpage.h"
 
-#include "engine/calculate.h"
-#include "engine/numbers.h"
 #include "engine/texts/pourtexts.h"
 #include "ui/common/contrast.h"
 #include "ui/common/utf8text.h"
@@ -12,47 +10,47 @@
 
 #include <QAccessible>
 
+#include <algorithm>
+
 namespace {
 
-QString shortest(double x) { return fromUtf8(mix::formatDouble(x)); }
+// A field's message and cost labels are named after it: "wasteField" has "wasteMessage",
+// "sandPriceField" has "sandPriceMessage" and "sandCost".
+QString relatedName(std::string_view elementId, const char* drop, const char* add)
+{
+    QString name = fromUtf8(elementId);
+    if (name.endsWith(QLatin1String(drop)))
+        name.chop(QLatin1String(drop).size());
+    return name + QLatin1String(add);
+}
 
-std::string utf8(const QLineEdit* edit) { return edit->text().toStdString(); }
+bool anyError(const mix::Design& design, bool prices)
+{
+    return std::any_of(design.entryErrors.begin(), design.entryErrors.end(),
+                       [prices](const mix::EntryError& e) { return mix::isPrice(e.entry) == prices; });
+}
 
 } // namespace
 
 PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::PourPage>())
 {
     m_ui->setupUi(this);
-    m_entries = {{mix::PourField::Volume, m_ui->volumeField, m_ui->volumeMessage},
-                 {mix::PourField::Waste, m_ui->wasteField, m_ui->wasteMessage},
-                 {mix::PourField::BagKg, m_ui->bagKgField, m_ui->bagKgMessage},
-                 {mix::PourField::Basket, m_ui->basketField, m_ui->basketMessage},
-                 {mix::PourField::Pail, m_ui->pailField, m_ui->pailMessage},
-                 {mix::PourField::BagsPerBatch, m_ui->bagsPerBatchField, m_ui->bagsPerBatchMessage}};
-
-    // The entries start from the per-bag step's own measures, as the engine holds them.
-    const mix::PourSettings defaults;
-    m_ui->wasteField->setText(shortest(defaults.wastePercent));
-    m_ui->bagKgField->setText(shortest(defaults.bagKg));
-    m_ui->basketField->setText(shortest(defaults.basketM3));
-    m_ui->pailField->setText(shortest(defaults.pailLitres));
-    m_ui->bagsPerBatchField->setText(shortest(defaults.bagsPerBatch));
-
-    using F = mix::PriceField;
-    m_priceEntries = {{F::Cement, m_ui->cementPriceField, m_ui->cementPriceMessage, m_ui->cementCost},
-                      {F::Sand, m_ui->sandPriceField, m_ui->sandPriceMessage, m_ui->sandCost},
-                      {F::Stone, m_ui->stonePriceField, m_ui->stonePriceMessage, m_ui->stoneCost},
-                      {F::Admixture, m_ui->admixturePriceField, m_ui->admixturePriceMessage, m_ui->admixtureCost},
-                      {F::ReadyMix, m_ui->readymixPriceField, m_ui->readymixPriceMessage, m_ui->readymixCost}};
 
     auto* keys = new NumberKeyFilter(this);
-    for (const Entry& entry : m_entries) {
-        keys->watch(entry.edit);
-        connect(entry.edit, &QLineEdit::textChanged, this, &PourPage::entriesChanged);
-    }
-    for (const PriceEntry& entry : m_priceEntries) {
-        keys->watch(entry.edit);
-        connect(entry.edit, &QLineEdit::textChanged, this, &PourPage::pricesChanged);
+    for (const mix::EntryRow& row : mix::kEntryTable) {
+        Field field{row.entry, findChild<QLineEdit*>(fromUtf8(row.elementId)),
+                    findChild<QLabel*>(relatedName(row.elementId, "Field", "Message")), nullptr};
+        if (mix::isPrice(row.entry))
+            field.cost = findChild<QLabel*>(relatedName(row.elementId, "PriceField", "Cost"));
+        if (!field.edit || !field.message || (mix::isPrice(row.entry) && !field.cost)) {
+            qWarning("No field, message or cost for the entry %s", row.elementId.data());
+            continue;
+        }
+        // Each entry starts from what an empty one stands for, so the user sees the measure in use.
+        field.edit->setText(fromUtf8(row.defaultText));
+        keys->watch(field.edit);
+        connect(field.edit, &QLineEdit::textChanged, this, &PourPage::entriesChanged);
+        m_fields.push_back(field);
     }
 
     // Every label the engine writes a figure into, found by the names the engine uses.
@@ -75,185 +73,126 @@ PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui:
 
 PourPage::~PourPage() = default;
 
-void PourPage::setDesign(const mix::DesignNumbers& design)
+mix::EntryTexts PourPage::entryTexts() const
 {
-    m_mix = design.final;
+    mix::EntryTexts texts;
+    for (const Field& field : m_fields)
+        texts[static_cast<size_t>(field.entry)] = field.edit->text().toStdString();
+    return texts;
+}
+
+void PourPage::setDesign(const mix::Design& accepted)
+{
+    m_design = accepted;
     // The figures of the previous design must not stay beside this one, even while an entry is bad.
-    clearFigures(Figures::All);
-    m_ui->volumeBar->setParts(mix::volumeParts(design.design));
+    for (QLabel* label : m_figures)
+        setValueText(label, QString());
+    m_ui->volumeBar->setParts(mix::volumeParts(accepted.result->numbers.design));
     m_ui->calculateFirstNote->hide();
     m_ui->perBatchFrame->show();
     m_ui->orderList->show();
     m_ui->costRow->show();
     m_ui->volumeBar->show();
-    entriesChanged();
+    showDesign(*m_design);
 }
 
 void PourPage::entriesChanged()
 {
-    const mix::PourReading reading = mix::readPourEntries(typedEntries());
-    for (const Entry& entry : m_entries)
-        showMessage(entry.field, QString());
-    for (const auto& error : reading.errors)
-        showMessage(error.field, fromUtf8(error.message));
-    if (!m_mix) {
-        showStale(false, false);
+    // Before the first design the entries are still judged, so a message comes as they are typed.
+    if (!m_design) {
+        showDesign(mix::withPour(mix::Design{}, entryTexts()));
         return;
     }
-    const bool batchFresh = planBatch();
-    const bool orderFresh = planOrder(reading);
-    showStale(!batchFresh, !orderFresh);
-    writeCost(); // costs follow the order, and go with it while it is out of date
+    m_design = mix::withPour(std::move(*m_design), entryTexts());
+    showDesign(*m_design);
 }
 
-mix::PourEntries PourPage::typedEntries() const
+void PourPage::showDesign(const mix::Design& design)
 {
-    return {utf8(m_ui->volumeField), utf8(m_ui->wasteField), utf8(m_ui->bagKgField),
-            utf8(m_ui->basketField), utf8(m_ui->pailField),  utf8(m_ui->bagsPerBatchField)};
-}
-
-bool PourPage::planBatch()
-{
-    // Any good volume and waste give the same batch; the real ones may be empty or bad.
-    mix::PourEntries entries = typedEntries();
-    entries.volume = "1";
-    entries.waste = "0";
-    const mix::PourReading reading = mix::readPourEntries(entries);
-    if (!reading.settings)
-        return false; // the message is already beside the entry
-    const auto plan = mix::planPour(*m_mix, *reading.settings);
-    if (const auto* error = std::get_if<mix::PourFieldError>(&plan)) {
-        showMessage(error->field, fromUtf8(error->message));
-        return false;
+    for (const Field& field : m_fields) {
+        const auto error = std::find_if(design.entryErrors.begin(), design.entryErrors.end(),
+                                        [&field](const mix::EntryError& e) { return e.entry == field.entry; });
+        showMessage(field, error == design.entryErrors.end() ? QString() : fromUtf8(mix::entryErrorMessage(*error)));
     }
-    writeFigures(std::get<mix::PourPlan>(plan), Figures::Batch);
-    return true;
+    if (!design.result) {
+        showStale(false, false, false);
+        return;
+    }
+    // A bad entry leaves what it feeds as it was: the batch needs its own measures, the order
+    // every pour entry, the cost every price.
+    const bool batchFresh = design.batch.has_value();
+    const bool orderFresh = !anyError(design, false);
+    const bool costFresh = !anyError(design, true);
+    writeFigures(design, batchFresh, orderFresh);
+    if (costFresh)
+        writeCost(design);
+    showStale(!batchFresh, !orderFresh, !costFresh);
 }
 
-bool PourPage::planOrder(const mix::PourReading& reading)
+void PourPage::writeFigures(const mix::Design& design, bool batch, bool order)
 {
-    m_plan.reset();
-    if (!reading.errors.empty())
-        return false;
-    if (!reading.settings) {
-        clearFigures(Figures::Order); // no volume: nothing to order, and nothing out of date
-        return true;
+    // Without a volume the design has no order: its figures are written empty.
+    for (QLabel* label : m_figures) {
+        const bool batchFigure = m_ui->perBatchFrame->isAncestorOf(label);
+        if (batchFigure ? batch : order)
+            setValueText(label, fromUtf8(design.pourTexts.at(label->objectName().toStdString())));
     }
-    const auto plan = mix::planPour(*m_mix, *reading.settings);
-    if (const auto* error = std::get_if<mix::PourFieldError>(&plan)) {
-        showMessage(error->field, fromUtf8(error->message));
-        return false;
-    }
-    m_plan = std::get<mix::PourPlan>(plan);
-    writeFigures(*m_plan, Figures::Order);
-    return true;
 }
 
-void PourPage::pricesChanged()
+void PourPage::writeCost(const mix::Design& design)
 {
-    const auto utf8Of = [this](mix::PriceField field) {
-        for (const PriceEntry& entry : m_priceEntries)
-            if (entry.field == field)
-                return utf8(entry.edit);
-        return std::string();
+    const mix::PourCost none;
+    const mix::PourCost& cost = design.cost ? *design.cost : none;
+    const std::pair<mix::Entry, const std::optional<double>*> parts[] = {
+        {mix::Entry::PriceCement, &cost.cement},     {mix::Entry::PriceSand, &cost.sand},
+        {mix::Entry::PriceStone, &cost.stone},       {mix::Entry::PriceAdmixture, &cost.admixture},
+        {mix::Entry::PriceReadymix, &cost.readymix},
     };
-    using F = mix::PriceField;
-    const mix::PriceReading reading = mix::readPriceEntries(
-        {utf8Of(F::Cement), utf8Of(F::Sand), utf8Of(F::Stone), utf8Of(F::Admixture), utf8Of(F::ReadyMix)});
-    for (const PriceEntry& entry : m_priceEntries) {
-        entry.message->clear();
-        entry.cost->show();
-    }
-    for (const auto& error : reading.errors)
-        showPriceMessage(error.field, fromUtf8(error.message));
-    if (!reading.errors.empty())
-        return;
-    m_prices = reading.prices;
-    if (m_plan)
-        writeCost();
-}
-
-void PourPage::clearCost()
-{
-    m_shownPrices.reset();
-    m_ui->costSummary->clear();
-    for (const PriceEntry& entry : m_priceEntries)
-        entry.cost->clear();
-}
-
-void PourPage::writeCost()
-{
-    clearCost();
-    if (!m_plan || !m_prices.any())
-        return;
-    const auto cost = mix::costPour(*m_plan, m_prices);
-    if (const auto* error = std::get_if<mix::PriceFieldError>(&cost)) {
-        showPriceMessage(error->field, fromUtf8(error->message));
-        return;
-    }
-    const mix::PourCost& figures = std::get<mix::PourCost>(cost);
-    const std::pair<QLabel*, const std::optional<double>*> parts[] = {{m_ui->cementCost, &figures.cement},
-                                                                      {m_ui->sandCost, &figures.sand},
-                                                                      {m_ui->stoneCost, &figures.stone},
-                                                                      {m_ui->admixtureCost, &figures.admixture},
-                                                                      {m_ui->readymixCost, &figures.readymix}};
-    for (const auto& [label, part] : parts)
-        label->setText(fromUtf8(mix::bahtText(*part)));
-    const mix::PourCostText text = mix::pourCostText(*m_plan, m_prices, figures);
+    for (const auto& [entry, part] : parts)
+        for (const Field& field : m_fields)
+            if (field.entry == entry)
+                field.cost->setText(fromUtf8(mix::bahtText(*part)));
     QStringList lines;
-    for (const auto& line : text.summary)
+    for (const auto& line : design.costText.summary)
         lines << fromUtf8(line);
-    lines << fromUtf8(text.note);
+    if (design.cost)
+        lines << fromUtf8(design.costText.note);
     m_ui->costSummary->setText(lines.join(QLatin1Char('\n')));
-    m_shownPrices = m_prices;
 }
 
-bool PourPage::isBatchFigure(const QLabel* label) const { return m_ui->perBatchFrame->isAncestorOf(label); }
-
-void PourPage::writeFigures(const mix::PourPlan& plan, Figures which)
-{
-    const mix::ResultTexts texts = mix::pourPlanTexts(plan);
-    for (const auto& [name, text] : texts.items())
-        if (QLabel* label = m_figures.value(fromUtf8(name)); label && isBatchFigure(label) == (which == Figures::Batch))
-            setValueText(label, fromUtf8(text));
-}
-
-void PourPage::clearFigures(Figures which)
-{
-    for (QLabel* label : m_figures)
-        if (which == Figures::All || isBatchFigure(label) == (which == Figures::Batch))
-            setValueText(label, QString());
-}
-
-void PourPage::showStale(bool batch, bool order)
+void PourPage::showStale(bool batch, bool order, bool cost)
 {
     // Disabled labels are drawn greyed, and a screen reader hears them as unavailable.
     m_ui->perBatchFrame->setEnabled(!batch);
     m_ui->orderList->setEnabled(!order);
-    m_ui->staleNote->setVisible(batch || order);
+    m_ui->costSummary->setEnabled(!cost);
+    for (const Field& field : m_fields)
+        if (field.cost)
+            field.cost->setEnabled(!cost);
+    m_ui->staleNote->setVisible(batch || order || cost);
 }
 
-void PourPage::showMessage(mix::PourField field, const QString& message)
+void PourPage::showMessage(const Field& field, const QString& message)
 {
-    for (const Entry& entry : m_entries) {
-        if (entry.field != field || entry.edit->accessibleDescription() == message)
-            continue;
-        entry.message->setText(message);
-        // A screen reader hears the message with the entry it belongs to.
-        entry.edit->setAccessibleDescription(message);
-        QAccessibleEvent changed(entry.edit, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    if (field.cost)
+        field.cost->setVisible(message.isEmpty());
+    if (field.edit->accessibleDescription() == message)
+        return;
+    field.message->setText(message);
+    // A screen reader hears the message with the entry it belongs to.
+    field.edit->setAccessibleDescription(message);
+    QAccessibleEvent changed(field.edit, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void PourPage::paintMessages()
 {
     const QColor wanted(192, 0, 0);
     const QColor text = legibleColour(wanted, {palette().color(QPalette::Active, QPalette::Window)});
-    for (const Entry& entry : m_entries) {
-        QPalette own = entry.message->palette();
+    for (const Field& field : m_fields) {
+        QPalette own = field.message->palette();
         own.setColor(QPalette::WindowText, text);
-        entry.message->setPalette(own);
+        field.message->setPalette(own);
     }
 }
 
@@ -262,13 +201,4 @@ void PourPage::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         paintMessages();
-}
-
-void PourPage::showPriceMessage(mix::PriceField field, const QString& message)
-{
-    for (const PriceEntry& entry : m_priceEntries)
-        if (entry.field == field) {
-            entry.message->setText(message);
-            entry.cost->hide();
-        }
 }

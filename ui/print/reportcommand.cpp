@@ -1,13 +1,14 @@
 #include "ui/print/reportcommand.h"
 
-#include "engine/calcresult.h"
+#include "engine/design.h"
+#include "engine/version.h"
+#include "format/designlink.h"
 #include "output/filewriter.h"
 #include "report/cardrender.h"
 #include "report/font.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/render.h"
-#include "report/sheets.h"
 #include "ui/common/prompter.h"
 #include "ui/common/utf8text.h"
 #include "ui/print/printwords.h"
@@ -20,7 +21,7 @@
 
 namespace print {
 
-using report::Sheet;
+using Sheet = format::SheetLines;
 
 QString paperPrompt(int sheetsLeft)
 {
@@ -36,8 +37,8 @@ QString sheetFileName(const QString& sheet1File, int number)
     return base + QStringLiteral("-%1.pdf").arg(number);
 }
 
-ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, ResultSource result, ReportDialogs& dialogs)
-    : QObject(window), m_window(window), m_prompter(prompter), m_result(std::move(result)), m_dialogs(dialogs)
+ReportCommand::ReportCommand(QWidget* window, Prompter& prompter, DesignSource design, ReportDialogs& dialogs)
+    : QObject(window), m_window(window), m_prompter(prompter), m_design(std::move(design)), m_dialogs(dialogs)
 {
 }
 
@@ -48,19 +49,24 @@ QPrinter& ReportCommand::currentPrinter()
     return *m_printer;
 }
 
+const mix::Design* ReportCommand::design() const
+{
+    const mix::Design* design = m_design ? m_design() : nullptr;
+    return design && design->result ? design : nullptr;
+}
+
 QByteArray ReportCommand::link() const
 {
-    const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? report::sheetLink(*result, m_plan ? m_plan() : nullptr) : QByteArray();
+    const mix::Design* shown = design();
+    return shown ? QByteArray::fromStdString(format::designLink(mix::kPageAddress, *shown)) : QByteArray();
 }
 
 std::vector<Sheet> ReportCommand::sheets()
 {
-    const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    if (!result)
+    const mix::Design* shown = design();
+    if (!shown)
         return {};
-    std::vector<Sheet> report =
-        report::reportSheets(*result, m_plan ? m_plan() : nullptr, m_prices ? m_prices() : nullptr);
+    std::vector<Sheet> report = format::reportSheets(*shown);
     // Without a Thai face every line would print as black bars or in a dingbat face; nothing is
     // drawn, and the user learns which package brings the faces.
     if (!report::fontCoversSheets(report)) {
@@ -81,8 +87,8 @@ void ReportCommand::tellMissingThaiFont()
 
 QString ReportCommand::title() const
 {
-    const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    return result ? report::reportTitle(*result) : QString();
+    const mix::Design* shown = design();
+    return shown ? QString::fromStdString(format::reportTitle(*shown->result)) : QString();
 }
 
 void ReportCommand::fitPrinterToReport()
@@ -166,11 +172,10 @@ void ReportCommand::printPreview()
 
 void ReportCommand::printCard()
 {
-    const mix::CalcResult* result = m_result ? m_result() : nullptr;
-    if (!result)
+    const mix::Design* shown = design();
+    if (!shown)
         return;
-    const report::Card card =
-        report::mixerCard(*result, m_plan ? m_plan() : nullptr, QDate::currentDate().toString(Qt::ISODate));
+    const report::Card card = report::mixerCard(*shown, QDate::currentDate().toString(Qt::ISODate));
     if (!report::fontCoversCard(card)) {
         tellMissingThaiFont();
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/line.h"
+#include "format/sheetlines.h"
 #include "ui/print/reportdialogs.h"
 
 #include <QObject>
@@ -10,10 +10,8 @@
 #include <memory>
 
 namespace mix {
-struct CalcResult;
-struct PourPlan;
-struct PourPrices;
-} // namespace mix
+struct Design;
+}
 class Prompter;
 class QWidget;
 
@@ -26,19 +24,12 @@ class ReportCommand : public QObject {
     Q_OBJECT
 
 public:
-    // The design to print, or null before the first accepted Calculate.
-    using ResultSource = std::function<const mix::CalcResult*()>;
+    // The design to print as the window shows it, its pour and cost included when it has them
+    // (the order then prints as a third sheet); null before the first accepted Calculate.
+    using DesignSource = std::function<const mix::Design*()>;
 
-    ReportCommand(QWidget* window, Prompter& prompter, ResultSource result,
+    ReportCommand(QWidget* window, Prompter& prompter, DesignSource design,
                   ReportDialogs& dialogs = defaultReportDialogs());
-
-    // The pour plan beside the design, or null when no volume is given; with one the report
-    // gets the material order as its third sheet.
-    using PlanSource = std::function<const mix::PourPlan*()>;
-    void setPlanSource(PlanSource plan) { m_plan = std::move(plan); }
-    // The prices the pour tab shows, or null; with them the material order says what it costs.
-    using PricesSource = std::function<const mix::PourPrices*()>;
-    void setPricesSource(PricesSource prices) { m_prices = std::move(prices); }
 
     // Print button: the printer dialog, sheet 1, then each later sheet as its own job after the
     // paper prompt.
@@ -49,7 +40,7 @@ public:
     void savePdf();
     // Every sheet on screen, drawn as print and PDF draw them.
     void printPreview();
-    // The mixer card of the design, or of one batch of the planned pour, in the preview, whose
+    // The mixer card of the design, or of one batch of its planned pour, in the preview, whose
     // print button prints it on a landscape page.
     void printCard();
 
@@ -57,14 +48,15 @@ public:
     QPrinter& currentPrinter();
 
 private:
+    const mix::Design* design() const;
     QString title() const;
     void tellMissingThaiFont();
-    std::vector<report::Sheet> sheets();
+    std::vector<format::SheetLines> sheets();
     QByteArray link() const;
     void fitPrinterToReport();
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
-    bool printSheet(const report::Sheet& sheet, const QString& file, const QByteArray& link);
+    bool printSheet(const format::SheetLines& sheet, const QString& file, const QByteArray& link);
     // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
     // empty when the user skips that sheet.
     QString laterSheetFile(const QString& sheet1File, int number);
@@ -74,9 +66,7 @@ private:
 
     QWidget* m_window;
     Prompter& m_prompter;
-    ResultSource m_result;
-    PlanSource m_plan;
-    PricesSource m_prices;
+    DesignSource m_design;
     ReportDialogs& m_dialogs;
     CommonDialog m_commonDialog1;
     // Made on first use: a printer loads the print system (CUPS and what it needs), several
@@ -90,6 +80,5 @@ QString paperPrompt(int sheetsLeft);
 // Where sheet `number` goes when sheet 1 went to `sheet1File`: beside it, named by its number,
 // so no later job overwrites an earlier one ("report.pdf" -> "report-2.pdf", "report-3.pdf").
 QString sheetFileName(const QString& sheet1File, int number);
-inline QString secondSheetFileName(const QString& sheet1File) { return sheetFileName(sheet1File, 2); }
 
 } // namespace print

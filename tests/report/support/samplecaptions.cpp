@@ -19,4 +19,20 @@ CalculatedWindow calculatedWindow(const mix::MixInputs& inputs)
     return {*result};
 }
 
+mix::EntryTexts pourEntries(std::initializer_list<std::pair<mix::Entry, const char*>> typed)
+{
+    mix::EntryTexts texts;
+    for (const auto& [entry, text] : typed)
+        texts[static_cast<size_t>(entry)] = text;
+    return texts;
+}
+
+mix::Design calculatedDesign(const mix::MixInputs& inputs, const mix::EntryTexts& pour)
+{
+    mix::Design design = mix::designOf({inputs, pour});
+    if (!design.result || !design.entryErrors.empty())
+        throw std::runtime_error("the sample design or its pour was refused");
+    return design;
+}
+
 } // namespace reporttest

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "engine/calculate.h"
-#include "report/line.h"
+#include "engine/design.h"
+
+#include <initializer_list>
+#include <utility>
 
 namespace reporttest {
 
@@ -15,5 +18,11 @@ struct CalculatedWindow {
     mix::CalcResult result;
 };
 CalculatedWindow calculatedWindow(const mix::MixInputs& inputs);
+
+// The planner's entries as typed, the rest left empty.
+mix::EntryTexts pourEntries(std::initializer_list<std::pair<mix::Entry, const char*>> typed);
+// The design the window prints after an accepted Calculate of `inputs` with the planner's
+// entries `pour`.
+mix::Design calculatedDesign(const mix::MixInputs& inputs, const mix::EntryTexts& pour = {});
 
 } // namespace reporttest
