@@ -128,8 +128,9 @@ TEST(WorkedExample, TextsAreWrittenInWindowOrder)
     ASSERT_GE(order.size(), head.size());
     EXPECT_EQ(std::vector<std::string>(order.begin(), order.begin() + head.size()), head);
     // The window's texts end with its last label; the specimen's two texts follow them.
-    const std::vector<std::string> tail{"Label72", "Label73", "Label74", "Label75",      "Label76",  "Label61", "Label62",
-                                        "Label63", "Label57", "Label64", "Label65", "Label66", "specimenNote", "marginSum"};
+    const std::vector<std::string> tail{"Label72", "Label73", "Label74",      "Label75",  "Label76",
+                                        "Label61", "Label62", "Label63",      "Label57",  "Label64",
+                                        "Label65", "Label66", "specimenNote", "marginSum"};
     EXPECT_EQ(std::vector<std::string>(order.end() - tail.size(), order.end()), tail);
 }
 
