@@ -64,8 +64,8 @@ MixerCardText mixerCardText(const Design& design, std::string_view date)
 
     const auto& t = r.texts;
     card.foot = {
-        joined({cardtext::kStrength, t.at("Label7"), t.at("specimenNote"), cardtext::kGap, cardtext::kSlump, t.at("Label12"), cardtext::kGap,
-                trimmed(t.at("Label79")), cardtext::kGap, trimmed(t.at("Label80"))}),
+        joined({cardtext::kStrength, t.at("Label7"), t.at("specimenNote"), cardtext::kGap, cardtext::kSlump,
+                t.at("Label12"), cardtext::kGap, trimmed(t.at("Label79")), cardtext::kGap, trimmed(t.at("Label80"))}),
         joined({cardtext::kOneBasket, num(s.basketM3), pourwords::kUnitM3, cardtext::kGap, cardtext::kOnePail,
                 num(s.pailLitres), kUnitLitre, cardtext::kGap, cardtext::kOneBag, num(s.bagKg), kUnitKg}),
         joined({cardtext::kDate, date}),
