@@ -1,9 +1,10 @@
 #include "engine/money.h"
 
-#include <charconv>
+#include "engine/decimalconv.h"
 #include <cmath>
 #include <limits>
-#include <string_view>
+
+#include <string>
 
 namespace mix {
 namespace {
@@ -20,15 +21,13 @@ std::optional<Decimal> decimalOf(double x)
 {
     if (!std::isfinite(x))
         return std::nullopt;
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific);
-    if (error != std::errc())
-        return std::nullopt;
-    const std::string_view s(text, size_t(end - text));
+    // The shortest round-trip text, plain ("1357.29") or with an exponent ("1e-05"), through the
+    // engine's own conversion, which every library the program is built with has.
+    const std::string s = formatShortest(x);
     Decimal d;
     bool negative = false;
-    int fraction = 0;
     bool afterPoint = false;
+    int fraction = 0;
     size_t i = 0;
     for (; i < s.size() && s[i] != 'e'; ++i) {
         if (s[i] == '-')
@@ -41,7 +40,12 @@ std::optional<Decimal> decimalOf(double x)
         }
     }
     int exponent = 0;
-    std::from_chars(s.data() + i + 1 + (s[i + 1] == '+'), s.data() + s.size(), exponent);
+    if (i < s.size()) {
+        const bool down = s[i + 1] == '-';
+        for (size_t j = i + 2; j < s.size(); ++j)
+            exponent = exponent * 10 + (s[j] - '0');
+        exponent = down ? -exponent : exponent;
+    }
     d.scale = fraction - exponent;
     if (negative)
         d.digits = -d.digits;
