@@ -218,7 +218,7 @@ def printed_sheets(browser, shots):
     type_into(browser, "Text2", "300")
     type_into(browser, "wasteField", "6")
     WebDriverWait(browser, 5).until(lambda b: "waste=6" in b.current_url)
-    check("กำลังที่ต้องการ=  240  กก./ตร.ซม." in [line[3] for line in sheet_lines(browser)[0]],
+    check("กำลังที่ต้องการ=  240  กก./ตร.ซม.  ตัวอย่างลูกบาศก์" in [line[3] for line in sheet_lines(browser)[0]],
           "sheet 1 no longer shows the calculated 240")
     print_pdf(browser, f"{shots}/print-edited.pdf")
     with tempfile.TemporaryDirectory() as work:
