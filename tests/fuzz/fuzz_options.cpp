@@ -1,5 +1,5 @@
 #include "cli/options.h"
-#include "engine/calculate.h"
+#include "engine/design.h"
 #include "tests/fuzz/fuzzinput.h"
 
 #include <cstdlib>
@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         return 0;
     }
-    const auto outcome = mix::calculate(std::get<cli::Options>(parsed).inputs);
-    if (const auto* error = std::get_if<mix::CalcError>(&outcome); error && error->message.empty())
+    // The one design the command would print: accepted or refused, never both nor neither.
+    const mix::Design design = mix::designOf(std::get<cli::Options>(parsed).entries);
+    if (design.result.has_value() == design.refusal.has_value() || (design.refusal && design.refusal->message.empty()))
         std::abort();
     return 0;
 }
