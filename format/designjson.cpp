@@ -49,26 +49,6 @@ void cost(JsonWriter& o, const mix::PourCost& c)
     o.end();
 }
 
-// The design against its exposure class (docs/json.md): the class's limits, the strength's in the
-// typed specimen's terms, the checks it fails and the least strength that meets the class.
-void durability(JsonWriter& o, const mix::Durability& d)
-{
-    const mix::ExposureRule& rule = *mix::exposureRule(d.exposure);
-    o.begin("durability").text("exposure", rule.code).text("standard", mix::standardName(rule.standard));
-    o.raw("max_wc", rule.maxWc ? numberText(*rule.maxWc, Single) : "null");
-    o.raw("min_cement_kg", rule.minCementKg ? numberText(*rule.minCementKg) : "null");
-    o.number("min_strength_ksc", d.minStrength).raw("meets", d.meets() ? "true" : "false");
-    std::string fails = "[";
-    for (const mix::DurabilityCheck check : d.fails) {
-        if (fails.size() > 1)
-            fails += ',';
-        appendJsonString(fails, mix::checkName(check));
-    }
-    o.raw("fails", fails + "]");
-    o.raw("least_strength", d.leastStrength ? numberText(*d.leastStrength) : "null");
-    o.end();
-}
-
 } // namespace
 
 void appendPour(JsonWriter& o, const mix::Design& design)
@@ -90,6 +70,24 @@ void appendPour(JsonWriter& o, const mix::Design& design)
     o.number("stone_baskets", b.stoneBaskets).number("admixture_cc", b.admixture).end();
     if (design.cost)
         cost(o, *design.cost);
+    o.end();
+}
+
+void appendDurability(JsonWriter& o, const mix::Durability& d)
+{
+    const mix::ExposureRule& rule = *mix::exposureRule(d.exposure);
+    o.begin("durability").text("exposure", rule.code).text("standard", mix::standardName(rule.standard));
+    o.raw("max_wc", rule.maxWc ? numberText(*rule.maxWc, Single) : "null");
+    o.raw("min_cement_kg", rule.minCementKg ? numberText(*rule.minCementKg) : "null");
+    o.number("min_strength_ksc", d.minStrength).raw("meets", d.meets() ? "true" : "false");
+    std::string fails = "[";
+    for (const mix::DurabilityCheck check : d.fails) {
+        if (fails.size() > 1)
+            fails += ',';
+        appendJsonString(fails, mix::checkName(check));
+    }
+    o.raw("fails", fails + "]");
+    o.raw("least_strength", d.leastStrength ? numberText(*d.leastStrength) : "null");
     o.end();
 }
 
@@ -120,7 +118,7 @@ void appendJsonDesign(std::string& out, const mix::Design& design)
     if (design.plan)
         appendPour(o, design);
     if (design.durability)
-        durability(o, *design.durability);
+        appendDurability(o, *design.durability);
 
     o.begin("steps");
     appendSteps(o, d);
