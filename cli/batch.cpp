@@ -45,9 +45,13 @@ std::string choice(std::string_view field)
     return s;
 }
 
+// The exposure class is optional: without its column no row is judged against one.
+constexpr std::string_view kExposureColumn = "exposure";
+
 struct Columns {
     std::array<size_t, ColumnCount> design{};
     EntryColumnPlaces entries{};
+    std::optional<size_t> exposure;
     size_t count = 0;
 };
 
@@ -64,6 +68,12 @@ std::variant<Columns, std::string> columnsOf(const std::vector<std::string>& hea
             if (place)
                 return "line 1: column '" + name + "' given twice";
             place = i;
+            continue;
+        }
+        if (name == kExposureColumn) {
+            if (found.exposure)
+                return "line 1: column '" + name + "' given twice";
+            found.exposure = i;
             continue;
         }
         size_t c = 0;
@@ -101,6 +111,19 @@ std::variant<mix::MixInputs, std::string> inputsOf(const std::vector<std::string
     if (!format::setAdmixture(in, choice(field(Admixture))))
         return "admixture must be yes, no or empty, not '" + printable(field(Admixture)) + "'";
     return in;
+}
+
+// The row's exposure class, an empty cell being none, or what is wrong with it.
+std::variant<mix::Exposure, std::string> exposureOf(const std::vector<std::string>& row, std::optional<size_t> at)
+{
+    if (!at)
+        return mix::Exposure::None;
+    const std::string_view cell = trimmed(row[*at]);
+    if (cell.empty())
+        return mix::Exposure::None;
+    if (const auto exposure = mix::exposureByCode(cell))
+        return *exposure;
+    return "exposure must be one of " + mix::exposureCodeList() + " or empty, not '" + printable(row[*at]) + "'";
 }
 
 // The errno once the output refuses bytes (a full disk, a closed pipe, a file-size limit), else
@@ -172,7 +195,7 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
     const bool volume = at.entries[size_t(mix::Entry::Volume)].has_value();
     const bool priced = std::any_of(at.entries.begin() + mix::kPourEntryCount, at.entries.end(),
                                     [](const auto& p) { return p.has_value(); });
-    const BatchWriter writer(options.batchFormat, options.bom, volume, volume && priced);
+    const BatchWriter writer(options.batchFormat, options.bom, volume, volume && priced, at.exposure.has_value());
     const mix::DesignTexts texts = writer.needsTexts() ? mix::DesignTexts::All : mix::DesignTexts::NumbersOnly;
     std::string buffer;
     buffer.reserve(2 * kFlushBytes);
@@ -192,17 +215,25 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Optio
         ++rows;
         const std::string where = "line " + std::to_string(reader.line()) + ": ";
         std::variant<mix::MixInputs, std::string> inputs = std::string();
+        std::variant<mix::Exposure, std::string> exposure = mix::Exposure::None;
         if (!reader.fault().empty())
             inputs = std::string(reader.fault());
         else if (reader.fieldCount() != at.count)
             inputs = std::to_string(reader.fieldCount()) + " fields where the header has " + std::to_string(at.count);
-        else
+        else {
             inputs = inputsOf(row, at.design);
+            if (std::holds_alternative<mix::MixInputs>(inputs)) {
+                exposure = exposureOf(row, at.exposure);
+                if (const auto* why = std::get_if<std::string>(&exposure))
+                    inputs = *why;
+            }
+        }
         if (const auto* why = std::get_if<std::string>(&inputs)) {
             ++notDesigned;
             writer.malformed(buffer, reader.line(), where + *why);
         } else {
-            const mix::Entries entries{std::get<mix::MixInputs>(std::move(inputs)), entryTextsOf(row, at.entries)};
+            const mix::Entries entries{std::get<mix::MixInputs>(std::move(inputs)), entryTextsOf(row, at.entries),
+                                       std::get<mix::Exposure>(exposure)};
             notDesigned += designRow(writer, buffer, reader.line(), mix::designOf(entries, texts));
         }
         if (buffer.size() >= kFlushBytes)

@@ -14,9 +14,10 @@ namespace cli {
 class BatchWriter {
 public:
     // `pour`: the input has a volume column, so the CSV carries the pour's columns too; `cost`:
-    // it has price columns as well, and the CSV carries the cost's.
-    BatchWriter(BatchFormat format, bool bom, bool pour = false, bool cost = false)
-        : m_format(format), m_bom(bom), m_pour(pour), m_cost(cost)
+    // it has price columns as well, and the CSV carries the cost's; `durability`: it has an
+    // exposure column, and the CSV carries the verdict's.
+    BatchWriter(BatchFormat format, bool bom, bool pour = false, bool cost = false, bool durability = false)
+        : m_format(format), m_bom(bom), m_pour(pour), m_cost(cost), m_durability(durability)
     {
     }
 
@@ -33,6 +34,7 @@ private:
     bool m_bom;
     bool m_pour;
     bool m_cost;
+    bool m_durability;
 };
 
 } // namespace cli

@@ -2,6 +2,8 @@
 
 #include "cli/printable.h"
 #include "engine/entries.h"
+#include "engine/exposure.h"
+#include "engine/numbers.h"
 #include "format/inputnames.h"
 
 #include <algorithm>
@@ -55,7 +57,7 @@ Failure fileName(std::optional<std::string>& target, const std::string& value, s
 }
 
 // A new option is one row here; the usage text and the checks below follow from it.
-constexpr std::array<OptionRow, 18> kOptions{{
+constexpr std::array<OptionRow, 19> kOptions{{
     {"--strength", "KG_CM2", Group::Design, "",
      [](Options& o, const std::string& v) {
          o.entries.design.strengthText = v;
@@ -103,6 +105,15 @@ constexpr std::array<OptionRow, 18> kOptions{{
          return ok();
      },
      "total moisture of the sand, per cent"},
+    {"--exposure", "CLASS", Group::Design, "",
+     [](Options& o, const std::string& v) {
+         const auto exposure = mix::exposureByCode(v);
+         if (!exposure)
+             return Failure("--exposure takes one of " + mix::exposureCodeList());
+         o.entries.exposure = *exposure;
+         return ok();
+     },
+     "judge the design against the exposure class where the concrete will stand (below)"},
     {"--json", "", Group::Output, "",
      [](Options& o, const std::string&) {
          o.json = true;
@@ -152,6 +163,21 @@ constexpr std::array<OptionRow, 18> kOptions{{
      ""},
     {"--", "", Group::Info, "", nullptr, "end of the options"},
 }};
+
+// A class's limits as --help lists them: "w/c 0.55 at most, cement 280 kg/m3 at least, C30/37".
+std::string exposureHelp(const mix::ExposureRule& rule)
+{
+    std::string help;
+    const auto add = [&help](const std::string& part) { help.append(help.empty() ? "" : ", ").append(part); };
+    if (rule.maxWc)
+        add("w/c " + mix::formatSingle(*rule.maxWc) + " at most");
+    if (rule.minCementKg)
+        add("cement " + mix::formatInt(*rule.minCementKg) + " kg/m3 at least");
+    const std::string cylinder = mix::formatDouble(rule.minCylinderMpa);
+    add(rule.minCubeMpa ? "C" + cylinder + "/" + mix::formatDouble(*rule.minCubeMpa)
+                        : "f'c " + cylinder + " MPa on cylinders");
+    return help;
+}
 
 // Every option in usage order: the design's and the outputs', then the pour's entries and
 // prices as the entry table has them, then the batch's and the rest.
@@ -281,8 +307,9 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
 std::string synopsisText()
 {
     return "usage: mixdesign --strength KG_CM2 (--cube | --cylinder) --slump CM --stone N\n"
-           "                 (--admixture DOSE | --no-admixture) --moisture PERCENT [--json] [--pdf FILE]\n"
-           "                 [--card FILE] [--pour M3 [--waste PERCENT] [--bag-kg 50|40] [--basket M3]\n"
+           "                 (--admixture DOSE | --no-admixture) --moisture PERCENT [--exposure CLASS]\n"
+           "                 [--json] [--pdf FILE] [--card FILE]\n"
+           "                 [--pour M3 [--waste PERCENT] [--bag-kg 50|40] [--basket M3]\n"
            "                  [--pail LITRES] [--bags-per-batch N] [--price-cement BAHT] [--price-sand BAHT]\n"
            "                  [--price-stone BAHT] [--price-admixture BAHT] [--price-readymix BAHT]]\n"
            "       mixdesign --batch FILE [--format jsonl|csv] [--bom]\n"
@@ -302,6 +329,18 @@ std::string usageText()
             left.append(" ").append(row.value);
         left.resize(std::max<size_t>(left.size() + 2, 22), ' ');
         out.append(left).append(row.help).append("\n");
+    }
+    // The classes from the table the check reads, so none is listed that is not judged.
+    for (const mix::Standard standard : {mix::Standard::En206, mix::Standard::Aci318}) {
+        out += standard == mix::Standard::En206 ? "\nExposure classes, EN 206 Table F.1:\n"
+                                                : "Exposure classes, ACI 318-19 Table 19.3.2.1:\n";
+        for (const auto& rule : mix::kExposureTable)
+            if (rule.standard == standard)
+                out.append("  ")
+                    .append(rule.code)
+                    .append(rule.code.size() == 2 ? "   " : "  ")
+                    .append(exposureHelp(rule))
+                    .append("\n");
     }
     out += "\n"
            "A missing design option is an empty field, as in the window. Exit status: 0 designed,\n"

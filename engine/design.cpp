@@ -71,6 +71,11 @@ Design designOf(const Entries& entries, DesignTexts texts)
         else
             d.result = CalcResult{std::get<DesignNumbers>(std::move(outcome)), {}, entries.design};
     }
+    if (d.result) {
+        d.durability = judgeDurability(entries.exposure, entries.design, d.result->numbers);
+        if (d.durability && texts == DesignTexts::All)
+            d.durabilityText = durabilityText(*d.durability, entries.design);
+    }
     planThePour(d, texts);
     return d;
 }
@@ -78,9 +83,11 @@ Design designOf(const Entries& entries, DesignTexts texts)
 Design withPour(Design design, const EntryTexts& pour)
 {
     Design d;
-    d.entries = {design.entries.design, pour};
+    d.entries = {design.entries.design, pour, design.entries.exposure};
     d.result = std::move(design.result);
     d.refusal = std::move(design.refusal);
+    d.durability = std::move(design.durability);
+    d.durabilityText = std::move(design.durabilityText);
     planThePour(d, d.result && d.result->texts.size() == 0 ? DesignTexts::NumbersOnly : DesignTexts::All);
     return d;
 }

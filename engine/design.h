@@ -2,9 +2,11 @@
 
 #include "engine/calcerror.h"
 #include "engine/calcresult.h"
+#include "engine/durability.h"
 #include "engine/entries.h"
 #include "engine/pourcost.h"
 #include "engine/pourplan.h"
+#include "engine/texts/durabilitytexts.h"
 #include "engine/texts/pourtexts.h"
 #include "engine/texts/resulttexts.h"
 
@@ -31,6 +33,10 @@ struct Design {
     ResultTexts pourTexts;
     PourOrderText orderText; // the material order in lines; empty without a plan
     PourCostText costText;   // empty without a cost
+    // The accepted design against its exposure class, when one is chosen, and the verdict's
+    // lines (with the texts only).
+    std::optional<Durability> durability;
+    DurabilityText durabilityText;
 
     const PourPlan* pour() const { return plan ? &*plan : nullptr; }
     // The prices behind the cost, for the outputs that print its lines; null without a cost.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/batch.h"
+#include "engine/exposure.h"
 #include "engine/mixinputs.h"
 
 #include <array>
@@ -101,6 +102,7 @@ EntryReading readEntries(const EntryTexts& texts);
 struct Entries {
     MixInputs design;
     EntryTexts pour;
+    Exposure exposure = Exposure::None; // where the concrete will stand; None judges nothing
 
     bool operator==(const Entries&) const = default;
 };

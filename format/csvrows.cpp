@@ -100,11 +100,28 @@ void costFields(std::string& out, const mix::PourCost* f)
     csvFields(out, {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], numbers[6], numbers[7]});
 }
 
+// The verdict on the row's exposure class: whether it meets it, the checks it fails joined by
+// "+", and the least strength that meets it; all empty without a class or a design.
+void durabilityFields(std::string& out, const mix::Durability* d)
+{
+    std::string meets, fails, least;
+    if (d) {
+        meets = d->meets() ? "yes" : "no";
+        for (const mix::DurabilityCheck check : d->fails)
+            fails.append(fails.empty() ? "" : "+").append(mix::checkName(check));
+        if (d->leastStrength)
+            least = numberText(*d->leastStrength);
+    }
+    out += ',';
+    csvFields(out, {meets, fails, least});
+}
+
 // The inputs as the JSON echoes them, then the results, then the pour's columns when the input
 // has them; one column list for every kind of row.
 void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumbers* n, std::string_view error,
              std::string_view message, bool pourColumns = false, const mix::PourPlan* plan = nullptr,
-             bool costColumns = false, const mix::PourCost* cost = nullptr)
+             bool costColumns = false, const mix::PourCost* cost = nullptr, bool durabilityColumns = false,
+             const mix::Durability* durability = nullptr)
 {
     std::string numbers[13];
     if (n) {
@@ -126,12 +143,14 @@ void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumber
         pourFields(out, plan);
     if (costColumns)
         costFields(out, cost);
+    if (durabilityColumns)
+        durabilityFields(out, durability);
     out += "\r\n";
 }
 
 } // namespace
 
-void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns)
+void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns, bool durabilityColumns)
 {
     if (bom)
         out += "\xEF\xBB\xBF";
@@ -143,24 +162,31 @@ void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColu
         out += ",cement_bags,sand_order_m3,stone_order_m3,pour_water_l,pour_admixture_l,batches";
     if (costColumns)
         out += ",cost_cement,cost_sand,cost_stone,cost_admixture,cost_total,cost_per_m3,cost_readymix,cost_difference";
+    if (durabilityColumns)
+        out += ",durability_meets,durability_fails,least_strength";
     out += "\r\n";
 }
 
-void appendCsvDesign(std::string& out, const mix::Design& design, bool pourColumns, bool costColumns)
+void appendCsvDesign(std::string& out, const mix::Design& design, bool pourColumns, bool costColumns,
+                     bool durabilityColumns)
 {
     csvLine(out, &design.inputs(), &design.result->numbers, "", "", pourColumns, design.pour(), costColumns,
-            design.cost ? &*design.cost : nullptr);
+            design.cost ? &*design.cost : nullptr, durabilityColumns,
+            design.durability ? &*design.durability : nullptr);
 }
 
 void appendCsvRefusal(std::string& out, const mix::MixInputs& inputs, const mix::CalcError& error, bool pourColumns,
-                      bool costColumns)
+                      bool costColumns, bool durabilityColumns)
 {
-    csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, pourColumns, nullptr, costColumns);
+    csvLine(out, &inputs, nullptr, mix::errorKindName(error.kind), error.message, pourColumns, nullptr, costColumns,
+            nullptr, durabilityColumns);
 }
 
-void appendCsvMalformed(std::string& out, std::string_view message, bool pourColumns, bool costColumns)
+void appendCsvMalformed(std::string& out, std::string_view message, bool pourColumns, bool costColumns,
+                        bool durabilityColumns)
 {
-    csvLine(out, nullptr, nullptr, "malformed_row", message, pourColumns, nullptr, costColumns);
+    csvLine(out, nullptr, nullptr, "malformed_row", message, pourColumns, nullptr, costColumns, nullptr,
+            durabilityColumns);
 }
 
 } // namespace format

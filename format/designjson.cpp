@@ -73,6 +73,24 @@ void appendPour(JsonWriter& o, const mix::Design& design)
     o.end();
 }
 
+void appendDurability(JsonWriter& o, const mix::Durability& d)
+{
+    const mix::ExposureRule& rule = *mix::exposureRule(d.exposure);
+    o.begin("durability").text("exposure", rule.code).text("standard", mix::standardName(rule.standard));
+    o.raw("max_wc", rule.maxWc ? numberText(*rule.maxWc, Single) : "null");
+    o.raw("min_cement_kg", rule.minCementKg ? numberText(*rule.minCementKg) : "null");
+    o.number("min_strength_ksc", d.minStrength).raw("meets", d.meets() ? "true" : "false");
+    std::string fails = "[";
+    for (const mix::DurabilityCheck check : d.fails) {
+        if (fails.size() > 1)
+            fails += ',';
+        appendJsonString(fails, mix::checkName(check));
+    }
+    o.raw("fails", fails + "]");
+    o.raw("least_strength", d.leastStrength ? numberText(*d.leastStrength) : "null");
+    o.end();
+}
+
 void appendJsonDesign(std::string& out, const mix::Design& design)
 {
     const mix::MixInputs& in = design.inputs();
@@ -99,6 +117,8 @@ void appendJsonDesign(std::string& out, const mix::Design& design)
     o.number("admixture_cc", b.admixture).number("concrete_m3", b.yield).end();
     if (design.plan)
         appendPour(o, design);
+    if (design.durability)
+        appendDurability(o, *design.durability);
 
     o.begin("steps");
     appendSteps(o, d);

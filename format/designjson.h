@@ -19,6 +19,10 @@ void appendSteps(JsonWriter& o, const mix::MixDesign& d);
 // The design must plan a pour; with prices the pour carries its "cost".
 void appendPour(JsonWriter& o, const mix::Design& design);
 
+// The design against its exposure class as the "durability" member (docs/json.md): the class's
+// limits, its strength in the typed specimen's terms, the checks failed, the least strength.
+void appendDurability(JsonWriter& o, const mix::Durability& durability);
+
 // One accepted design as one line of JSON (docs/json.md), newline included, appended to `out`;
 // with a planned pour it carries the "pour" object, and with prices its "cost".
 void appendJsonDesign(std::string& out, const mix::Design& design);

@@ -5,10 +5,11 @@
 
 namespace format::layout {
 
-enum class PartKind { None, Text, Label, Yield };
+enum class PartKind { None, Text, Label, Yield, Durability };
 
 // One piece of a printed line: a literal as it stands, the caption of a label named as the
-// window names it ("Label15(1)"), or the concrete yield of one bag.
+// window names it ("Label15(1)"), the concrete yield of one bag, or a line of the verdict on the
+// exposure class ("exposure", "verdict", "least").
 struct Part {
     PartKind kind = PartKind::None;
     std::string_view text;
@@ -25,5 +26,6 @@ struct Row {
 constexpr Part text(std::string_view literal) { return {PartKind::Text, literal}; }
 constexpr Part label(std::string_view control) { return {PartKind::Label, control}; }
 constexpr Part yieldOfOneBag() { return {PartKind::Yield, {}}; }
+constexpr Part durability(std::string_view line) { return {PartKind::Durability, line}; }
 
 } // namespace format::layout

@@ -54,6 +54,14 @@ inline constexpr Row kSheet1[] = {
     {1300, 14100, true, {label("Label71"), label("Label76"), text("  ซีซี")}},  // 1.44
 };
 
+// Under the final mix when an exposure class is chosen: the class, the verdict, and when the
+// design fails it, the least strength that meets it or the advice that none does.
+inline constexpr Row kSheet1Durability[] = {
+    {1300, 14400, false, {durability("exposure")}},  // 1.45
+    {1300, 14700, true, {durability("verdict")}},  // 1.46
+    {1300, 15000, false, {durability("least")}},  // 1.47
+};
+
 inline constexpr Row kSheet2[] = {
     {1300, 1800, true, {text(" *** อัตราส่วนผสมต่อซีเมนต์ 1 ถุง ปรับสภาพหิน/ทรายแล้ว ***")}},  // 2.1
     {1200, 2200, true, {text("ซีเมนต์ = "), label("Label34(0)")}},  // 2.2

@@ -22,7 +22,15 @@ std::string_view captionOf(const mix::CalcResult& result, std::string_view contr
     return result.texts.at(control);
 }
 
-SheetLines build(std::span<const layout::Row> rows, const mix::CalcResult& result)
+std::string_view durabilityLine(const mix::DurabilityText& verdict, std::string_view line)
+{
+    if (line == "exposure")
+        return verdict.exposure;
+    return line == "verdict" ? verdict.verdict : verdict.least;
+}
+
+SheetLines build(std::span<const layout::Row> rows, const mix::CalcResult& result,
+                 const mix::DurabilityText* verdict = nullptr)
 {
     const std::string yield = yieldText(result.numbers.design.mcement);
     SheetLines lines;
@@ -39,6 +47,9 @@ SheetLines build(std::span<const layout::Row> rows, const mix::CalcResult& resul
                 break;
             case layout::PartKind::Yield:
                 text += yield;
+                break;
+            case layout::PartKind::Durability:
+                text += durabilityLine(*verdict, part.text);
                 break;
             case layout::PartKind::None:
                 break;
@@ -84,6 +95,19 @@ std::string yieldText(float mcement)
 
 SheetLines sheet1Lines(const mix::CalcResult& result) { return build(layout::kSheet1, result); }
 
+SheetLines sheet1Lines(const mix::Design& design)
+{
+    SheetLines lines = sheet1Lines(*design.result);
+    if (!design.durability)
+        return lines;
+    const mix::DurabilityText& verdict = design.durabilityText;
+    // A design that meets its class has no least strength to name.
+    const std::span<const layout::Row> rows(layout::kSheet1Durability, verdict.least.empty() ? 2 : 3);
+    for (SheetLine& line : build(rows, *design.result, &verdict))
+        lines.push_back(std::move(line));
+    return lines;
+}
+
 SheetLines sheet2Lines(const mix::CalcResult& result) { return build(layout::kSheet2, result); }
 
 SheetLines orderSheetLines(const mix::Design& design)
@@ -127,7 +151,7 @@ std::vector<SheetLines> reportSheets(const mix::Design& design)
 {
     if (!design.result)
         return {};
-    std::vector<SheetLines> sheets{sheet1Lines(*design.result), sheet2Lines(*design.result)};
+    std::vector<SheetLines> sheets{sheet1Lines(design), sheet2Lines(*design.result)};
     if (design.plan)
         sheets.push_back(orderSheetLines(design));
     return sheets;

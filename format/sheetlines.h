@@ -40,6 +40,9 @@ inline constexpr SheetSquare kSheet1QrCode{8400, 12300, 2016};
 
 // Sheet 1, the calculation record: always 44 lines.
 SheetLines sheet1Lines(const mix::CalcResult& result);
+// Sheet 1 of a design: with an exposure class chosen, the class and the verdict follow the 44
+// lines (46 when the design meets it, 47 with the least strength when it does not).
+SheetLines sheet1Lines(const mix::Design& design);
 
 // Sheet 2, the batch for one bag of cement: always 10 lines.
 SheetLines sheet2Lines(const mix::CalcResult& result);

@@ -32,6 +32,12 @@ std::string textReport(const mix::Design& design)
     line(out, kFinalSand, t.at("Label17(0)"));
     line(out, kFinalStone, t.at("Label18(0)"));
     line(out, kFinalAdmixture, t.at("Label19(0)"));
+    if (design.durability) {
+        const mix::DurabilityText& verdict = design.durabilityText;
+        out.append("\n").append(verdict.exposure).append("\n  ").append(verdict.verdict).append("\n");
+        if (!verdict.least.empty())
+            out.append("  ").append(verdict.least).append("\n");
+    }
     out.append("\n").append(mix::captionOf("Frame6(0)")).append("\n");
     line(out, kBagCement, t.at("Label34(0)"));
     line(out, kBagWater, t.at("Label35(0)"));
