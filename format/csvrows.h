@@ -13,6 +13,10 @@ namespace format {
 // volume column, so every row carries the pour's columns too, empty where nothing was planned;
 // `costColumns`: it has price columns as well, and every row carries the cost's after them.
 
+// One cell: quoted when it must be, and a cell a spreadsheet would run as a formula kept as
+// text behind an apostrophe; UTF-8 throughout.
+void appendCsvField(std::string& out, std::string_view field);
+
 // The header line, after a UTF-8 byte-order mark when `bom`.
 void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns = false);
 // An accepted design; its numbers alone are read, so a design computed without texts will do.

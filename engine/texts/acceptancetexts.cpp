@@ -5,6 +5,7 @@
 #include "engine/texts/captionwords.h"
 #include "engine/texts/resultwords.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace mix {
@@ -21,14 +22,31 @@ std::string cat(std::initializer_list<std::string_view> parts)
     return out;
 }
 
-// A window of three by its tests, "2-4 (235.00)", or one test, "3 (190.00)".
-std::string windowItem(std::size_t first, double mean)
+// A window of three by its tests, "2-4", or one test, "3".
+std::string windowName(std::size_t first) { return std::to_string(first + 1) + "-" + std::to_string(first + 3); }
+std::string testName(std::size_t at) { return std::to_string(at + 1); }
+
+// Each low window or test with its figure, "2-4 (235.00)"; three or more in a row as one run with
+// the lowest of them, "1-3 ถึง 28-30 (ต่ำสุด 236.67)", so a long series stays a line or two.
+std::vector<std::string> lowItems(const std::vector<std::size_t>& low, const std::vector<double>& values,
+                                  std::string (*name)(std::size_t))
 {
-    return std::to_string(first + 1) + "-" + std::to_string(first + 3) + " (" + kscText(mean) + ")";
-}
-std::string testItem(std::size_t at, double strength)
-{
-    return std::to_string(at + 1) + " (" + kscText(strength) + ")";
+    std::vector<std::string> items;
+    for (std::size_t i = 0; i < low.size();) {
+        std::size_t j = i;
+        double lowest = values[low[i]];
+        while (j + 1 < low.size() && low[j + 1] == low[j] + 1)
+            lowest = std::min(lowest, values[low[++j]]);
+        if (j - i >= 2) {
+            items.push_back(name(low[i]) + std::string(kThrough) + name(low[j]) + " (" + std::string(kLowest) +
+                            kscText(lowest) + ")");
+            i = j + 1;
+            continue;
+        }
+        for (; i <= j; ++i)
+            items.push_back(name(low[i]) + " (" + kscText(values[low[i]]) + ")");
+    }
+    return items;
 }
 
 // The rule and its verdict; the low windows or tests follow, five to a line after the first four,
@@ -57,18 +75,15 @@ void ruleLines(std::vector<std::string>& out, std::string rule, const std::vecto
 
 std::vector<std::string> lowMeans(const Acceptance& a, const RuleVerdict& v)
 {
-    std::vector<std::string> items;
-    for (const std::size_t i : v.lowMeans)
-        items.push_back(windowItem(i, a.runningMeans[i]));
-    return items;
+    return lowItems(v.lowMeans, a.runningMeans, windowName);
 }
 
 std::vector<std::string> lowTests(const Acceptance& a, const RuleVerdict& v)
 {
-    std::vector<std::string> items;
-    for (const std::size_t i : v.lowTests)
-        items.push_back(testItem(i, a.tests[i].strengthKsc));
-    return items;
+    std::vector<double> strengths;
+    for (const TestResult& test : a.tests)
+        strengths.push_back(test.strengthKsc);
+    return lowItems(v.lowTests, strengths, testName);
 }
 
 bool contains(const std::vector<std::size_t>& list, std::size_t value)

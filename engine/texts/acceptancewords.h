@@ -15,6 +15,7 @@ inline constexpr std::string_view kMean = "  เฉลี่ย ";
 inline constexpr std::string_view kSd = "  ส่วนเบี่ยงเบนมาตรฐาน ";
 inline constexpr std::string_view kNoSd = "-";
 inline constexpr std::string_view kMin = "  ต่ำสุด ";
+inline constexpr std::string_view kLowest = kMin.substr(2);
 inline constexpr std::string_view kSpecimens = " ก้อน)";
 inline constexpr std::string_view kLow = "  ต่ำ: ";
 inline constexpr std::string_view kTestList = "ผลทดสอบอายุ 28 วัน (เฉลี่ยของแต่ละตัวอย่าง)";
@@ -37,6 +38,7 @@ inline constexpr std::string_view kEnSingle = "ทุกผล ไม่ต่�
 inline constexpr std::string_view kTooFewForMeans = ": ผลไม่ถึง 3 ผล ยังไม่ตัดสิน";
 inline constexpr std::string_view kLowAt = ": ต่ำที่ผลที่ ";
 inline constexpr std::string_view kMeetsAfter = ": ผ่าน";
+inline constexpr std::string_view kThrough = " ถึง ";
 
 inline constexpr std::string_view kRequired = "กำลังอัดเฉลี่ยที่ต้องการ f'cr (ACI 301, ACI 318-11 ข้อ 5.3.2) = ";
 inline constexpr std::string_view kFromSd = "จากส่วนเบี่ยงเบนมาตรฐานของผล ";
