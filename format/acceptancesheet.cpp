@@ -78,7 +78,13 @@ std::vector<SheetLines> acceptanceSheets(const mix::Acceptance& a, std::string_v
 std::string acceptanceTitle(const mix::Acceptance& a)
 {
     const mix::AcceptanceText t = mix::acceptanceText(a);
-    return t.title + " " + t.specified.substr(mix::acceptancewords::kSpecified.size());
+    // The specified strength and specimen after the heading, each run of blanks one, as the
+    // report's title is.
+    std::string title = t.title;
+    for (const char c : " " + t.specified.substr(mix::acceptancewords::kSpecified.size()))
+        if (c != ' ' || title.back() != ' ')
+            title += c;
+    return title;
 }
 
 std::string acceptanceTextReport(const mix::Acceptance& a)

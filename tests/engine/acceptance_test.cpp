@@ -289,8 +289,9 @@ TEST(Acceptance, HandWorkedSeries)
         EXPECT_EQ(a.tests.size(), c.tests.size());
         EXPECT_EQ(mix::shownKsc(a.meanKsc), c.mean);
         EXPECT_EQ(a.sdKsc.has_value(), c.sd.has_value());
-        if (a.sdKsc && c.sd)
+        if (a.sdKsc && c.sd) {
             EXPECT_EQ(mix::shownKsc(*a.sdKsc), *c.sd);
+        }
         EXPECT_EQ(mix::shownKsc(a.minKsc), c.min);
         EXPECT_EQ(a.aci318.meets, c.aciMeets);
         EXPECT_EQ(a.aci318.lowMeans, c.aciLowMeans);
@@ -303,8 +304,9 @@ TEST(Acceptance, HandWorkedSeries)
         EXPECT_EQ(mix::shownKsc(a.en206.meanLimitKsc), c.enMean);
         EXPECT_EQ(mix::shownKsc(a.en206.singleLimitKsc), c.enSingle);
         EXPECT_EQ(a.kFactor.has_value(), c.k.has_value());
-        if (a.kFactor && c.k)
+        if (a.kFactor && c.k) {
             EXPECT_EQ(mix::shownKsc(*a.kFactor), *c.k);
+        }
         EXPECT_EQ(mix::shownKsc(a.requiredAverageKsc), c.required);
         EXPECT_EQ(mix::shownKsc(a.requiredMarginKsc), c.requiredMargin);
         EXPECT_EQ(mix::shownKsc(a.designMarginKsc), c.designMargin);
