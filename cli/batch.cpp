@@ -3,10 +3,10 @@
 #include "cli/batchinput.h"
 #include "cli/batchpour.h"
 #include "cli/batchwriter.h"
-#include "cli/csvreader.h"
 #include "cli/exitstatus.h"
 #include "cli/printable.h"
 #include "engine/design.h"
+#include "format/csvreader.h"
 #include "format/inputnames.h"
 
 #include <algorithm>
@@ -173,7 +173,7 @@ long designRow(const BatchWriter& writer, std::string& buffer, long line, const 
 
 int runBatch(std::istream& in, std::ostream& out, std::ostream& err, const Options& options, std::string_view inputName)
 {
-    CsvReader reader(in);
+    format::CsvReader reader(in);
     std::vector<std::string> row;
     bool header = false;
     try {

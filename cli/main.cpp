@@ -4,8 +4,11 @@
 #include "cli/options.h"
 #include "cli/pdfexport.h"
 #include "cli/printable.h"
+#include "cli/results.h"
 #include "engine/design.h"
 #include "engine/version.h"
+#include "format/acceptancejson.h"
+#include "format/acceptancesheet.h"
 #include "format/designjson.h"
 #include "format/textreport.h"
 
@@ -77,6 +80,23 @@ int batch(const cli::Options& options)
     return status;
 }
 
+// The strength results judged: the text or JSON, or the acceptance sheet as a PDF.
+int results(const cli::Options& options)
+{
+    const auto judged = cli::judgeResultsFile(options, std::cerr);
+    if (const int* status = std::get_if<int>(&judged))
+        return *status;
+    const mix::Acceptance& acceptance = std::get<mix::Acceptance>(judged);
+    if (options.pdfFile) {
+        const cli::PdfRequest request{cli::Document::Acceptance, nullptr, options.pdfFile->c_str(), &acceptance};
+        if (const int status = cli::writePdf(request); status != 0)
+            return status;
+        if (*options.pdfFile == "-")
+            return kOk;
+    }
+    return answer(options.json ? format::jsonAcceptance(acceptance) : format::acceptanceTextReport(acceptance));
+}
+
 #ifndef _WIN32
 // A standard stream the caller closed (`>&-`) would be the next descriptor anything opens, and the
 // answer or a PDF would go into whatever that is. Holding it on /dev/null in the wrong direction
@@ -121,6 +141,8 @@ int main(int argc, char** argv)
         return answer("mixdesign " + std::string(mix::kVersion) + "\n");
     if (options.batchFile)
         return batch(options);
+    if (options.resultsFile)
+        return results(options);
 
     const mix::Design design = mix::designOf(options.entries);
     if (const auto& error = design.refusal) {

@@ -57,7 +57,7 @@ Failure fileName(std::optional<std::string>& target, const std::string& value, s
 }
 
 // A new option is one row here; the usage text and the checks below follow from it.
-constexpr std::array<OptionRow, 19> kOptions{{
+constexpr std::array<OptionRow, 20> kOptions{{
     {"--strength", "KG_CM2", Group::Design, "",
      [](Options& o, const std::string& v) {
          o.entries.design.strengthText = v;
@@ -122,10 +122,13 @@ constexpr std::array<OptionRow, 19> kOptions{{
      "one JSON object instead of the Thai text (see docs/json.md)"},
     {"--pdf", "FILE", Group::Output, "",
      [](Options& o, const std::string& v) { return fileName(o.pdfFile, v, "--pdf"); },
-     "also write the two-sheet report into FILE (A4)"},
+     "also write the two-sheet report into FILE (A4); with --results, the acceptance sheet"},
     {"--card", "FILE", Group::Output, "",
      [](Options& o, const std::string& v) { return fileName(o.cardFile, v, "--card"); },
      "also write the mixer card into FILE (one landscape A4 page; per bag, or per batch with --pour)"},
+    {"--results", "FILE", Group::Output, "",
+     [](Options& o, const std::string& v) { return fileName(o.resultsFile, v, "--results"); },
+     "judge the strength results of a CSV sheet ('-': standard input) by ACI 318 and EN 206"},
     {"--batch", "FILE", Group::Batch, "",
      [](Options& o, const std::string& v) { return fileName(o.batchFile, v, "--batch"); },
      "design every row of a CSV file ('-': standard input)"},
@@ -240,6 +243,12 @@ Failure checkCombination(const Options& o, const std::set<std::string_view>& see
     } else if (const auto batchOnly = firstOf(Group::Batch); !batchOnly.empty()) {
         return std::string(batchOnly) + " needs --batch";
     }
+    if (o.resultsFile) {
+        if (!seen.count("--strength") || !(seen.count("--cube") || seen.count("--cylinder")))
+            return std::string("--results needs --strength and --cube or --cylinder");
+        if (o.cardFile)
+            return std::string("--card cannot go with --results");
+    }
     const std::string_view pour = mix::entryRow(mix::Entry::Volume).option;
     if (!seen.count(pour))
         for (const auto& e : mix::kEntryTable)
@@ -312,6 +321,7 @@ std::string synopsisText()
            "                 [--pour M3 [--waste PERCENT] [--bag-kg 50|40] [--basket M3]\n"
            "                  [--pail LITRES] [--bags-per-batch N] [--price-cement BAHT] [--price-sand BAHT]\n"
            "                  [--price-stone BAHT] [--price-admixture BAHT] [--price-readymix BAHT]]\n"
+           "       mixdesign --results FILE --strength KG_CM2 (--cube | --cylinder) [--json] [--pdf FILE]\n"
            "       mixdesign --batch FILE [--format jsonl|csv] [--bom]\n"
            "       mixdesign --version | --help\n";
 }
@@ -343,11 +353,12 @@ std::string usageText()
                     .append("\n");
     }
     out += "\n"
-           "A missing design option is an empty field, as in the window. Exit status: 0 designed,\n"
-           "2 refused (the reason on stderr, and as JSON with --json) or, with --batch, any row not\n"
-           "designed; 64 usage error; 65 batch input that is not CSV with the expected header;\n"
-           "66 batch file that cannot be opened; 69 no font for the Thai of the PDF; 73 a file that\n"
-           "cannot be created; 74 a failed read or write. See mixdesign(1).\n";
+           "A missing design option is an empty field, as in the window. Exit status: 0 designed or\n"
+           "judged, 2 refused (the reason on stderr, and as JSON with --json) or, with --batch, any\n"
+           "row not designed; 64 usage error; 65 batch input that is not CSV with the expected\n"
+           "header, or a results sheet that cannot be judged (the line named); 66 an input file\n"
+           "that cannot be opened; 69 no font for the Thai of the PDF; 73 a file that cannot be\n"
+           "created; 74 a failed read or write. See mixdesign(1).\n";
     return out;
 }
 

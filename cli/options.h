@@ -18,8 +18,9 @@ struct Options {
     mix::Entries entries;
     bool json = false;
     std::optional<std::string> pdfFile;
-    std::optional<std::string> cardFile;  // the mixer card, "-" is standard output
-    std::optional<std::string> batchFile; // "-" is standard input
+    std::optional<std::string> cardFile;    // the mixer card, "-" is standard output
+    std::optional<std::string> batchFile;   // "-" is standard input
+    std::optional<std::string> resultsFile; // the strength results to judge, "-" is standard input
     BatchFormat batchFormat = BatchFormat::Jsonl;
     bool bom = false;
     bool help = false;

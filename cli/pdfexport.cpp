@@ -3,12 +3,16 @@
 #include "cli/printable.h"
 #include "cli/writtenstatus.h"
 
+#include "engine/acceptance.h"
 #include "engine/design.h"
 #include "engine/version.h"
+#include "format/acceptancechart.h"
+#include "format/acceptancesheet.h"
 #include "format/designlink.h"
 #include "format/sheetlines.h"
 #include "report/card.h"
 #include "report/cardrender.h"
+#include "report/figure.h"
 #include "report/font.h"
 #include "report/pdf.h"
 #include "report/render.h"
@@ -16,6 +20,7 @@
 #include "output/filewriter.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QGuiApplication>
 
 #include <iostream>
@@ -45,6 +50,18 @@ QByteArray renderPdf(const PdfRequest& r, bool& noThaiFace)
     char name[] = "mixdesign";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
+    if (r.document == Document::Acceptance) {
+        // The date the sheet is filed on; SOURCE_DATE_EPOCH's, when set, so that a rerun is the same file.
+        const auto epoch = report::sourceDateEpoch();
+        const QDate today = epoch ? QDateTime::fromSecsSinceEpoch(*epoch, Qt::UTC).date() : QDate::currentDate();
+        const auto sheets = format::acceptanceSheets(*r.acceptance, today.toString(Qt::ISODate).toStdString());
+        noThaiFace = !report::fontCoversSheets(sheets);
+        if (noThaiFace)
+            return {};
+        const report::SheetFigure chart{QByteArray::fromStdString(format::acceptanceChartSvg(*r.acceptance)),
+                                        format::kAcceptanceChart};
+        return report::figurePdf(sheets, chart, QString::fromStdString(format::acceptanceTitle(*r.acceptance)));
+    }
     if (r.document == Document::Card) {
         const report::Card card = report::mixerCard(*r.design, QDate::currentDate().toString(Qt::ISODate));
         noThaiFace = !report::fontCoversCard(card);
@@ -74,7 +91,9 @@ int writePdf(const PdfRequest& request)
     }
     if (pdf.isEmpty()) {
         std::cerr << (request.document == Document::Card ? "mixdesign: the card could not be drawn\n"
-                                                         : "mixdesign: the report could not be drawn\n");
+                      : request.document == Document::Acceptance
+                          ? "mixdesign: the acceptance sheet could not be drawn\n"
+                          : "mixdesign: the report could not be drawn\n");
         return kSoftware;
     }
     // The name as the user's bytes: a name that is not UTF-8 is still the file they meant.

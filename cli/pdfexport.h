@@ -3,22 +3,25 @@
 #include <string>
 
 namespace mix {
+struct Acceptance;
 struct Design;
-}
+} // namespace mix
 
 namespace cli {
 
-// The two documents the command draws: the report (with the material order when a pour is
-// planned, and its cost when prices are given) and the one-page mixer card.
-enum class Document { Report, Card };
+// The documents the command draws: the report (with the material order when a pour is
+// planned, and its cost when prices are given), the one-page mixer card, and the acceptance
+// sheet of judged strength results.
+enum class Document { Report, Card, Acceptance };
 
 struct PdfRequest {
     Document document = Document::Report;
-    const mix::Design* design = nullptr; // an accepted design
-    const char* file = nullptr;          // "-" is standard output
+    const mix::Design* design = nullptr;         // an accepted design
+    const char* file = nullptr;                  // "-" is standard output
+    const mix::Acceptance* acceptance = nullptr; // for the acceptance sheet, which needs no design
 };
 
-// Writes the document of an accepted design into its file; 0 on success, else the exit status
+// Writes the document into its file; 0 on success, else the exit status
 // to end with (the reason already told on stderr).
 int writePdf(const PdfRequest& request);
 

@@ -40,26 +40,6 @@ std::string_view validUtf8(std::string_view text, std::string& replaced)
     return replaced.append(text.substr(kept));
 }
 
-void csvField(std::string& out, std::string_view field)
-{
-    std::string replaced;
-    field = validUtf8(field, replaced);
-    const bool formula = looksLikeFormula(field);
-    if (!formula && field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out.append(field);
-        return;
-    }
-    out += '"';
-    if (formula)
-        out += '\'';
-    for (char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 // The fields of a row, without its line end.
 void csvFields(std::string& out, std::initializer_list<std::string_view> fields)
 {
@@ -68,7 +48,7 @@ void csvFields(std::string& out, std::initializer_list<std::string_view> fields)
         if (!first)
             out += ',';
         first = false;
-        csvField(out, f);
+        appendCsvField(out, f);
     }
 }
 
@@ -149,6 +129,26 @@ void csvLine(std::string& out, const mix::MixInputs* in, const mix::DesignNumber
 }
 
 } // namespace
+
+void appendCsvField(std::string& out, std::string_view field)
+{
+    std::string replaced;
+    field = validUtf8(field, replaced);
+    const bool formula = looksLikeFormula(field);
+    if (!formula && field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(field);
+        return;
+    }
+    out += '"';
+    if (formula)
+        out += '\'';
+    for (char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
 
 void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns, bool durabilityColumns)
 {

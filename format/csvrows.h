@@ -14,6 +14,10 @@ namespace format {
 // `costColumns`: it has price columns as well, and every row carries the cost's after them;
 // `durabilityColumns`: it has an exposure column, and every row ends with the verdict on it.
 
+// One cell: quoted when it must be, and a cell a spreadsheet would run as a formula kept as
+// text behind an apostrophe; UTF-8 throughout.
+void appendCsvField(std::string& out, std::string_view field);
+
 // The header line, after a UTF-8 byte-order mark when `bom`.
 void appendCsvHeader(std::string& out, bool bom, bool pourColumns, bool costColumns = false,
                      bool durabilityColumns = false);

@@ -32,6 +32,14 @@ struct SheetSquare {
     int size = 0;
 };
 
+// A box on a sheet for a drawing (a chart), in twips from the same corner as the lines.
+struct SheetBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
 // Sheet 1's QR code stands in the blank beside the bold final mix, 1.4 inches square (a link
 // with a pour planned still has modules of 0.7 mm, which a phone reads at arm's length), inside
 // the area the lines already take, so it never changes how a sheet fits the paper. The window's

@@ -85,6 +85,13 @@ std::vector<QPointF> baselines(QPaintDevice* device, const format::SheetLines& l
     return placement.baselines;
 }
 
+qreal sheetScale(QPaintDevice* device, const format::SheetLines& lines)
+{
+    const QFont fonts[] = {QFont(reportFont(false), device), QFont(reportFont(true), device)};
+    const QFontMetricsF metrics[] = {QFontMetricsF(fonts[0], device), QFontMetricsF(fonts[1], device)};
+    return place(device, metrics, lines).scale;
+}
+
 bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const format::SheetLines> sheets,
                   const QByteArray& link)
 {

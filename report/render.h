@@ -30,6 +30,9 @@ std::vector<QPointF> baselines(QPaintDevice* device, const format::SheetLines& s
 bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const format::SheetLines> sheets,
                   const QByteArray& link = {});
 
+// How much render() scales `sheet` down to fit `device`: 1 when it fits as laid out.
+qreal sheetScale(QPaintDevice* device, const format::SheetLines& sheet);
+
 // Whether the report's face has every Thai letter of `sheets`; checked before any is drawn.
 bool fontCoversSheets(std::span<const format::SheetLines> sheets);
 

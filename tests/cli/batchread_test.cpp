@@ -1,6 +1,5 @@
 #include "cli/batch.h"
 #include "cli/batchinput.h"
-#include "cli/csvreader.h"
 
 #include <gtest/gtest.h>
 
@@ -15,38 +14,6 @@ namespace {
 const std::string kHeader = "strength,specimen,slump,stone,admixture,dose,moisture\n";
 
 } // namespace
-
-// What no spreadsheet writes: each row is refused as a whole, in memory of one row at most.
-TEST(CsvReader, HostileRowsAreFaultsNotFields)
-{
-    struct Row {
-        std::string input; // after a two-column header
-        std::string fault;
-        size_t fieldCount;
-        size_t keptFields;
-    };
-    const Row rows[] = {
-        {"1,2\r\n", "", 2, 2},
-        {"2\r40,1\n", "a carriage return outside quotes that does not end the line", 2, 2},
-        {"1,2\r", "a carriage return outside quotes that does not end the line", 2, 2},
-        {"\"1\r2\",3\n", "", 2, 2}, // inside quotes a CR is text
-        {std::string(10000, ','), "", 10001, 3},
-        {"1," + std::string((1 << 20) + 1, '9') + "\n", "a field is longer than 1 MiB", 2, 2},
-        {"1,\"" + std::string((1 << 20) + 1, '9') + "\"\n", "a field is longer than 1 MiB", 2, 2},
-    };
-    for (const auto& row : rows) {
-        std::istringstream in("a,b\n" + row.input);
-        CsvReader reader(in);
-        std::vector<std::string> fields;
-        ASSERT_TRUE(reader.readHeader(fields));
-        ASSERT_TRUE(reader.next(fields)) << row.input.substr(0, 20);
-        EXPECT_EQ(reader.fault(), row.fault) << row.input.substr(0, 20);
-        EXPECT_EQ(reader.fieldCount(), row.fieldCount) << row.input.substr(0, 20);
-        EXPECT_EQ(fields.size(), row.keptFields) << row.input.substr(0, 20);
-        for (const auto& f : fields)
-            EXPECT_LE(f.size(), size_t(1) << 20);
-    }
-}
 
 #ifdef __GLIBC__
 namespace {

@@ -1,5 +1,4 @@
 #include "cli/batch.h"
-#include "cli/csvreader.h"
 #include "cli/options.h"
 #include "cli/printable.h"
 #include "engine/design.h"
@@ -186,40 +185,6 @@ TEST(Options, TwoOutputsNeverNameOneFile)
     fs::remove_all(dir);
 }
 #endif
-
-TEST(CsvReader, ReadsWhatSpreadsheetsWrite)
-{
-    struct Row {
-        const char* input;
-        std::vector<std::vector<std::string>> records; // after the header
-        std::vector<long> lines;
-    };
-    const Row rows[] = {
-        {"a;b\r\n1;\"x;\"\"y\"\"\"\r\n", {{"1", "x;\"y\""}}, {2}},
-        {"a,b\n\n\"1\n2\",3\n4,5", {{"1\n2", "3"}, {"4", "5"}}, {3, 5}},
-        {"a,b\n\"ab\"c,\"\"\n", {{"abc", ""}}, {2}},
-        {"a,b\n1,\"open\n2,3\n", {{"1", "open\n2,3\n"}}, {2}},
-    };
-    for (const auto& row : rows) {
-        std::istringstream in(row.input);
-        CsvReader reader(in);
-        std::vector<std::string> fields;
-        ASSERT_TRUE(reader.readHeader(fields));
-        EXPECT_EQ(fields, (std::vector<std::string>{"a", "b"})) << row.input;
-        for (size_t i = 0; i < row.records.size(); ++i) {
-            ASSERT_TRUE(reader.next(fields)) << row.input;
-            EXPECT_EQ(fields, row.records[i]) << row.input;
-            EXPECT_EQ(reader.line(), row.lines[i]) << row.input;
-        }
-        EXPECT_FALSE(reader.next(fields)) << row.input;
-    }
-    std::istringstream open("a,b\n1,\"open");
-    CsvReader reader(open);
-    std::vector<std::string> fields;
-    reader.readHeader(fields);
-    ASSERT_TRUE(reader.next(fields));
-    EXPECT_EQ(reader.fault(), "a quoted field is not closed");
-}
 
 // The batch and the single call are one road: for any row, the batch writes exactly what
 // `mixdesign --json` writes for the same inputs.

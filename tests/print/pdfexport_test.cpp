@@ -1,3 +1,5 @@
+#include "format/acceptancesheet.h"
+#include "format/resultsheet.h"
 #include "format/sheetlines.h"
 #include "report/render.h"
 #include "tests/report/support/pdfwords.h"
@@ -5,10 +7,12 @@
 #include "tests/support/recordingprompter.h"
 #include "ui/print/reportcommand.h"
 
+#include <QImage>
 #include <QProcess>
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
 #include <sys/stat.h>
 
 using namespace reporttest;
@@ -181,6 +185,43 @@ private slots:
         QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
         QVERIFY(run.stdoutBytes.startsWith("%PDF-"));
         QVERIFY(run.stdoutBytes.trimmed().endsWith("%%EOF"));
+    }
+
+    // The acceptance sheet of --results: one page whose lines are the format layer's, the date
+    // the day's, and the chart drawn in its box (its words carry no text of their own).
+    void theAcceptanceSheetCarriesItsLinesAndTheChart()
+    {
+        QTemporaryDir dir;
+        const QByteArray csv = "sample,strength,age_days\nA,250\nA,246\nA,170,7\nB,228\nC,236\nD,260\nE,201\n";
+        QFile sheet(dir.filePath(QStringLiteral("results.csv")));
+        QVERIFY(sheet.open(QIODevice::WriteOnly) && sheet.write(csv) == csv.size());
+        sheet.close();
+        const QString file = dir.filePath(QStringLiteral("acceptance.pdf"));
+        const Run run = mixdesign({"--results", sheet.fileName(), "--strength", "240", "--cube", "--pdf", file});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stderrText));
+
+        std::istringstream in(csv.toStdString());
+        const auto rows = std::get<std::vector<mix::StrengthRow>>(format::readResultsSheet(in));
+        const mix::Acceptance acceptance = mix::judgeResults(240, mix::Specimen::Cube, rows);
+        const auto sheets = format::acceptanceSheets(acceptance, "2000-01-01");
+        const auto pages = readPdf(file);
+        QCOMPARE(pages.size(), 1u);
+        QCOMPARE(pages[0].lines.size(), sheets[0].size());
+        for (std::size_t i = 0; i < sheets[0].size(); ++i)
+            if (i != 1) // the date
+                QCOMPARE(comparable(pages[0].lines[i].text), comparable(report::lineText(sheets[0][i])));
+        QVERIFY(pages[0].lines[1].text.startsWith(QStringLiteral("วันที่ 20")));
+
+        // At 100 dpi a twip is 1/14.4 of a pixel: the chart's box holds its lines and dots.
+        const auto images = pageImages(file);
+        QCOMPARE(images.size(), 1u);
+        const QImage page = QImage::fromData(images[0]);
+        const auto box = format::kAcceptanceChart;
+        int inked = 0;
+        for (int y = int(box.y / 14.4); y < int((box.y + box.height) / 14.4); ++y)
+            for (int x = int(box.x / 14.4); x < int((box.x + box.width) / 14.4); ++x)
+                inked += qGray(page.pixel(x, y)) < 128;
+        QVERIFY2(inked > 3000, qPrintable(QString::number(inked)));
     }
 
     void aFifoStaysAFifo()

@@ -5,13 +5,14 @@
 #include <string_view>
 #include <vector>
 
-namespace cli {
+namespace format {
 
 // Reads CSV one record at a time, so a file of any length needs the memory of one row.
 // Takes what spreadsheets write: a UTF-8 byte-order mark, comma or semicolon (told by the
 // header line), fields in double quotes with "" for a quote and line breaks inside, CRLF.
 // A row holds at most one field more than the header and 1 MiB a field, whatever the input,
-// and says so: a design needs neither more fields nor a longer text.
+// and says so: neither a batch of designs nor a sheet of results needs more fields or a longer
+// text. The batch and the results sheet of every front end read through it.
 class CsvReader {
 public:
     static constexpr size_t kMaxFieldBytes = size_t(1) << 20;
@@ -46,4 +47,4 @@ private:
     size_t m_pendingAt = 0;
 };
 
-} // namespace cli
+} // namespace format

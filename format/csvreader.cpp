@@ -1,6 +1,6 @@
-#include "cli/csvreader.h"
+#include "format/csvreader.h"
 
-namespace cli {
+namespace format {
 
 CsvReader::CsvReader(std::istream& in) : m_in(in.rdbuf()) {}
 
@@ -116,4 +116,4 @@ bool CsvReader::readRecord(std::vector<std::string>& fields)
     return true;
 }
 
-} // namespace cli
+} // namespace format

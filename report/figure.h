@@ -1,0 +1,27 @@
+#pragma once
+
+#include "format/sheetlines.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <span>
+
+class QPainter;
+
+namespace report {
+
+// A drawing on a sheet: an SVG (format/svgchart.h) filling a box of twips, scaled with the
+// sheet's lines so that it keeps its place wherever they are drawn.
+struct SheetFigure {
+    QByteArray svg;
+    format::SheetBox box;
+};
+
+// Draws the figure on the painter that render() drew `sheet` on; false when the SVG cannot be read.
+bool renderFigure(QPainter& painter, const format::SheetLines& sheet, const SheetFigure& figure);
+
+// The sheets as one PDF on the report's road (report::finishedPdf), the first carrying `figure`.
+QByteArray figurePdf(std::span<const format::SheetLines> sheets, const SheetFigure& figure, const QString& title);
+
+} // namespace report
