@@ -1,5 +1,6 @@
 #include "ui/main/form2.h"
 
+#include "ui/main/compacttabs.h"
 #include "ui/main/criteriatext.h"
 #include "ui/main/exitshortcutguard.h"
 #include "ui/main/framecaptions.h"
@@ -51,6 +52,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 {
     setFont(designFont());
     m_ui->setupUi(this);
+    keepTabsCompact(m_ui->SSTab1);
     setWindowTitle(applicationTitle());
     m_ui->dataEntryPage->applyFocusOrder();
     padFrameCaptions(this);
