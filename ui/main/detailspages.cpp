@@ -27,7 +27,7 @@ struct PageColours {
 void paint(QGroupBox* frame, const PageColours& colours)
 {
     const QColor text(Qt::black);
-    const QColor greyed(88, 88, 88);
+    const QColor greyed(80, 80, 80);
     QPalette palette = frame->palette();
     for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
         palette.setColor(role, colours.background);
