@@ -46,6 +46,8 @@ int main(int argc, char* argv[])
     QObject::connect(&mainWindow, &Form2::savePdfRequested, &report, &print::ReportCommand::savePdf);
     QObject::connect(&mainWindow, &Form2::previewRequested, &report, &print::ReportCommand::printPreview);
     QObject::connect(&mainWindow, &Form2::cardRequested, &report, &print::ReportCommand::printCard);
+    QObject::connect(&mainWindow, &Form2::cardPdfRequested, &report, &print::ReportCommand::saveCardPdf);
+    QObject::connect(&report, &print::ReportCommand::saved, &mainWindow, &Form2::showSaved);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 
     handOver(splash, &mainWindow);

@@ -1,7 +1,5 @@
 #include "report/cardrender.h"
 
-#include "report/pdf.h"
-
 #include <QColor>
 #include <QFile>
 #include <QFontMetricsF>
@@ -152,19 +150,6 @@ QPointF baseline(QPaintDevice* device, const CardItem& item, const QFont& font)
     return {item.x * perTwipX(device), top + metrics.ascent()};
 }
 
-// Each text of the card and where renderCard starts it on `device`: in the painter's units
-// before the card is scaled to the page, since Qt's PDF writes the scaling as the page's
-// transform and each glyph's place beneath it. A4 in Qt's whole points is a little short of
-// the card's, so the PDF is always scaled a hair.
-DrawnPage drawnLines(QPaintDevice* device, const Card& card)
-{
-    DrawnPage lines;
-    for (const CardItem& item : card.items)
-        if (item.kind == CardItemKind::Text)
-            lines.push_back({item.text, baseline(device, item, cardFont(item.points, item.bold, device))});
-    return lines;
-}
-
 } // namespace
 
 void renderCard(QPainter& painter, const Card& card)
@@ -204,13 +189,17 @@ QPageLayout cardPageLayout()
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 
-QByteArray cardPdf(const Card& card)
+// Each text of the card and where renderCard starts it on `device`: in the painter's units
+// before the card is scaled to the page, since Qt's PDF writes the scaling as the page's
+// transform and each glyph's place beneath it. A4 in Qt's whole points is a little short of
+// the card's, so the PDF is always scaled a hair.
+DrawnPage cardDrawnLines(QPaintDevice* device, const Card& card)
 {
-    return finishedPdf(cardPageLayout(), card.title,
-                       [&card](QPainter& painter, QPdfWriter& writer) -> std::optional<std::vector<DrawnPage>> {
-                           renderCard(painter, card);
-                           return std::vector<DrawnPage>{drawnLines(&writer, card)};
-                       });
+    DrawnPage lines;
+    for (const CardItem& item : card.items)
+        if (item.kind == CardItemKind::Text)
+            lines.push_back({item.text, baseline(device, item, cardFont(item.points, item.bold, device))});
+    return lines;
 }
 
 } // namespace report

@@ -48,6 +48,12 @@ void enterFirstExample(const QWidget& window)
     control<QAbstractButton>(window, "Command1")->click();
 }
 
+// Answers every box with OK, so a refusal can be photographed behind it.
+class OkPrompter : public Prompter {
+public:
+    QMessageBox::StandardButton ask(QWidget*, const MessageBoxSpec&) override { return QMessageBox::Ok; }
+};
+
 // A dark desktop palette, as a dark theme gives it: grey ground, light text.
 QPalette darkPalette()
 {
@@ -113,17 +119,28 @@ int main(int argc, char* argv[])
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(dir.path());
 
-    Form2 window;
+    OkPrompter prompter;
+    Form2 window(prompter);
     window.setWindowTitle(QLatin1Char(' ') + applicationTitle());
     window.show();
     auto* tabs = control<QTabWidget>(window, "SSTab1");
     tabs->setCurrentIndex(3);
     bool ok = save(window, dir, QStringLiteral("tab3-pour-before.png"));
     tabs->setCurrentIndex(0);
+    control<QAbstractButton>(window, "Command1")->click();
+    ok &= save(window, dir, QStringLiteral("tab0-empty-marked.png"));
 
     enterFirstExample(window);
 
     ok &= save(window, dir, QStringLiteral("tab0-data-entry.png"));
+    control<QLineEdit>(window, "Text2")->setText(QStringLiteral("300"));
+    ok &= save(window, dir, QStringLiteral("tab0-stale.png"));
+    tabs->setCurrentIndex(1);
+    ok &= save(window, dir, QStringLiteral("tab1-stale.png"));
+    tabs->setCurrentIndex(0);
+    control<QLineEdit>(window, "Text2")->setText(QStringLiteral("240"));
+    control<QWidget>(window, "Image1")->setFocus();
+    ok &= save(window, dir, QStringLiteral("tab0-banner-focus.png"));
     QTest::keyClick(&window, Qt::Key_Alt);
     ok &= save(window, dir, QStringLiteral("tab0-alt.png"));
     QTest::keyClick(&window, Qt::Key_Escape);

@@ -1,4 +1,5 @@
 #include "tests/mainwindow/form2fixture.h"
+
 #include "tests/support/golden.h"
 #include "ui/common/picturelabel.h"
 #include "ui/main/dataentrypage.h"
@@ -6,6 +7,7 @@
 #include "engine/calcerror.h"
 
 #include <QAction>
+#include <QSignalSpy>
 
 using Texts = QList<std::pair<QString, QString>>;
 Q_DECLARE_METATYPE(Example)
@@ -186,6 +188,11 @@ private slots:
 
         m_prompter.answers = {QMessageBox::Ok};
         calculate(w);
+        // The marks on empty fields are the refusal's one addition (emptyFieldsAreMarked).
+        QStringList after = snapshot(w);
+        after.removeIf([](const QString& line) { return line.section(QLatin1Char(' '), 0, 0).endsWith("Empty"); });
+        QStringList unmarked = before;
+        unmarked.removeIf([](const QString& line) { return line.section(QLatin1Char(' '), 0, 0).endsWith("Empty"); });
 
         QCOMPARE(m_prompter.boxes.size(), 1);
         const MessageBoxSpec& box = m_prompter.boxes[0];
@@ -199,9 +206,156 @@ private slots:
         if (kind <= int(mix::ErrorKind::DoseMissing))
             QCOMPARE(box.text, goldenRefusal(QStringLiteral("empty_strength")).second);
 
-        QCOMPARE(snapshot(w), before);
+        QCOMPARE(after, unmarked);
         QCOMPARE(acceptedNumbers(w), design);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+
+    // The results stay in view after the entries change, greyed with a note on both tabs, and
+    // nothing prints them unasked; the same entries again, or a new design, clear the mark.
+    void staleResultsByEveryRoad_data()
+    {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<bool>("stale");
+        QTest::newRow("typing") << "type" << true;
+        QTest::newRow("a check box") << "tick" << true;
+        QTest::newRow("a pick-list") << "pick" << true;
+        QTest::newRow("a refused Calculate") << "refused" << true;
+        QTest::newRow("back to the same entries") << "back" << false;
+    }
+    void staleResultsByEveryRoad()
+    {
+        QFETCH(QString, road);
+        QFETCH(bool, stale);
+        Form2& w = *m_window;
+        enter(w, firstExample());
+        calculate(w);
+        QVERIFY(!w.resultsStale());
+        auto* strength = control<QLineEdit>(w, "Text2");
+        if (road == "type" || road == "back") {
+            QTest::keyClick(strength, Qt::Key_5);
+            QVERIFY(w.resultsStale());
+            if (road == "back")
+                QTest::keyClick(strength, Qt::Key_Backspace);
+        } else if (road == "tick") {
+            control<QAbstractButton>(w, "Check2")->click();
+        } else if (road == "pick") {
+            control<QComboBox>(w, "Combo1")->setCurrentIndex(2);
+        } else {
+            strength->setText("50");
+            m_prompter.answers = {QMessageBox::Ok};
+            calculate(w);
+            QCOMPARE(m_prompter.boxes.size(), 1);
+            m_prompter.boxes.clear();
+        }
+        QCOMPARE(w.resultsStale(), stale);
+        QCOMPARE(control(w, "resultsStaleNote")->isVisibleTo(&w), stale);
+        QCOMPARE(!control(w, "detailsStaleNote")->isHidden(), stale);
+        QCOMPARE(control(w, "Frame4_0")->isEnabled(), !stale);
+        QCOMPARE(control(w, "Frame6_0")->isEnabled(), !stale);
+        QCOMPARE(control(w, "Label15_1")->isEnabled(), !stale);
+        QVERIFY(!control<QLabel>(w, "Label15_0")->text().isEmpty());
+
+        // Every road to paper or PDF asks first while the results are old; No stops it.
+        QSignalSpy print(&w, &Form2::printRequested);
+        QSignalSpy pdf(&w, &Form2::savePdfRequested);
+        QSignalSpy preview(&w, &Form2::previewRequested);
+        QSignalSpy card(&w, &Form2::cardRequested);
+        QSignalSpy cardPdf(&w, &Form2::cardPdfRequested);
+        m_prompter.answerAll = QMessageBox::No;
+        control<QAbstractButton>(w, "Command2")->click();
+        for (const char* entry : {"savepdf", "preview", "printcard", "savecardpdf"})
+            control<QAction>(w, entry)->trigger();
+        QCOMPARE(m_prompter.boxes.size(), stale ? 5 : 0);
+        for (const MessageBoxSpec& box : m_prompter.boxes) {
+            QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
+            QCOMPARE(box.defaultButton, QMessageBox::No);
+        }
+        const int unasked = stale ? 0 : 1;
+        for (const QSignalSpy* spy : {&print, &pdf, &preview, &card, &cardPdf})
+            QCOMPARE(spy->size(), unasked);
+        m_prompter.answerAll = QMessageBox::Yes;
+        control<QAbstractButton>(w, "Command2")->click();
+        for (const char* entry : {"savepdf", "preview", "printcard", "savecardpdf"})
+            control<QAction>(w, entry)->trigger();
+        for (const QSignalSpy* spy : {&print, &pdf, &preview, &card, &cardPdf})
+            QCOMPARE(spy->size(), unasked + 1);
+        m_prompter.answerAll.reset();
+        m_prompter.boxes.clear();
+
+        // A new accepted design clears the mark.
+        Example next = firstExample();
+        next.strength = "300";
+        enter(w, next);
+        calculate(w);
+        QVERIFY(!w.resultsStale());
+        QVERIFY(!control(w, "resultsStaleNote")->isVisibleTo(&w));
+        QVERIFY(control(w, "Frame4_0")->isEnabled());
+    }
+
+    // After "incomplete", every empty required field is framed and described until filled.
+    void emptyFieldsAreMarked_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::newRow("strength") << "Text2";
+        QTest::newRow("slump") << "Combo1";
+        QTest::newRow("stone") << "Combo2";
+        QTest::newRow("moisture") << "Text4";
+        QTest::newRow("dose") << "Text3";
+    }
+    void emptyFieldsAreMarked()
+    {
+        QFETCH(QString, field);
+        Form2& w = *m_window;
+        auto* page = control<DataEntryPage>(w, "dataEntryPage");
+        enter(w, firstExample());
+        QWidget* emptied = control(w, field);
+        if (auto* edit = qobject_cast<QLineEdit*>(emptied))
+            edit->clear();
+        else
+            qobject_cast<QComboBox*>(emptied)->setCurrentIndex(-1);
+        const QString hint = emptied->accessibleDescription();
+        QVERIFY(page->markedFields().isEmpty());
+        m_prompter.answers = {QMessageBox::Ok};
+        calculate(w);
+        QCOMPARE(page->markedFields(), QStringList{field});
+        QVERIFY(control(w, field + "Empty")->isVisibleTo(&w));
+        QVERIFY(control(w, field + "Empty")->geometry().contains(emptied->geometry()));
+        QVERIFY(emptied->accessibleDescription().startsWith(QStringLiteral("ช่องนี้ยังว่าง")));
+        QVERIFY(emptied->accessibleDescription().endsWith(hint));
+        QCOMPARE(QApplication::focusWidget()->objectName(), field == "Text3" ? "Text3" : "Text2");
+
+        if (auto* edit = qobject_cast<QLineEdit*>(emptied))
+            edit->setText("5");
+        else
+            qobject_cast<QComboBox*>(emptied)->setCurrentIndex(0);
+        QVERIFY(page->markedFields().isEmpty());
+        QVERIFY(!control(w, field + "Empty")->isVisibleTo(&w));
+        QVERIFY(!emptied->accessibleDescription().startsWith(QStringLiteral("ช่องนี้ยังว่าง")));
+    }
+
+    void freshWindowMarksEveryEmptyField()
+    {
+        Form2& w = *m_window;
+        auto* page = control<DataEntryPage>(w, "dataEntryPage");
+        m_prompter.answers = {QMessageBox::Ok};
+        calculate(w);
+        // The dose is asked for only with admixture ticked.
+        QCOMPARE(page->markedFields(), (QStringList{"Text2", "Combo1", "Combo2", "Text4"}));
+        control<QLineEdit>(w, "Text4")->setText("5");
+        QCOMPARE(page->markedFields(), (QStringList{"Text2", "Combo1", "Combo2"}));
+    }
+
+    void controlEnterCalculatesFromAnyTab()
+    {
+        Form2& w = *m_window;
+        enter(w, firstExample());
+        control<QTabWidget>(w, "SSTab1")->setCurrentIndex(3);
+        control<QLineEdit>(w, "volumeField")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(w.lastDesign() != nullptr);
+        QVERIFY(w.lastDesign()->entries.design == inputsOf(firstExample()));
+        QCOMPARE(w.caption("Label15(0)"), QStringLiteral("310"));
     }
 
     void pageTurning()

@@ -91,9 +91,9 @@ private slots:
         QTest::newRow("strength") << "Text2"
                                   << "Combo1";
         QTest::newRow("dose") << "Text3"
-                              << "Text4";
+                              << "Check4";
         QTest::newRow("moisture") << "Text4"
-                                  << "Text6";
+                                  << "Command1";
         QTest::newRow("slump list") << "Combo1"
                                     << "Combo1";
         QTest::newRow("stone list") << "Combo2"

@@ -3,6 +3,7 @@
 #include "ui/main/framecaptions.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -91,6 +92,76 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
     }
 
+    // Whatever the desktop's style makes of a field, a row or a frame, the fixed window must still
+    // hold it: no control cut by the one it sits in, none squeezed below the room it asks for.
+    // The suite runs this under a second style (tests/mainwindow/CMakeLists.txt) where one is installed.
+    void everyControlHasItsRoom_data()
+    {
+        QTest::addColumn<bool>("badEntry");
+        QTest::newRow("good entries") << false;
+        QTest::newRow("a bad entry and its banner") << true;
+    }
+    void everyControlHasItsRoom()
+    {
+        QFETCH(bool, badEntry);
+        if (const QByteArray wanted = qgetenv("QT_STYLE_OVERRIDE");
+            !wanted.isEmpty() &&
+            QApplication::style()->name().compare(QString::fromLatin1(wanted), Qt::CaseInsensitive))
+            QSKIP(qPrintable(QStringLiteral("the style %1 is not installed").arg(QString::fromLatin1(wanted))));
+        enter(*m_window, firstExample());
+        calculate(*m_window);
+        planLargePour();
+        const std::pair<const char*, const char*> prices[] = {{"cementPriceField", "128.5"},
+                                                              {"sandPriceField", "415.5"},
+                                                              {"stonePriceField", "462.75"},
+                                                              {"admixturePriceField", "87.35"},
+                                                              {"readymixPriceField", "1850"}};
+        for (const auto& [field, price] : prices)
+            control<QLineEdit>(*m_window, field)->setText(QString::fromLatin1(price));
+        if (badEntry)
+            control<QLineEdit>(*m_window, "bagsPerBatchField")->setText("1.5");
+        auto* tabs = control<QTabWidget>(*m_window, "SSTab1");
+        QStringList faults;
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QApplication::processEvents();
+            for (const QWidget* w : tabs->widget(tab)->findChildren<QWidget*>()) {
+                if (w->objectName().isEmpty() || w->objectName().startsWith("qt_") || w->isWindow() ||
+                    !w->isVisibleTo(m_window.get()) || qobject_cast<const QScrollBar*>(w))
+                    continue;
+                const QWidget* parent = w->parentWidget();
+                // What scrolls is meant to be larger than its window.
+                const bool scrolled = parent->objectName() == QLatin1String("qt_scrollarea_viewport");
+                if (!scrolled && !parent->rect().contains(w->geometry()))
+                    faults << QStringLiteral("%1 %2,%3 %4x%5 cut by %6 %7x%8")
+                                  .arg(w->objectName())
+                                  .arg(w->x())
+                                  .arg(w->y())
+                                  .arg(w->width())
+                                  .arg(w->height())
+                                  .arg(parent->objectName())
+                                  .arg(parent->width())
+                                  .arg(parent->height());
+                // A widget placed by hand has the design's size; one in a layout must get what it
+                // asks for, within its own limits; a scrolling one needs no more than it has.
+                if (!laidOut(parent->layout(), w) || qobject_cast<const QAbstractScrollArea*>(w))
+                    continue;
+                const QSize hint = w->sizeHint().expandedTo(w->minimumSize()).boundedTo(w->maximumSize());
+                const int wantedHeight = w->hasHeightForWidth() ? w->heightForWidth(w->width())
+                                                                : std::min(hint.height(), w->maximumHeight());
+                const int wantedWidth = w->minimumSizeHint().boundedTo(w->maximumSize()).width();
+                if (hint.isValid() && (w->height() < wantedHeight || w->width() < wantedWidth))
+                    faults << QStringLiteral("%1 %2x%3 below %4x%5")
+                                  .arg(w->objectName())
+                                  .arg(w->width())
+                                  .arg(w->height())
+                                  .arg(wantedWidth)
+                                  .arg(wantedHeight);
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(QApplication::style()->name() + ": " + faults.join(", ")));
+    }
+
     // The criteria box has no scroll bar in the design: the whole text must show.
     void criteriaTextShowsWhole()
     {
@@ -157,6 +228,16 @@ private:
             tabs->setCurrentIndex(i);
             QApplication::processEvents();
         }
+    }
+
+    static bool laidOut(const QLayout* layout, const QWidget* widget)
+    {
+        for (int i = 0; layout && i < layout->count(); ++i) {
+            QLayoutItem* item = layout->itemAt(i);
+            if (item->widget() == widget || laidOut(item->layout(), widget))
+                return true;
+        }
+        return false;
     }
 
     static QWidget* findTip()

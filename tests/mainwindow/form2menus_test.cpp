@@ -62,8 +62,8 @@ private slots:
             for (QAction* entry : menu->menu()->actions())
                 if (!entry->isSeparator())
                     order << entry->objectName();
-        QCOMPARE(order, (QStringList{"setprint", "preview", "printcard", "savepdf", "exitme", "drev", "club", "crose",
-                                     "shop", "download", "educate", "product"}));
+        QCOMPARE(order, (QStringList{"setprint", "preview", "printcard", "savecardpdf", "savepdf", "exitme", "drev",
+                                     "club", "crose", "shop", "download", "educate", "product"}));
     }
 
     void altAloneHighlightsTheFirstMenu()

@@ -223,11 +223,11 @@ private slots:
         QTest::addColumn<bool>("doseEnabled");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("at start: dose and Print disabled")
-            << false << QStringList{"Text2",    "Combo1", "Combo2", "Text4",  "Text6", "Command1",
-                                    "Command6", "Check1", "Check2", "Check3", "Check4"};
-        QTest::newRow("after an accepted Calculate with admixture")
-            << true << QStringList{"Text2",    "Combo1",   "Combo2", "Text3",  "Text4",  "Text6", "Command1",
-                                   "Command6", "Command2", "Check1", "Check2", "Check3", "Check4"};
+            << false << QStringList{"Check1", "Check2", "Check3",   "Check4",   "Text2",  "Combo1",
+                                    "Combo2", "Text4",  "Command1", "Command6", "Image1", "Text6"};
+        QTest::newRow("after an accepted Calculate with admixture: the dose after its box")
+            << true << QStringList{"Check1", "Check2", "Check3",   "Text3",    "Check4",   "Text2",  "Combo1",
+                                   "Combo2", "Text4",  "Command1", "Command2", "Command6", "Image1", "Text6"};
     }
     void focusOrder()
     {
@@ -240,7 +240,7 @@ private slots:
             enter(w, firstExample());
             calculate(w);
         }
-        control(w, "Text2")->setFocus();
+        control(w, "Check1")->setFocus();
         QStringList seen;
         for (int i = 0; i < order.size(); ++i) {
             seen << QApplication::focusWidget()->objectName();
@@ -316,7 +316,7 @@ private slots:
         }
         QPageSetupDialog pageBox(&printer);
         QPrintPreviewDialog preview(&printer);
-        const auto saveBox = print::makePdfSaveDialog(nullptr);
+        const auto saveBox = print::makePdfSaveDialog(nullptr, QStringLiteral("report.pdf"));
         saveBox->show();
         QTest::qWait(50);
         QVERIFY(QCoreApplication::removeTranslator(&missed));

@@ -19,10 +19,11 @@ inline constexpr std::array<const char*, 4> tabCaptions{"ป้อนข้อ�
 
 inline constexpr std::array<const char*, 3> menuCaptions{"หลัก", "On The Web", "เกี่ยวกับ..."};
 
-inline constexpr std::array<std::pair<const char*, const char*>, 11> menuEntries{{
+inline constexpr std::array<std::pair<const char*, const char*>, 12> menuEntries{{
     {"setprint", "ตั้งค่าเครื่องพิมพ์"},
     {"preview", "ตัวอย่างก่อนพิมพ์..."},
     {"printcard", "พิมพ์การ์ดผสม..."},
+    {"savecardpdf", "บันทึกการ์ดเป็น PDF..."},
     {"savepdf", "บันทึกรายงานเป็น PDF..."},
     {"exitme", "ออกจากโปรแกรม"},
     {"club", "Bolmiradex Club"},

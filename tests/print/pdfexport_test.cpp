@@ -54,7 +54,7 @@ class SaveTo : public print::ReportDialogs {
 public:
     explicit SaveTo(QString file) : m_file(std::move(file)) {}
     bool showPrinter(QWidget*, QPrinter&, const print::CommonDialog&) override { return false; }
-    QString choosePdfFile(QWidget*) override { return m_file; }
+    QString choosePdfFile(QWidget*, const QString&) override { return m_file; }
     void showPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
 
 private:

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinterInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,15 +32,17 @@ public:
     QList<int> formsShown;
     QString pdfFile;
     int pdfAsked = 0;
+    QStringList suggested; // the names offered, in order
 
     bool showPrinter(QWidget*, QPrinter& printer, const print::CommonDialog& dialog) override
     {
         formsShown << dialog.Flags;
         return printerChoice ? printerChoice(printer) : false;
     }
-    QString choosePdfFile(QWidget*) override
+    QString choosePdfFile(QWidget*, const QString& name) override
     {
         ++pdfAsked;
+        suggested << name;
         return pdfFile;
     }
     // The preview draws into a PDF here, so a test can read its pages.
@@ -328,11 +331,73 @@ private slots:
     {
         QTemporaryDir dir;
         Fixture f;
+        QSignalSpy saved(&f.command, &print::ReportCommand::saved);
         f.dialogs.pdfFile = dir.filePath(QStringLiteral("report.pdf"));
         f.command.savePdf();
         QCOMPARE(firstLines(f.dialogs.pdfFile), (QStringList{f.sheet1Title(), f.sheet2Title()}));
         QVERIFY(f.prompter.boxes.isEmpty());
         QVERIFY(f.dialogs.formsShown.isEmpty());
+        QCOMPARE(f.dialogs.suggested, QStringList{print::reportFileName(f.design, QDate::currentDate())});
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved.front().front().toString(), f.dialogs.pdfFile);
+    }
+
+    // The card's own PDF: one landscape page, its date as the status bar writes it, the name
+    // offered in Thai, and the status bar told.
+    void saveCardPdfWritesTheCard()
+    {
+        QTemporaryDir dir;
+        Fixture f;
+        QSignalSpy saved(&f.command, &print::ReportCommand::saved);
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("card.pdf"));
+        f.command.saveCardPdf();
+        const auto pages = readPdf(f.dialogs.pdfFile);
+        QCOMPARE(pages.size(), 1u);
+        QVERIFY(pages[0].width > pages[0].height);
+        const QDate today = QDate::currentDate();
+        const QString thaiDate = QStringLiteral("%1/%2/%3").arg(today.day()).arg(today.month()).arg(today.year() + 543);
+        bool dated = false;
+        for (const PdfLine& line : pages[0].lines)
+            dated |= line.text.contains(thaiDate);
+        QVERIFY2(dated, qPrintable(thaiDate));
+        QCOMPARE(f.dialogs.suggested, QStringList{print::cardFileName(f.design, today)});
+        QCOMPARE(saved.size(), 1);
+        QVERIFY(f.prompter.boxes.isEmpty());
+
+        f.dialogs.pdfFile = dir.filePath(QStringLiteral("missing/card.pdf"));
+        f.command.saveCardPdf();
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(f.prompter.boxes.size(), 1);
+        QCOMPARE(f.prompter.boxes.front().icon, QMessageBox::Warning);
+    }
+
+    void offeredNamesAreThaiWithStrengthAndDate_data()
+    {
+        QTest::addColumn<QString>("strength");
+        QTest::addColumn<bool>("cube");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("card");
+        QTest::newRow("cube") << "240" << true << "รายการคำนวณ 240 ลูกบาศก์ 2569-12-09.pdf"
+                              << "การ์ดผสม 240 ลูกบาศก์ 2569-12-09.pdf";
+        QTest::newRow("cylinder, blanks typed") << " 210.5 " << false << "รายการคำนวณ 210.5 ทรงกระบอก 2569-12-09.pdf"
+                                                << "การ์ดผสม 210.5 ทรงกระบอก 2569-12-09.pdf";
+        QTest::newRow("a slash names no folder") << "2/4" << true << "รายการคำนวณ 2-4 ลูกบาศก์ 2569-12-09.pdf"
+                                                 << "การ์ดผสม 2-4 ลูกบาศก์ 2569-12-09.pdf";
+    }
+
+    void offeredNamesAreThaiWithStrengthAndDate()
+    {
+        QFETCH(QString, strength);
+        QFETCH(bool, cube);
+        QFETCH(QString, report);
+        QFETCH(QString, card);
+        mix::Design design;
+        design.entries.design.strengthText = strength.toStdString();
+        design.entries.design.cubeChecked = cube;
+        design.entries.design.cylinderChecked = !cube;
+        const QDate date(2026, 12, 9);
+        QCOMPARE(print::reportFileName(design, date), report);
+        QCOMPARE(print::cardFileName(design, date), card);
     }
 
     // Run alone by the test reportcommand_fontless, under a fontconfig without a Thai face: the
@@ -453,6 +518,7 @@ private slots:
         command.Command2_Click();
         command.savePdf();
         command.printPreview();
+        command.saveCardPdf();
         QVERIFY(dialogs.formsShown.isEmpty());
         QCOMPARE(dialogs.pdfAsked, 0);
         QVERIFY(prompter.boxes.isEmpty());
@@ -460,7 +526,8 @@ private slots:
 
     void saveDialogAsksBeforeOverwriting()
     {
-        const auto box = print::makePdfSaveDialog(nullptr);
+        const auto box = print::makePdfSaveDialog(nullptr, QStringLiteral("รายการคำนวณ 240 ลูกบาศก์ 2569-12-09.pdf"));
+        QVERIFY(box->selectedFiles().value(0).endsWith(QStringLiteral("/รายการคำนวณ 240 ลูกบาศก์ 2569-12-09.pdf")));
         QCOMPARE(box->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!box->testOption(QFileDialog::DontConfirmOverwrite));
         QCOMPARE(box->defaultSuffix(), QStringLiteral("pdf"));

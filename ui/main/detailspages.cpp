@@ -23,17 +23,28 @@ struct PageColours {
 // The pages have fixed light backgrounds, so their labels get a fixed dark text rather than
 // the desktop's text colour, which a dark theme would make unreadable there. A frame's own
 // caption takes the frame's caption colour.
+// A greyed figure keeps 4.5:1 on the lightest page and on the darkest.
 void paint(QGroupBox* frame, const PageColours& colours)
 {
     const QColor text(Qt::black);
+    const QColor greyed(80, 80, 80);
     QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, colours.background);
-    palette.setColor(QPalette::WindowText, colours.caption);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, colours.background);
+    // Styles differ in which role they draw a frame's caption with.
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, colours.caption);
     frame->setPalette(palette);
     frame->setAutoFillBackground(true);
+    // A frame inside a page is a subheading in the page's caption colour on its ground.
+    for (QGroupBox* inner : frame->findChildren<QGroupBox*>()) {
+        inner->setPalette(palette);
+        inner->setAutoFillBackground(false);
+    }
     for (QLabel* label : frame->findChildren<QLabel*>()) {
         QPalette own = label->palette();
         own.setColor(QPalette::WindowText, text);
+        own.setColor(QPalette::Disabled, QPalette::WindowText, greyed);
         label->setPalette(own);
     }
 }
@@ -53,6 +64,7 @@ DetailsPages::DetailsPages(QWidget* parent) : QWidget(parent), m_ui(std::make_un
         hidden->hide();
     m_ui->Image7->hide();
     m_ui->Image9->hide();
+    m_ui->detailsStaleNote->hide();
 
     const std::pair<PictureLabel*, void (DetailsPages::*)()> arrows[] = {{m_ui->Image11, &DetailsPages::Image11_Click},
                                                                          {m_ui->Image9, &DetailsPages::Image9_Click},
@@ -81,6 +93,14 @@ void DetailsPages::keepInnerFrameBelowBorder()
     const int below = frameLineTop(m_ui->Frame5) + 2;
     if (m_ui->Frame6_1->y() < below)
         m_ui->Frame6_1->move(m_ui->Frame6_1->x(), below);
+}
+
+void DetailsPages::showStale(bool stale)
+{
+    for (QGroupBox* page : {m_ui->Frame1, m_ui->Frame2, m_ui->Frame5, m_ui->Frame6_1})
+        for (QLabel* label : page->findChildren<QLabel*>())
+            label->setEnabled(!stale);
+    m_ui->detailsStaleNote->setVisible(stale);
 }
 
 void DetailsPages::showPages()

@@ -24,6 +24,8 @@ public:
     // Page 3's mix frame sits inside the page frame, just below that frame's border line, so its
     // caption band never crosses the line; call once the frames have their style and font.
     void keepInnerFrameBelowBorder();
+    // The figures are of entries no longer on screen: greyed, with a note under the pages.
+    void showStale(bool stale);
 
 private:
     void Image11_Click();

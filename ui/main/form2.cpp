@@ -1,5 +1,6 @@
 #include "ui/main/form2.h"
 
+#include "ui/main/compacttabs.h"
 #include "ui/main/criteriatext.h"
 #include "ui/main/exitshortcutguard.h"
 #include "ui/main/framecaptions.h"
@@ -16,15 +17,24 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QShortcut>
+#include <QStatusBar>
 
 namespace {
 
 constexpr int clientWidth = 625;
 constexpr int clientHeight = 431;
+constexpr int savedMessageMs = 15000;
+
+constexpr char kOlderDesignQuestion[] = "ข้อมูลบนหน้าจอเปลี่ยนไปหลังการคำนวณครั้งล่าสุด "
+                                        "ผลที่จะได้เป็นของข้อมูลเดิม ต้องการทำต่อหรือไม่?";
+constexpr char kOlderDesignTitle[] = "ผลเป็นของข้อมูลเดิม";
+constexpr char kSaved[] = "บันทึกแล้ว: ";
 
 // Control arrays become object names with the index after an underscore: Label15(0) -> Label15_0.
 QString objectNameOf(const QString& designName)
@@ -42,6 +52,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
 {
     setFont(designFont());
     m_ui->setupUi(this);
+    keepTabsCompact(m_ui->SSTab1);
     setWindowTitle(applicationTitle());
     m_ui->dataEntryPage->applyFocusOrder();
     padFrameCaptions(this);
@@ -65,6 +76,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     m_ui->savepdf->setEnabled(false);
     m_ui->preview->setEnabled(false);
     m_ui->printcard->setEnabled(false);
+    m_ui->savecardpdf->setEnabled(false);
     connectMenus();
 
     auto* guard = new ExitShortcutGuard(m_ui->exitme, this);
@@ -74,7 +86,15 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
         guard->watch(text);
 
     connect(m_ui->dataEntryPage, &DataEntryPage::calculateClicked, this, &Form2::Command1_Click);
-    connect(m_ui->dataEntryPage, &DataEntryPage::printClicked, this, &Form2::printRequested);
+    connect(m_ui->dataEntryPage, &DataEntryPage::printClicked, this,
+            [this] { requestWithDesign(&Form2::printRequested); });
+    connect(m_ui->dataEntryPage, &DataEntryPage::entriesChanged, this, &Form2::entriesChanged);
+    // Calculate from any tab and any field, as the button would.
+    for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* calculate = new QShortcut(QKeySequence(Qt::CTRL | key), this);
+        calculate->setContext(Qt::WindowShortcut);
+        connect(calculate, &QShortcut::activated, this, &Form2::Command1_Click);
+    }
     connect(m_ui->dataEntryPage, &DataEntryPage::exitClicked, this, &Form2::exitQuestion);
     connect(m_ui->dataEntryPage, &DataEntryPage::homeLinkClicked, this, [this] { openSitePage(QString()); });
 
@@ -124,12 +144,50 @@ void Form2::Command1_Click()
     }
     m_accepted = std::move(design);
     writeTexts(m_accepted->result->texts);
+    entriesChanged();
     m_ui->dataEntryPage->enablePrint();
     m_ui->savepdf->setEnabled(true);
     m_ui->preview->setEnabled(true);
     m_ui->printcard->setEnabled(true);
+    m_ui->savecardpdf->setEnabled(true);
     m_ui->detailsPages->showPages();
     m_ui->pourPage->setDesign(*m_accepted);
+}
+
+bool Form2::resultsStale() const
+{
+    return m_accepted && !(m_ui->dataEntryPage->inputs() == m_accepted->entries.design);
+}
+
+void Form2::entriesChanged()
+{
+    const bool stale = resultsStale();
+    m_ui->dataEntryPage->showStale(stale);
+    m_ui->detailsPages->showStale(stale);
+}
+
+bool Form2::olderDesignAgreed()
+{
+    if (!resultsStale())
+        return true;
+    MessageBoxSpec box;
+    box.text = QString::fromUtf8(kOlderDesignQuestion);
+    box.title = QString::fromUtf8(kOlderDesignTitle);
+    box.icon = QMessageBox::Question;
+    box.buttons = QMessageBox::Yes | QMessageBox::No;
+    box.defaultButton = QMessageBox::No;
+    return m_prompter.ask(this, box) == QMessageBox::Yes;
+}
+
+void Form2::requestWithDesign(void (Form2::*request)())
+{
+    if (olderDesignAgreed())
+        emit(this->*request)();
+}
+
+void Form2::showSaved(const QString& file)
+{
+    statusBar()->showMessage(QString::fromUtf8(kSaved) + QFileInfo(file).fileName(), savedMessageMs);
 }
 
 void Form2::refuse(const mix::CalcError& error)
@@ -141,6 +199,8 @@ void Form2::refuse(const mix::CalcError& error)
     box.buttons = QMessageBox::Ok;
     m_prompter.ask(this, box);
     activateWindow();
+    if (error.kind == mix::ErrorKind::Incomplete || error.kind == mix::ErrorKind::DoseMissing)
+        m_ui->dataEntryPage->markEmptyFields();
     if (QWidget* field = control(fromUtf8(error.focus)))
         field->setFocus(Qt::OtherFocusReason);
 }
@@ -181,9 +241,12 @@ void Form2::connectMenus()
     m_ui->drev->setText(siteName());
 
     connect(m_ui->setprint, &QAction::triggered, this, &Form2::printSetupRequested);
-    connect(m_ui->savepdf, &QAction::triggered, this, &Form2::savePdfRequested);
-    connect(m_ui->preview, &QAction::triggered, this, &Form2::previewRequested);
-    connect(m_ui->printcard, &QAction::triggered, this, &Form2::cardRequested);
+    const std::pair<QAction*, void (Form2::*)()> requests[] = {{m_ui->savepdf, &Form2::savePdfRequested},
+                                                               {m_ui->preview, &Form2::previewRequested},
+                                                               {m_ui->printcard, &Form2::cardRequested},
+                                                               {m_ui->savecardpdf, &Form2::cardPdfRequested}};
+    for (const auto& [entry, request] : requests)
+        connect(entry, &QAction::triggered, this, [this, request = request] { requestWithDesign(request); });
     connect(m_ui->exitme, &QAction::triggered, this, &Form2::exitQuestion);
     connect(m_ui->product, &QAction::triggered, this, &Form2::aboutRequested);
 

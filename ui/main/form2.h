@@ -30,16 +30,26 @@ public:
     // report prints. Null before the first accepted Calculate.
     const mix::Design* shownDesign() const;
 
+    // Whether the entries on screen differ from those of the last accepted design, whose
+    // results the tabs still show.
+    bool resultsStale() const;
+
     // The text of a label or text box by its design name ("Label15(0)", "Label11", "Text6");
     // empty when there is no such control.
     QString caption(const QString& control) const;
 
+    // A status-bar line after a file is written, naming it.
+    void showSaved(const QString& file);
+
 signals:
+    // The print, preview, card and PDF requests come only once the user has agreed to an
+    // older design than the entries on screen.
     void printRequested();
     void printSetupRequested();
     void savePdfRequested();
     void previewRequested();
     void cardRequested();
+    void cardPdfRequested();
     void aboutRequested();
 
 private:
@@ -48,6 +58,10 @@ private:
     void exitQuestion();
     void openSitePage(const QString& path);
     void refuse(const mix::CalcError& error);
+    void entriesChanged();
+    // True when the results are current, or when the user agrees to the older design.
+    bool olderDesignAgreed();
+    void requestWithDesign(void (Form2::*request)());
     void writeTexts(const mix::ResultTexts& texts);
     void connectMenus();
     QWidget* control(const QString& designName) const;

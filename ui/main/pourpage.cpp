@@ -9,10 +9,14 @@
 #include "ui/common/valuelabel.h"
 
 #include <QAccessible>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
+
+constexpr int kFieldHeight = 21;
 
 // A field's message and cost labels are named after it: "wasteField" has "wasteMessage",
 // "sandPriceField" has "sandPriceMessage" and "sandCost".
@@ -34,7 +38,26 @@ bool anyError(const mix::Design& design, bool prices)
 
 PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui::PourPage>())
 {
-    m_ui->setupUi(this);
+    // The planner holds more rows than the fixed window has room for under a roomy style: it
+    // scrolls then, rather than squeezing its fields frameless and its rows into each other.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pourScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* content = new QWidget;
+    m_ui->setupUi(content);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    // Keep the viewport's ground the tab's, as the page was before it scrolled.
+    scroll->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    // The banner keeps its row while hidden, so nothing moves under the pointer when it comes.
+    QSizePolicy banner = m_ui->staleNote->sizePolicy();
+    banner.setRetainSizeWhenHidden(true);
+    m_ui->staleNote->setSizePolicy(banner);
 
     auto* keys = new NumberKeyFilter(this);
     for (const mix::EntryRow& row : mix::kEntryTable) {
@@ -48,6 +71,8 @@ PourPage::PourPage(QWidget* parent) : QWidget(parent), m_ui(std::make_unique<Ui:
         }
         // Each entry starts from what an empty one stands for, so the user sees the measure in use.
         field.edit->setText(fromUtf8(row.defaultText));
+        // The designed height of a field, which every style frames; some ask for far more.
+        field.edit->setFixedHeight(kFieldHeight);
         keys->watch(field.edit);
         connect(field.edit, &QLineEdit::textChanged, this, &PourPage::entriesChanged);
         m_fields.push_back(field);

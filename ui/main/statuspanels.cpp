@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int buddhistEraOffset = 543;
 constexpr int barHeight = 25;
 constexpr int dateWidth = 90;
 constexpr int pictureSide = 16;
@@ -23,11 +22,6 @@ QLabel* panel(QStatusBar* bar, const QString& name, const QString& text)
 }
 
 } // namespace
-
-QString thaiShortDate(const QDate& date)
-{
-    return QStringLiteral("%1/%2/%3").arg(date.day()).arg(date.month()).arg(date.year() + buddhistEraOffset);
-}
 
 void fillStatusBar(QStatusBar* bar, const QDate& today)
 {

@@ -14,4 +14,11 @@ inline constexpr std::string_view kPrinterSetup = "ตั้งค่าเค�
 inline constexpr std::string_view kSavePdfMenu = "บันทึกรายงานเป็น PDF...";
 inline constexpr std::string_view kPreviewMenu = "ตัวอย่างก่อนพิมพ์...";
 
+// The first words of the file names offered for the report and the card, and the specimen
+// after the strength.
+inline constexpr std::string_view kReportFileName = "รายการคำนวณ";
+inline constexpr std::string_view kCardFileName = "การ์ดผสม";
+inline constexpr std::string_view kCube = "ลูกบาศก์";
+inline constexpr std::string_view kCylinder = "ทรงกระบอก";
+
 } // namespace print::text

@@ -7,10 +7,11 @@
 #include "report/cardrender.h"
 #include "report/font.h"
 #include "report/page.h"
-#include "report/pdf.h"
 #include "report/render.h"
 #include "ui/common/prompter.h"
+#include "ui/common/thaidate.h"
 #include "ui/common/utf8text.h"
+#include "ui/print/pdfmaker.h"
 #include "ui/print/printwords.h"
 
 #include <QDate>
@@ -26,6 +27,31 @@ using Sheet = format::SheetLines;
 QString paperPrompt(int sheetsLeft)
 {
     return fromUtf8(text::kPaperPromptHead) + QString::number(sheetsLeft) + fromUtf8(text::kPaperPromptTail);
+}
+
+namespace {
+
+QString fileName(std::string_view words, const mix::Design& design, const QDate& date)
+{
+    const mix::MixInputs& in = design.inputs();
+    QString strength = fromUtf8(in.strengthText).trimmed();
+    // The strength as typed names the file; nothing in it may name a folder.
+    strength.replace(QLatin1Char('/'), QLatin1Char('-'));
+    strength.replace(QLatin1Char('\\'), QLatin1Char('-'));
+    const std::string_view specimen = in.cylinderChecked ? text::kCylinder : text::kCube;
+    return QStringLiteral("%1 %2 %3 %4.pdf").arg(fromUtf8(words), strength, fromUtf8(specimen), thaiFileDate(date));
+}
+
+} // namespace
+
+QString reportFileName(const mix::Design& design, const QDate& date)
+{
+    return fileName(text::kReportFileName, design, date);
+}
+
+QString cardFileName(const mix::Design& design, const QDate& date)
+{
+    return fileName(text::kCardFileName, design, date);
 }
 
 QString sheetFileName(const QString& sheet1File, int number)
@@ -151,10 +177,10 @@ void ReportCommand::savePdf()
     const std::vector<Sheet> report = sheets();
     if (report.empty())
         return;
-    const QString file = m_dialogs.choosePdfFile(m_window);
+    const QString file = m_dialogs.choosePdfFile(m_window, reportFileName(*design(), QDate::currentDate()));
     if (file.isEmpty())
         return;
-    saveDocument(file, report::reportPdf(report, title(), link()));
+    saveDocument(file, print::reportPdf(report, title(), link()));
 }
 
 void ReportCommand::printPreview()
@@ -170,16 +196,25 @@ void ReportCommand::printPreview()
     });
 }
 
-void ReportCommand::printCard()
+std::optional<report::Card> ReportCommand::card()
 {
     const mix::Design* shown = design();
     if (!shown)
-        return;
-    const report::Card card = report::mixerCard(*shown, QDate::currentDate().toString(Qt::ISODate));
-    if (!report::fontCoversCard(card)) {
+        return std::nullopt;
+    // The date as the status bar shows it.
+    report::Card made = report::mixerCard(*shown, thaiShortDate(QDate::currentDate()));
+    if (!report::fontCoversCard(made)) {
         tellMissingThaiFont();
-        return;
+        return std::nullopt;
     }
+    return made;
+}
+
+void ReportCommand::printCard()
+{
+    const std::optional<report::Card> card = this->card();
+    if (!card)
+        return;
     QPrinter& printer = currentPrinter();
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         printer.setPageLayout(report::cardPageLayout());
@@ -190,8 +225,19 @@ void ReportCommand::printCard()
     m_dialogs.showPreview(m_window, printer, [&card](QPrinter& target) {
         QPainter painter;
         if (painter.begin(&target))
-            report::renderCard(painter, card);
+            report::renderCard(painter, *card);
     });
+}
+
+void ReportCommand::saveCardPdf()
+{
+    const std::optional<report::Card> card = this->card();
+    if (!card)
+        return;
+    const QString file = m_dialogs.choosePdfFile(m_window, cardFileName(*design(), QDate::currentDate()));
+    if (file.isEmpty())
+        return;
+    saveDocument(file, print::cardPdf(*card));
 }
 
 bool ReportCommand::printsToFile() const
@@ -204,7 +250,7 @@ bool ReportCommand::printSheet(const Sheet& sheet, const QString& file, const QB
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, report::reportPdf(std::span(&sheet, 1), title(), link));
+        return saveDocument(file, print::reportPdf(std::span(&sheet, 1), title(), link));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
@@ -233,7 +279,7 @@ QString ReportCommand::laterSheetFile(const QString& sheet1File, int number)
     replace.defaultButton = QMessageBox::No;
     if (m_prompter.ask(m_window, replace) == QMessageBox::Yes)
         return proposed;
-    return m_dialogs.choosePdfFile(m_window);
+    return m_dialogs.choosePdfFile(m_window, QFileInfo(proposed).fileName());
 }
 
 bool ReportCommand::saveDocument(const QString& file, const QByteArray& document)
@@ -242,8 +288,10 @@ bool ReportCommand::saveDocument(const QString& file, const QByteArray& document
         document.isEmpty()
             ? output::WriteResult{output::WriteStatus::IoError, QStringLiteral("the report could not be drawn")}
             : output::writeFile(file, document);
-    if (written.ok())
+    if (written.ok()) {
+        emit saved(file);
         return true;
+    }
     MessageBoxSpec failed;
     failed.text = QStringLiteral("บันทึกไฟล์ %1 ไม่ได้ (%2) ไฟล์เดิมยังอยู่เหมือนเดิม "
                                  "โปรดเลือกโฟลเดอร์หรือชื่อไฟล์อื่นแล้วลองใหม่อีกครั้ง")

@@ -3,11 +3,15 @@
 #include "format/sheetlines.h"
 #include "ui/print/reportdialogs.h"
 
+#include <QDate>
 #include <QObject>
 #include <QPrinter>
 
+#include "report/card.h"
+
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace mix {
 struct Design;
@@ -43,12 +47,20 @@ public:
     // The mixer card of the design, or of one batch of its planned pour, in the preview, whose
     // print button prints it on a landscape page.
     void printCard();
+    // That card as a PDF the user names, finished as `mixdesign --card` finishes it.
+    void saveCardPdf();
 
     // The printer the next print goes to, with the settings last confirmed in the dialog.
     QPrinter& currentPrinter();
 
+signals:
+    // A file was written whole.
+    void saved(const QString& file);
+
 private:
     const mix::Design* design() const;
+    // The card of the design with today's date, or nothing when no face has its Thai letters.
+    std::optional<report::Card> card();
     QString title() const;
     void tellMissingThaiFont();
     std::vector<format::SheetLines> sheets();
@@ -73,6 +85,11 @@ private:
     // megabytes a user who never prints should not carry from start-up.
     std::unique_ptr<QPrinter> m_printer;
 };
+
+// The file names offered for a design's report and card: the words, the strength as typed, the
+// specimen and the date of the Buddhist era ("รายการคำนวณ 240 ลูกบาศก์ 2569-12-09.pdf").
+QString reportFileName(const mix::Design& design, const QDate& date);
+QString cardFileName(const mix::Design& design, const QDate& date);
 
 // The paper prompt before the later sheets, counting the sheets still to print.
 QString paperPrompt(int sheetsLeft);

@@ -100,20 +100,20 @@ bool QtReportDialogs::showPrinter(QWidget* parent, QPrinter& printer, const Comm
     return box.exec() == QDialog::Accepted;
 }
 
-std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent)
+std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent, const QString& suggested)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     auto box = std::make_unique<QFileDialog>(parent, savePdfTitle(), folder, QStringLiteral("PDF (*.pdf)"));
     box->setAcceptMode(QFileDialog::AcceptSave);
     box->setFileMode(QFileDialog::AnyFile);
     box->setDefaultSuffix(QStringLiteral("pdf"));
-    box->selectFile(QStringLiteral("mixdesign-report.pdf"));
+    box->selectFile(suggested);
     return box;
 }
 
-QString QtReportDialogs::choosePdfFile(QWidget* parent)
+QString QtReportDialogs::choosePdfFile(QWidget* parent, const QString& suggested)
 {
-    const auto box = makePdfSaveDialog(parent);
+    const auto box = makePdfSaveDialog(parent, suggested);
     if (box->exec() != QDialog::Accepted || box->selectedFiles().isEmpty())
         return {};
     return box->selectedFiles().constFirst();

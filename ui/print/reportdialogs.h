@@ -30,8 +30,9 @@ public:
     // Lets the user choose the printer and its settings in the form `dialog` selects. Returns
     // whether the user confirmed; only then do the choices reach `printer`.
     virtual bool showPrinter(QWidget* parent, QPrinter& printer, const CommonDialog& dialog) = 0;
-    // The PDF file to write both sheets into, or empty when the user cancels.
-    virtual QString choosePdfFile(QWidget* parent) = 0;
+    // The PDF file to write into, offered as `suggested` in the user's documents folder, or
+    // empty when the user cancels.
+    virtual QString choosePdfFile(QWidget* parent, const QString& suggested) = 0;
     // Shows what `paint` draws on `printer`, page by page, until the user closes it.
     virtual void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 };
@@ -39,13 +40,13 @@ public:
 class QtReportDialogs : public ReportDialogs {
 public:
     bool showPrinter(QWidget* parent, QPrinter& printer, const CommonDialog& dialog) override;
-    QString choosePdfFile(QWidget* parent) override;
+    QString choosePdfFile(QWidget* parent, const QString& suggested) override;
     void showPreview(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 };
 
 // The save dialog for the PDF, set up but not shown: it asks before overwriting a file and
 // adds ".pdf" when the user types a bare name.
-std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent);
+std::unique_ptr<QFileDialog> makePdfSaveDialog(QWidget* parent, const QString& suggested);
 
 // The preview's tool bar without the page-orientation buttons, and with names for the page
 // field and the zoom list; and a size for the dialog that shows that whole bar on `available`.

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "format/sheetlines.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <span>
+
+namespace report {
+struct Card;
+}
+
+namespace print {
+
+// The window's two PDFs, finished as `mixdesign --pdf` and `--card` finish theirs
+// (report::reportPdf, report::cardPdf); empty when they could not be made. The finishing needs
+// libqpdf and the TLS library it loads, several megabytes: where the program is built with its
+// PDF module (bolmiradex-pdf.so, on Linux) they are loaded with the first PDF written, never at
+// start. Which of the two makers a program has is chosen when it is linked: mixprintpdf calls
+// the report in-process, mixprintpdfmodule loads the module.
+QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link);
+QByteArray cardPdf(const report::Card& card);
+
+} // namespace print

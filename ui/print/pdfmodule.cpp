@@ -1,0 +1,17 @@
+// The entries the window looks up when it loads its PDF module (see pdfmoduleloader.cpp). The
+// module is built from the same sources as the window, so the arguments are the same types.
+#include "ui/print/pdfmaker.h"
+
+#include "report/card.h"
+
+extern "C" __attribute__((visibility("default"))) void bolmiradex_report_pdf(const format::SheetLines* sheets,
+                                                                             std::size_t count, const QString* title,
+                                                                             const QByteArray* link, QByteArray* pdf)
+{
+    *pdf = print::reportPdf(std::span(sheets, count), *title, *link);
+}
+
+extern "C" __attribute__((visibility("default"))) void bolmiradex_card_pdf(const report::Card* card, QByteArray* pdf)
+{
+    *pdf = print::cardPdf(*card);
+}
