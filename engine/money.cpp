@@ -1,8 +1,10 @@
 #include "engine/money.h"
 
-#include <charconv>
+#include "engine/decimalconv.h"
+
 #include <cmath>
 #include <limits>
+#include <string>
 #include <string_view>
 
 namespace mix {
@@ -20,11 +22,9 @@ std::optional<Decimal> decimalOf(double x)
 {
     if (!std::isfinite(x))
         return std::nullopt;
-    char text[64];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific);
-    if (error != std::errc())
-        return std::nullopt;
-    const std::string_view s(text, size_t(end - text));
+    // The shortest text through the engine's own conversion, which every library has (the
+    // WebAssembly one has no floating-point <charconv>): plain or with an exponent.
+    const std::string s = formatShortest(x);
     Decimal d;
     bool negative = false;
     int fraction = 0;
@@ -41,8 +41,14 @@ std::optional<Decimal> decimalOf(double x)
         }
     }
     int exponent = 0;
-    std::from_chars(s.data() + i + 1 + (s[i + 1] == '+'), s.data() + s.size(), exponent);
-    d.scale = fraction - exponent;
+    bool negativeExponent = false;
+    for (++i; i < s.size(); ++i) {
+        if (s[i] == '-')
+            negativeExponent = true;
+        else if (s[i] >= '0' && s[i] <= '9')
+            exponent = exponent * 10 + (s[i] - '0');
+    }
+    d.scale = fraction - (negativeExponent ? -exponent : exponent);
     if (negative)
         d.digits = -d.digits;
     return d;
