@@ -274,9 +274,9 @@ engine.ready.then(async () => {
   document.body.dataset.ready = 'true';
   // The report's face once the page works, then the offline copy, which finds it and every other
   // file in the browser's cache instead of fetching it a second time.
-  const loaded = new Promise((resolve) => (document.readyState === 'complete' ? resolve() :
+  await new Promise((resolve) => (document.readyState === 'complete' ? resolve() :
     window.addEventListener('load', resolve)));
-  await Promise.all([faces().catch(() => {}), loaded]);
+  await faces().catch(() => {});
   if ('serviceWorker' in navigator)
     navigator.serviceWorker.register('sw.js');
 });

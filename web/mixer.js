@@ -63,7 +63,7 @@ export function showMixer(outcome) {
     const name = document.createElement('p');
     name.className = 'name';
     name.textContent = row.amount ? `${row.name}  ${row.amount}` : row.name;
-    item.append(name, measurePictures(row), figure);
+    item.append(name, figure, measurePictures(row));
     return item;
   }));
   showCount(count());

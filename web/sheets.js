@@ -6,7 +6,8 @@ const $ = (id) => document.getElementById(id);
 const twips = (value) => `${value / 1440}in`;
 
 // The report's face, fetched once the page works and kept offline with it; a print waits for it.
-export const faces = () => Promise.all(['400', '700'].map((weight) => document.fonts.load(`${weight} 14pt "Report Umpush"`)));
+export const faces = () => Promise.all(['Report', 'Card'].flatMap((use) => ['400', '700']
+  .map((weight) => document.fonts.load(`${weight} 14pt "${use} Umpush"`))));
 
 export async function showSheets(outcome) {
   if (!outcome.sheets)
