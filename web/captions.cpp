@@ -3,8 +3,11 @@
 #include "engine/entries.h"
 #include "engine/picklists.h"
 #include "engine/texts/captionwords.h"
+#include "engine/texts/choicewords.h"
+#include "engine/texts/costwords.h"
 #include "engine/texts/criteriawords.h"
 #include "engine/texts/pourwords.h"
+#include "engine/texts/resultwords.h"
 #include "engine/texts/summarywords.h"
 #include "format/jsonwriter.h"
 
@@ -47,6 +50,14 @@ std::string captionsJson()
                                                                   {"pour.oneCubicMetre", kOneCubicMetre}};
     for (const auto& [key, text] : pour)
         o.text(key, text);
+    // "ประมาณ" before the baskets and pails, as the sheets and the per-bag batch have it.
+    o.text("pour.about", mix::resultwords::kAbout);
+    using namespace mix::costtext;
+    const std::pair<std::string_view, std::string_view> cost[] = {
+        {"cost.heading", kHeading},   {"cost.total", kTotal},           {"cost.perM3", kPerM3},
+        {"cost.readymix", kReadyMix}, {"cost.notCounted", kNotCounted}, {"cost.unit", kUnitBaht}};
+    for (const auto& [key, text] : cost)
+        o.text(key, text);
     // The entries' prompts and what an empty one stands for, by the link's keys.
     for (const auto& row : mix::kEntryTable) {
         o.text("entry." + std::string(row.key), row.prompt);
@@ -56,6 +67,8 @@ std::string captionsJson()
         o.text("slump." + std::to_string(i), mix::slumpItems()[i]);
     for (std::size_t i = 0; i < mix::stoneItems().size(); ++i)
         o.text("stone." + std::to_string(i), mix::stoneItems()[i]);
+    o.text("stoneSize.1", mix::choicewords::kStone1Size);
+    o.text("stoneSize.2", mix::choicewords::kStone2Size);
     o.text("criteria", mix::criteriawords::criteriaText());
     o.end();
     return out;

@@ -166,6 +166,8 @@ EntryRecord readEntryRecord(std::string_view json)
     for (const auto& [key, value] : *members) {
         if (key == "address")
             record.address = value;
+        else if (key == "date")
+            record.date = value;
         else if (key == "strength")
             in.strengthText = value;
         else if (key == "specimen")

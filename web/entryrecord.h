@@ -9,10 +9,12 @@ namespace web {
 
 // What the page sends for one Calculate: the design fields by the link's keys and values
 // ("strength", "specimen": "cube", "slump": "10", ...), the pour entries and prices by the
-// entry table's keys, and the page's own address, for the link.
+// entry table's keys, the page's own address, for the link, and the day's date as the page
+// prints it on the mixer card.
 struct EntryRecord {
     mix::Entries entries;
     std::string address;
+    std::string date;
 };
 
 // Reads one JSON object of string members. A name the link does not use for its key leaves

@@ -1,9 +1,11 @@
-// Keeps the page, its scripts and the engine on the phone, so that the calculator opens and
-// calculates without a network. web-build stamps the version, so a new build replaces the copy.
+// Keeps the page, its scripts, the engine, the report's face and the card's pictures on the
+// phone, so that the calculator opens, calculates and prints without a network. web-build
+// stamps the version, so a new build replaces the copy.
 const cacheName = 'mixdesign-@BUILD@';
-const files = ['./', 'style.css', 'app.js', 'engine.js', 'link.js', 'pour.js', 'sheets.js', 'mixdesign.mjs',
-  'mixdesign.wasm', 'vendor/uqr.mjs', 'manifest.webmanifest', 'calculate.svg', 'print.svg',
-  'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'apple-touch-icon.png'];
+const files = ['./', 'style.css', 'app.js', 'engine.js', 'link.js', 'mixer.js', 'pour.js', 'sheets.js', 'mixdesign.mjs',
+  'mixdesign.wasm', 'vendor/uqr.mjs', 'manifest.webmanifest', 'calculate.svg', 'print.svg', 'fonts/umpush.woff2',
+  'fonts/umpush-bold.woff2', 'card/stone.svg', 'card/sand.svg', 'card/cement.svg', 'card/water.svg',
+  'card/admixture.svg', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'apple-touch-icon.png'];
 
 // The first install takes what the visit has just downloaded from the browser's own cache, so
 // no file crosses the network twice; an update asks the server again for every file. The
@@ -29,9 +31,12 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// The page by its own name is the page.
+const kept = (request) => (new URL(request.url).pathname.endsWith('/index.html') ? './' : request);
+
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET')
     return;
   event.respondWith(caches.open(cacheName).then((cache) =>
-    cache.match(event.request, { ignoreSearch: true }).then((hit) => hit || fetch(event.request))));
+    cache.match(kept(event.request), { ignoreSearch: true }).then((hit) => hit || fetch(event.request))));
 });

@@ -68,6 +68,8 @@ std::string designJson(std::string_view recordJson)
     else
         appendRefusal(o, *design.refusal);
     appendPourMembers(o, design);
+    appendCostText(o, design);
+    appendCard(o, design, record.date);
     o.text("link", format::designLink(record.address, design));
     if (design.result) {
         o.raw("sheets", sheetsJson(design));

@@ -1,5 +1,6 @@
 #include "web/webpour.h"
 
+#include "engine/texts/mixercard.h"
 #include "engine/texts/pourtexts.h"
 #include "format/designjson.h"
 
@@ -21,6 +22,34 @@ std::string_view materialName(mix::Material material)
         return "air";
     }
     return "";
+}
+
+std::string_view cardMaterialName(mix::CardMaterial material)
+{
+    switch (material) {
+    case mix::CardMaterial::Cement:
+        return "cement";
+    case mix::CardMaterial::Sand:
+        return "sand";
+    case mix::CardMaterial::Stone:
+        return "stone";
+    case mix::CardMaterial::Water:
+        return "water";
+    case mix::CardMaterial::Admixture:
+        return "admixture";
+    }
+    return "";
+}
+
+std::string linesJson(const std::vector<std::string>& lines)
+{
+    std::string out = "[";
+    for (const auto& line : lines) {
+        if (out.size() > 1)
+            out += ',';
+        format::appendJsonString(out, line);
+    }
+    return out + ']';
 }
 
 std::string errorsJson(const std::vector<mix::EntryError>& errors)
@@ -67,6 +96,38 @@ void appendPourMembers(format::JsonWriter& o, const mix::Design& design)
     for (const auto& [name, text] : design.pourTexts.items())
         o.text(name, text);
     o.end();
+}
+
+void appendCostText(format::JsonWriter& o, const mix::Design& design)
+{
+    if (!design.cost)
+        return;
+    const mix::PourCostText& t = design.costText;
+    o.begin("costText").text("heading", t.heading).raw("lines", linesJson(t.lines)).text("note", t.note);
+    o.raw("summary", linesJson(t.summary)).end();
+}
+
+void appendCard(format::JsonWriter& o, const mix::Design& design, std::string_view date)
+{
+    if (!design.result)
+        return;
+    const mix::MixerCardText card = mix::mixerCardText(design, date);
+    std::string rows = "[";
+    for (const auto& row : card.rows) {
+        if (rows.size() > 1)
+            rows += ',';
+        format::JsonWriter(rows)
+            .begin()
+            .text("material", cardMaterialName(row.material))
+            .text("name", row.name)
+            .number("measures", row.measures)
+            .text("number", row.number)
+            .text("unit", row.unit)
+            .text("amount", row.amount)
+            .end();
+    }
+    rows += ']';
+    o.begin("card").text("title", card.title).raw("rows", rows).raw("foot", linesJson(card.foot)).end();
 }
 
 } // namespace web

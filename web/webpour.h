@@ -5,6 +5,7 @@
 #include "format/jsonwriter.h"
 
 #include <string>
+#include <string_view>
 
 namespace web {
 
@@ -15,5 +16,12 @@ std::string volumePartsJson(const mix::MixDesign& design);
 // the id of its field; and with a plan, "pour" (the command line's object, its "cost" with
 // prices) and "pourTexts" (each figure as the planner tab shows it, keyed by its label's name).
 void appendPourMembers(format::JsonWriter& o, const mix::Design& design);
+
+// The cost's lines as the order sheet prints them, "costText", when the pour is costed.
+void appendCostText(format::JsonWriter& o, const mix::Design& design);
+
+// "card": the mixer card's texts for an accepted design (its batch, in the order it goes into
+// the drum, and its foot with `date`), which the page prints and shows at the mixer.
+void appendCard(format::JsonWriter& o, const mix::Design& design, std::string_view date);
 
 } // namespace web

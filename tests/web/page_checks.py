@@ -1,5 +1,6 @@
 """The page's checks, each a user's errand at phone size; see page_test.py."""
 import base64
+import decimal
 import html.parser
 import json
 import os
@@ -21,6 +22,11 @@ PAGE_SOURCES = os.path.join(HERE, "..", "..", "web")
 TEXT_FIELDS = ["Text2", "Text3", "Text4", "volumeField", "wasteField", "bagKgField", "basketField", "pailField",
                "bagsPerBatchField"]
 POUR_FIELDS = TEXT_FIELDS[3:]
+PRICES = ["cement", "sand", "stone", "admixture", "readymix"]
+WATER_TABLE = [["", "ค่ายุบตัว", "หินย่อยขนาด", "ปริมาณน้ำต่อ 1 ลบ.ม. คอนกรีต"],
+               ["2.1", "7.5", "หิน1", "180 (170)"], ["2.2", "7.5", "3/4นิ้ว - #4", "190 (180)"],
+               ["2.3", "10.0", "1นิ้ว - #4", "190 (180)"], ["2.4", "10.0", "3/4นิ้ว - #4", "200 (190)"],
+               ["2.5", "12.5", "1นิ้ว - #4", "200 (190)"], ["2.6", "12.5", "3/4นิ้ว - #4", "210 (200)"]]
 FIRST_LINK = ("#strength=240&specimen=cube&slump=10&stone=2&admixture=yes&dose=250&moisture=5"
               "&volume=10&waste=5&bag_kg=50&basket=0.019&pail=27&bags_per_batch=1")
 
@@ -59,8 +65,22 @@ def phone_layout(browser):
     fields = browser.execute_script("""return [...document.querySelectorAll('input[type=text]')]
         .filter(e => e.inputMode !== 'decimal' || !e.enterKeyHint || e.maxLength !== 20).map(e => e.id)""")
     check(not fields, f"fields without a numeric keyboard, an Enter hint or a length: {fields}")
-    check(browser.execute_script("return document.getElementById('Text1').textContent.length") == 2430,
-          "the design criteria are not the whole 2430 characters")
+    criteria = browser.execute_script("""const c = document.getElementById('criteria');
+        return [c.open, c.querySelectorAll('ol.criteria > li').length,
+                [...c.querySelectorAll('table tr')].map(r => [...r.cells].map(d => d.textContent))]""")
+    check(criteria[:2] == [False, 5] and criteria[2] == WATER_TABLE, f"the criteria read {criteria}")
+    # At 200 % text, the criteria open, nothing scrolls sideways; the root size is the user's.
+    wide = browser.execute_script("""document.getElementById('criteria').open = true;
+        document.documentElement.style.fontSize = '200%';
+        const w = document.documentElement.scrollWidth;
+        document.documentElement.style.fontSize = ''; document.getElementById('criteria').open = false;
+        return [w, getComputedStyle(document.documentElement).fontSize]""")
+    check(wide == [360, "16px"], f"at 200 % text the page is {wide[0]} px wide; the root size {wide[1]}")
+    # "Next" on the phone's keyboard: from the moisture to the dose while it is open, else on.
+    for box, after in [("Check3", "Text3"), ("Check4", "Command1")]:
+        tick(browser, box)
+        browser.find_element(By.ID, "Text4").send_keys("\n")
+        check(browser.switch_to.active_element.get_attribute("id") == after, f"with {box} Enter leads past the dose")
     # The hints open with a tap and close with another.
     button = browser.find_element(By.ID, "Text4HintButton")
     button.click()
@@ -185,6 +205,9 @@ def sheet_lines(browser):
 
 
 def print_pdf(browser, path):
+    # As the page's own print button does, the print waits for the report's face.
+    browser.execute_async_script("""Promise.all(['400', '700'].map(w => document.fonts.load(`${w} 14pt "Report Umpush"`)))
+        .then(() => arguments[0]())""")
     a4 = PrintOptions()
     a4.page_width, a4.page_height = 21.0, 29.7
     a4.margin_top = a4.margin_bottom = a4.margin_left = a4.margin_right = 0
@@ -252,6 +275,7 @@ def cli_pour(mixdesign, case):
     design += ["--admixture", case["dose"]] if case["dose"] else ["--no-admixture"]
     pour = ["--pour", case["volume"], "--waste", case["waste"], "--bag-kg", case["bag_kg"], "--basket", case["basket"],
             "--pail", case["pail"], "--bags-per-batch", case["bags"]]
+    pour += [argument for key in PRICES if case[f"price_{key}"] for argument in (f"--price-{key}", case[f"price_{key}"])]
     out = subprocess.run([mixdesign, "--json", *design, *pour], capture_output=True, text=True, check=True).stdout
     # The figures as the command writes them, so that they compare as text.
     return json.loads(out, parse_float=str, parse_int=str)["pour"]
@@ -268,6 +292,7 @@ def pour_planner(browser, mixdesign, shots):
                 "waste": str(rng.randint(0, 20)), "bag_kg": rng.choice(["50", "40"]),
                 "basket": rng.choice(["0.019", "0.02", "0.025"]), "pail": rng.choice(["27", "20", "18"]),
                 "bags": rng.choice(["1", "2", "3"])}
+        case.update({f"price_{key}": rng.choice(["", str(rng.randint(100, 3000)), f"{rng.uniform(10, 900):.2f}"]) for key in PRICES})
         expected = cli_pour(mixdesign, case)
         tick(browser, "Check1")
         tick(browser, "Check3" if case["dose"] else "Check4")
@@ -279,6 +304,8 @@ def pour_planner(browser, mixdesign, shots):
         type_into(browser, "Text4", case["moisture"])
         for field, key in zip(POUR_FIELDS, ["volume", "waste", "bag_kg", "basket", "pail", "bags"]):
             type_into(browser, field, case[key])
+        for key in PRICES:
+            type_into(browser, f"{key}PriceField", case[f"price_{key}"])
         calculate(browser)
         shown = browser.execute_script("""return Object.fromEntries([...document.querySelectorAll('[data-pour]')]
             .map(e => [e.dataset.pour, e.textContent]))""")
@@ -290,6 +317,18 @@ def pour_planner(browser, mixdesign, shots):
             if not case["dose"] and "admixture" in key:
                 continue
             check(figure.startswith(number + "  "), f"{case}: {label} shows {figure!r}, the command {number}")
+        # The cost at the same prices, to the satang, and a verdict only when every price is given.
+        cost = expected.get("cost", {})
+        shown = browser.execute_script("""return [Object.fromEntries([...document.querySelectorAll('[data-cost]')]
+            .map(e => [e.dataset.cost, e.textContent])), document.getElementById('costVerdict').textContent]""")
+        for key in [*PRICES, "total", "per_m3"]:
+            money = f"{decimal.Decimal(cost[key]):.2f}  บาท" if key in cost else ""
+            check(shown[0][key] == money, f"{case}: the cost of {key} shows {shown[0][key]!r}, the command {money!r}")
+        check(("ยังไม่มีราคา" in shown[1]) == bool(cost.get("unpriced")) and ("ผสมเอง" in shown[1]) == ("difference" in cost),
+              f"{case}: the verdict reads {shown[1]!r} for {cost}")
+    for key in PRICES:
+        browser.find_element(By.ID, f"{key}PriceField").clear()
+    browser.execute_script("document.getElementById('pour').dispatchEvent(new Event('input'))")
     browser.save_screenshot(f"{shots}/page-pour.png")
     # A bad entry gets its message beside it and leaves the figures as they were.
     before = browser.find_element(By.CSS_SELECTOR, '[data-pour="cementBags"]').get_attribute("textContent")
@@ -358,3 +397,149 @@ def hostile_links(browser, url):
             check(shown == expected, f"{link[:60]}: {field} is {shown!r}, not {expected!r}")
         check((text(browser, "Label64") != "") == designs, f"{link[:60]}: calculated {text(browser, 'Label64')!r}")
         check(not browser.find_element(By.ID, "message").is_displayed(), f"{link[:60]}: a refusal shown on opening")
+
+
+def printed_text(browser, path):
+    pages = print_pdf(browser, path)
+    return pages, subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True).stdout
+
+
+def shown_state(browser):
+    return browser.execute_script("""const $ = (id) => document.getElementById(id);
+        return [$('orderList').dataset.stale === 'true', !$('orderStaleNote').hidden, $('results').dataset.stale === 'true',
+                !$('staleNote').hidden]""")
+
+
+# Steps from worked example 1 with a pour of 10 m³, then what is marked old (the order, its note,
+# the results, their note), the sheets printed, and a line sheet 1 starts with.
+STALE = [
+    ([("wasteField", "60")], [True, True, False, False], 2, "กำลังที่ต้องการ=  240"),
+    ([("wasteField", "60"), ("Text2", "250"), ("calculate", None)], [True, True, False, False], 2, "กำลังที่ต้องการ=  250"),
+    ([("Text2", "250")], [False, False, True, True], 3, "กำลังที่ต้องการ=  240"),
+    ([("Text2", "250"), ("Text2", "240")], [False, False, False, False], 3, "กำลังที่ต้องการ=  240"),
+]
+
+
+def stale_figures(browser, url, shots):
+    """Figures a bad planner entry or a changed field has made old are marked on screen, and an
+    order so marked is never printed, by either road: the entry, or a Calculate while it is bad."""
+    for k, (steps, marked, pages, strength) in enumerate(STALE):
+        browser.get(url + FIRST_LINK)
+        wait_ready(browser)
+        for field, value in steps:
+            if field == "calculate":
+                calculate(browser)
+            else:
+                type_into(browser, field, value)
+        state = shown_state(browser)
+        check(state == marked, f"after {steps}: old figures marked {state}, not {marked}")
+        printed, words = printed_text(browser, f"{shots}/print-stale-{k}.pdf")
+        sheet1 = [line[3] for line in sheet_lines(browser)[0]]
+        check(printed == pages and ("ใบสั่งวัสดุ" in words) == (pages == 3) and any(l.startswith(strength) for l in sheet1),
+              f"after {steps}: {printed} pages printed, sheet 1 {sheet1[2:3]}")
+        if k == 0:
+            browser.save_screenshot(f"{shots}/page-stale.png")
+
+
+def link_opened(browser, url):
+    """A second link in the same tab loads its design; a link opened afresh shows its answer."""
+    browser.get("about:blank")
+    browser.get(url + FIRST_LINK)
+    wait_ready(browser)
+    first_result_in_view(browser)
+    browser.get(url + FIRST_LINK.replace("strength=240", "strength=300").replace("volume=10", "volume=2"))
+    WebDriverWait(browser, 5).until(lambda b: text(b, "Label7").startswith("300"))
+    check(browser.find_element(By.ID, "Text2").get_attribute("value") == "300" and
+          browser.find_element(By.CSS_SELECTOR, '[data-pour="cementBags"]').get_attribute("textContent").startswith("16  "),
+          "a second link in the same tab did not bring its design")
+
+
+def mixer_batches(browser, url, shots):
+    """The mixer view counts the batches over a reload and starts again for another design."""
+    def count_after(clicks):
+        browser.find_element(By.CSS_SELECTOR, '[data-action="mixer"]').click()
+        for _ in range(clicks):
+            browser.find_element(By.CSS_SELECTOR, '[data-action="batch-next"]').click()
+        shown = browser.find_element(By.CSS_SELECTOR, "[data-batch-count]").get_attribute("textContent")
+        browser.find_element(By.ID, "mixerClose").click()
+        return shown
+
+    browser.get(url + FIRST_LINK)
+    wait_ready(browser)
+    browser.execute_script("localStorage.removeItem('mixdesign.batches')")
+    browser.find_element(By.CSS_SELECTOR, '[data-action="mixer"]').click()
+    rows = browser.execute_script("""return [...document.querySelectorAll('#mixerRows .figure')].map(e => e.textContent)""")
+    check(rows == ["5.8 บุ้งกี๋", "4.2 บุ้งกี๋", "1 ถุง", "0.9 ถัง", "129 ซีซี"], f"the mixer view shows {rows}")
+    browser.save_screenshot(f"{shots}/page-mixer.png")
+    browser.find_element(By.ID, "mixerClose").click()
+    for clicks, step, expected in [(11, None, "ครั้งที่ 12 จาก 66"), (0, "reload", "ครั้งที่ 12 จาก 66"),
+                                   (0, "volume", "ครั้งที่ 1 จาก 7")]:
+        if step == "reload":
+            browser.refresh()
+            wait_ready(browser)
+        elif step == "volume":
+            type_into(browser, "volumeField", "1")
+        shown = count_after(clicks)
+        check(shown == expected, f"after {clicks} batches and {step}: {shown!r}, not {expected!r}")
+    browser.execute_script("document.body.dataset.print = 'card'")
+    pages, words = printed_text(browser, f"{shots}/print-card.pdf")
+    size = subprocess.run(["pdfinfo", f"{shots}/print-card.pdf"], capture_output=True, text=True).stdout
+    check(pages == 1 and re.search(r"Page size:\s+841\.\d+ x 59[45]", size) and "การ์ดผสมคอนกรีต" in words,
+          f"the card prints as {pages} pages, {re.findall(r'Page size:.*', size)}")
+    browser.execute_script("delete document.body.dataset.print")
+
+
+def share_fallback(browser, url):
+    """Without a share sheet or a clipboard the link is shown to copy; "copied" passes."""
+    browser.get(url + FIRST_LINK)
+    wait_ready(browser)
+    browser.execute_script("""Object.defineProperty(navigator, 'clipboard', {configurable: true,
+        value: {writeText: async () => {}}})""")
+    browser.find_element(By.ID, "share").click()
+    WebDriverWait(browser, 2).until(lambda b: b.find_element(By.ID, "shareStatus").text)
+    WebDriverWait(browser, 10).until(lambda b: not b.find_element(By.ID, "shareStatus").text)
+    browser.execute_script("Object.defineProperty(navigator, 'clipboard', {value: undefined})")
+    browser.find_element(By.ID, "share").click()
+    check(browser.find_element(By.ID, "shareLink").is_displayed() and
+          browser.find_element(By.ID, "shareLink").get_attribute("value") == url + FIRST_LINK,
+          "no link to copy where the page cannot share")
+
+
+def pgm(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    header = data.split(b"\n", 3)
+    return header[1], header[3]
+
+
+def phone_fonts(site_url, shots):
+    """Sheet 1 printed by a phone with only Noto Sans Thai and DejaVu against one with every font."""
+    pictures = []
+    with tempfile.TemporaryDirectory() as work:
+        noto = os.path.join(work, "fonts.conf")
+        with open(noto, "w", encoding="utf-8") as f:
+            f.write('<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
+                    f'<cachedir>{work}/cache</cachedir>'
+                    '<dir>/usr/share/fonts/truetype/dejavu</dir>'
+                    + "".join(f"<dir>{d}</dir>" for d in ["/usr/share/fonts/truetype/noto"])
+                    + '<selectfont><rejectfont><glob>*Looped*</glob><glob>*Mono*</glob></rejectfont></selectfont>'
+                    '</fontconfig>')
+        for name, fonts in [("all", None), ("noto", noto)]:
+            browser = open_browser(fonts=fonts)
+            try:
+                browser.get(site_url + FIRST_LINK)
+                wait_ready(browser)
+                print_pdf(browser, f"{shots}/print-{name}-fonts.pdf")
+            finally:
+                browser.quit()
+            subprocess.run(["pdftoppm", "-r", "100", "-gray", "-f", "1", "-l", "1", f"{shots}/print-{name}-fonts.pdf",
+                            f"{work}/{name}"], check=True)
+            pictures.append(pgm(f"{work}/{name}-1.pgm"))
+        faces = subprocess.run(["fc-list", ":", "family"], capture_output=True, text=True,
+                               env={**os.environ, "FONTCONFIG_FILE": noto}).stdout
+        check("Noto Sans Thai" in faces and "Umpush" not in faces and "Loma" not in faces,
+              f"the Noto-only phone has {sorted(set(faces.split(chr(10))))}")
+    (size_a, a), (size_b, b) = pictures
+    differ = sum(1 for x, y in zip(a, b) if abs(x - y) > 64) / max(len(a), 1)
+    check(size_a == size_b and differ < 0.02, f"sheet 1 differs in {differ:.1%} of its pixels with only Noto fonts")
+    print(f"sheet 1 with only Noto Sans Thai and DejaVu: {differ:.2%} of pixels differ")

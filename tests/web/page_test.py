@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The phone page in headless Chromium at 360 x 740: its captions against the engine's tables,
 worked example 1 typed in, every kind of refusal, pasted texts far beyond the fields, the pour
-planner against the command line, the design in the address, the printed sheets and their QR
-code, the layout at phone width, and a reload with the server gone (the service worker).
+planner and its cost against the command line, the design in the address, the printed sheets and
+their QR code, old figures marked and never printed, links opened in the same tab, the mixer view
+and its card, Share without a share sheet, sheet 1 on a phone with only Noto fonts, the layout at
+phone width, and a reload with the server gone (the service worker).
 Usage: page_test.py SITE_DIR SHOT_DIR MIXDESIGN  (screenshots go to SHOT_DIR; timings are printed)"""
 import os
 import sys
@@ -89,6 +91,11 @@ def main():
         page_checks.pour_planner(browser, MIXDESIGN, SHOTS)
         page_checks.link_round_trip(browser, url)
         page_checks.hostile_links(browser, url)
+        page_checks.stale_figures(browser, url, SHOTS)
+        page_checks.link_opened(browser, url)
+        page_checks.mixer_batches(browser, url, SHOTS)
+        page_checks.share_fallback(browser, url)
+        page_checks.phone_fonts(url, SHOTS)
 
         # Offline: the server is gone; the service worker must serve the page and the engine.
         browser.get(url)
@@ -100,6 +107,8 @@ def main():
         browser.refresh()
         wait_ready(browser)
         offline = browser.execute_script("return window.mixTimings.interactive")
+        browser.get(url + "index.html")
+        wait_ready(browser)
         enter_first_example(browser)
         check(text(browser, "Label17(0)") == "835", "no design after an offline reload")
         errors = [entry["message"] for entry in browser.get_log("browser") if entry["level"] == "SEVERE"]

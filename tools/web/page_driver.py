@@ -2,6 +2,7 @@
 server that counts what it serves, a phone-sized headless Chromium, and the steps a user takes."""
 import collections
 import functools
+import os
 import http.server
 import threading
 
@@ -36,7 +37,8 @@ def serve(directory):
     return server
 
 
-def open_browser(width=360, height=740):
+def open_browser(width=360, height=740, fonts=None):
+    """`fonts`: a fontconfig file, for a phone with only the fonts it names."""
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ["--headless=new", "--no-sandbox", "--disable-dev-shm-usage", "--lang=th"]:
@@ -44,7 +46,8 @@ def open_browser(width=360, height=740):
     options.add_experimental_option("mobileEmulation",
                                     {"deviceMetrics": {"width": width, "height": height, "pixelRatio": 2, "touch": True}})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    env = {**os.environ, "FONTCONFIG_FILE": fonts} if fonts else None
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver", env=env), options=options)
 
 
 def text(browser, control):
