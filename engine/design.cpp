@@ -47,7 +47,7 @@ void planThePour(Design& d, DesignTexts texts)
         d.pourTexts = pourBatchTexts(*d.batch, mix.admixture > 0);
     if (!d.plan)
         return;
-    d.orderText = pourOrderText(*d.plan);
+    d.orderText = pourOrderText(*d.plan, d.pourTexts);
     if (d.cost)
         d.costText = pourCostText(*d.plan, d.prices, *d.cost, d.pourTexts);
 }

@@ -73,10 +73,9 @@ ResultTexts pourBatchTexts(const PourBatch& batch, bool admixtureUsed)
     return t;
 }
 
-PourOrderText pourOrderText(const PourPlan& p)
+PourOrderText pourOrderText(const PourPlan& p, const ResultTexts& t)
 {
     using namespace pourwords;
-    const ResultTexts t = pourPlanTexts(p);
     const std::string is = " = ";
     const std::string order = "  " + std::string(kOrderHeader) + " ";
     const std::string about(resultwords::kAbout);

@@ -27,7 +27,8 @@ struct PourOrderText {
     std::string batchHeading;
     std::vector<std::string> batch;
 };
-PourOrderText pourOrderText(const PourPlan& plan);
+// `figures` are the plan's texts (pourPlanTexts), worded once per design.
+PourOrderText pourOrderText(const PourPlan& plan, const ResultTexts& figures);
 
 enum class Material { Cement, Water, Sand, Stone, Air };
 
