@@ -82,8 +82,11 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
     m_ui->setupUi(this);
 
     auto* keys = new NumberKeyFilter(this);
-    for (QWidget* field : {m_ui->Text2, m_ui->Text3, m_ui->Text4})
+    for (QWidget* field : {m_ui->Text2, m_ui->Text3})
         keys->watch(field);
+    // The exposure class is chosen only now and then: Return after the moisture still lands on
+    // Calculate, as on the page; Tab goes through the class.
+    keys->watch(m_ui->Text4, m_ui->Command1);
 
     // The dose field starts disabled but on the ordinary background; grey comes only
     // from a click on "without admixture".
