@@ -72,8 +72,10 @@ QByteArray renderPdf(const PdfRequest& r, bool& noThaiFace)
     noThaiFace = !report::fontCoversSheets(sheets);
     if (noThaiFace)
         return {};
+    const auto chart = report::durabilityFigure(*r.design);
     return report::reportPdf(sheets, QString::fromStdString(format::reportTitle(*r.design->result)),
-                             QByteArray::fromStdString(format::designLink(mix::kPageAddress, *r.design)));
+                             QByteArray::fromStdString(format::designLink(mix::kPageAddress, *r.design)),
+                             chart ? &*chart : nullptr);
 }
 
 } // namespace

@@ -63,6 +63,8 @@ std::string designLink(std::string_view address, const mix::Design& design)
     if (inputs.admixtureChecked)
         f.add("dose", inputs.doseText);
     f.add("moisture", inputs.moistureText);
+    if (const mix::ExposureRule* rule = mix::exposureRule(design.entries.exposure))
+        f.add("exposure", rule->code);
     if (pour && pour->volume > 0) {
         using mix::Entry;
         const auto key = [](Entry entry) { return mix::entryRow(entry).key; };

@@ -1,5 +1,6 @@
 #include "report/figure.h"
 
+#include "format/durabilitychart.h"
 #include "report/page.h"
 #include "report/pdf.h"
 #include "report/render.h"
@@ -24,6 +25,14 @@ bool renderFigure(QPainter& painter, const format::SheetLines& sheet, const Shee
     return true;
 }
 
+std::optional<SheetFigure> durabilityFigure(const mix::Design& design)
+{
+    const std::string svg = format::durabilityChartSvg(design);
+    if (svg.empty())
+        return std::nullopt;
+    return SheetFigure{QByteArray::fromStdString(svg), format::kDurabilityChart, format::kDurabilityChartSheet};
+}
+
 QByteArray figurePdf(std::span<const format::SheetLines> sheets, const SheetFigure& figure, const QString& title)
 {
     return finishedPdf(reportPageLayout(), title,
@@ -35,7 +44,7 @@ QByteArray figurePdf(std::span<const format::SheetLines> sheets, const SheetFigu
                                render(painter, sheets[s]);
                                // After the lines, so the finishing finds them first; the chart's
                                // own words carry no text of their own.
-                               if (s == 0 && !renderFigure(painter, sheets[s], figure))
+                               if (s == figure.sheet && !renderFigure(painter, sheets[s], figure))
                                    return std::nullopt;
                                const std::vector<QPointF> starts = baselines(&writer, sheets[s]);
                                DrawnPage& page = pages.emplace_back();

@@ -11,11 +11,12 @@
 
 namespace report {
 
-QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link)
+QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link,
+                     const SheetFigure* figure)
 {
     return finishedPdf(reportPageLayout(), title,
                        [&](QPainter& painter, QPdfWriter& writer) -> std::optional<std::vector<DrawnPage>> {
-                           if (!renderSheets(painter, writer, sheets, link))
+                           if (!renderSheets(painter, writer, sheets, link, figure))
                                return std::nullopt;
                            std::vector<DrawnPage> pages;
                            for (const format::SheetLines& sheet : sheets) {

@@ -17,12 +17,14 @@ class QPdfWriter;
 
 namespace report {
 
+struct SheetFigure;
+
 // The sheets as one PDF, one upright A4 page each, drawn exactly as they are printed, with
 // every line's text readable as drawn, `title` as the document's title and the first sheet
-// carrying `link` as a QR code when it is given. The whole PDF in memory, so that a file is
-// only touched once the document is complete; empty if it could not be made.
-QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title = {},
-                     const QByteArray& link = {});
+// carrying `link` as a QR code when it is given, and the figure's sheet its drawing. The whole PDF in memory, so that a
+// file is only touched once the document is complete; empty if it could not be made.
+QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title = {}, const QByteArray& link = {},
+                     const SheetFigure* figure = nullptr);
 
 // Draws every page of a document on the painter and tells where each line of text went, page
 // by page; nothing when a page could not be drawn.

@@ -1,5 +1,6 @@
 #include "report/render.h"
 
+#include "report/figure.h"
 #include "report/font.h"
 #include "report/qrcode.h"
 
@@ -93,12 +94,14 @@ qreal sheetScale(QPaintDevice* device, const format::SheetLines& lines)
 }
 
 bool renderSheets(QPainter& painter, QPagedPaintDevice& device, std::span<const format::SheetLines> sheets,
-                  const QByteArray& link)
+                  const QByteArray& link, const SheetFigure* figure)
 {
     for (size_t i = 0; i < sheets.size(); ++i) {
         if (i > 0 && !device.newPage())
             return false;
         render(painter, sheets[i], i == 0 ? link : QByteArray());
+        if (figure && figure->sheet == i && !renderFigure(painter, sheets[i], *figure))
+            return false;
     }
     return true;
 }

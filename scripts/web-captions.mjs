@@ -42,7 +42,12 @@ function criteriaHtml(text) {
   return `<p>${tidy(opening)}</p><ol class="criteria">${parts.map((p) => p.replace(/^<li>[1-5]\. ?/, '<li>')).join('')}</ol>`;
 }
 
+// The exposure classes as the engine's table lists them, each an item named by its code.
+const exposureOptions = Object.keys(captions).filter((key) => /^exposure\.[A-Z]/.test(key))
+  .map((key) => `<option value="${key.slice(9)}" data-caption="${key}"></option>`).join('');
+
 const page = readFileSync(pageIn, 'utf8')
+  .replace(/(<select\b[^>]*\bdata-exposures\b[^>]*>.*?)(<\/select>)/, (_, open, close) => open + exposureOptions + close)
   .replace(/(<div\b[^>]*\bdata-criteria\b[^>]*>)(<\/div>)/, (_, open, close) => open + criteriaHtml(captions.criteria) + close)
   .replace(/(<(\w+)\b[^>]*\bdata-caption="([^"]+)"[^>]*>)(<\/\2>)/g,
     (_, open, tag, key, close) => open + caption(key) + close)

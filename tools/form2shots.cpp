@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
@@ -171,5 +172,22 @@ int main(int argc, char* argv[])
     ok &= savePreview(window, dir);
     control<QLineEdit>(window, "bagsPerBatchField")->setText(QStringLiteral("1"));
     ok &= saveCardPreview(window, dir);
+
+    // Worked example 1 judged where it stands outdoors under a roof: the class, the verdict
+    // under the final mix on page 3 and the chart behind its button.
+    tabs->setCurrentIndex(0);
+    auto* exposure = control<QComboBox>(window, "exposureList");
+    exposure->setCurrentIndex(exposure->findText(QStringLiteral("XC3 (EN 206)")));
+    ok &= save(window, dir, QStringLiteral("tab0-exposure.png"));
+    control<QAbstractButton>(window, "Command1")->click();
+    tabs->setCurrentIndex(1);
+    emit control<PictureLabel>(window, "Image11")->clicked();
+    emit control<PictureLabel>(window, "Image10")->clicked();
+    ok &= save(window, dir, QStringLiteral("tab1-page3-durability.png"));
+    control<QAbstractButton>(window, "durabilityChartButton")->click();
+    if (auto* chart = window.findChild<QDialog*>(QStringLiteral("durabilityChartDialog")))
+        ok &= save(*chart, dir, QStringLiteral("durability-chart.png"));
+    else
+        ok = false;
     return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@ import { fillFromLink, pageAddress } from './link.js';
 import { openMixer, setUpMixer, showMixer } from './mixer.js';
 import { keepPrices, pourEntries, pourFields, priceFields, restorePrices, showPour, showPourMessages,
   showVolume } from './pour.js';
+import { showDurability } from './durability.js';
 import { faces, showSheets } from './sheets.js';
 
 const $ = (id) => document.getElementById(id);
@@ -84,7 +85,7 @@ const pair = (first, second, firstName, secondName) => {
 // The design fields by the link's keys and values; the lists' items name themselves.
 const designFields = () => ({ strength: $('Text2').value, specimen: pair('Check1', 'Check2', 'cube', 'cylinder'),
   slump: $('Combo1').value, stone: $('Combo2').value, admixture: pair('Check3', 'Check4', 'yes', 'no'),
-  dose: $('Check3').checked ? $('Text3').value : '', moisture: $('Text4').value });
+  dose: $('Check3').checked ? $('Text3').value : '', moisture: $('Text4').value, exposure: $('exposure').value });
 
 const record = (design) => ({ ...design, ...pourEntries(), address: pageAddress(),
   date: new Date().toLocaleDateString('th-TH') });
@@ -155,6 +156,7 @@ function showResult(result, scroll = true) {
     element.textContent = result.texts[element.dataset.control] ?? '';
   for (const row of $('results').querySelectorAll('.admixture-row'))
     row.hidden = !(result.final.admixture > 0);
+  showDurability(result);
   $('results').hidden = false;
   $('details').hidden = false;
   $('Frame1').open = true;

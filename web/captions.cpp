@@ -6,6 +6,8 @@
 #include "engine/texts/choicewords.h"
 #include "engine/texts/costwords.h"
 #include "engine/texts/criteriawords.h"
+#include "engine/texts/durabilitytexts.h"
+#include "engine/texts/exposurewords.h"
 #include "engine/texts/pourwords.h"
 #include "engine/texts/resultwords.h"
 #include "engine/texts/summarywords.h"
@@ -70,6 +72,11 @@ std::string captionsJson()
     o.text("stoneSize.1", mix::choicewords::kStone1Size);
     o.text("stoneSize.2", mix::choicewords::kStone2Size);
     o.text("criteria", mix::criteriawords::criteriaText());
+    // The exposure classes in the table's order, which the page's choice list keeps.
+    o.text("exposure.prompt", mix::exposurewords::kExposurePrompt);
+    o.text("exposure.none", mix::exposureChoiceText(mix::Exposure::None));
+    for (const mix::ExposureRule& rule : mix::kExposureTable)
+        o.text("exposure." + std::string(rule.code), mix::exposureChoiceText(rule.exposure));
     o.end();
     return out;
 }

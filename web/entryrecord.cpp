@@ -182,6 +182,8 @@ EntryRecord readEntryRecord(std::string_view json)
             in.doseText = value;
         else if (key == "moisture")
             in.moistureText = value;
+        else if (key == "exposure")
+            record.entries.exposure = mix::exposureByCode(value).value_or(mix::Exposure::None);
         else if (const auto entry = mix::entryByKey(key))
             record.entries.pour[static_cast<std::size_t>(*entry)] = value;
     }

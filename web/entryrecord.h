@@ -8,7 +8,7 @@
 namespace web {
 
 // What the page sends for one Calculate: the design fields by the link's keys and values
-// ("strength", "specimen": "cube", "slump": "10", ...), the pour entries and prices by the
+// ("strength", "specimen": "cube", "slump": "10", ..., "exposure": "XC3"), the pour entries and prices by the
 // entry table's keys, the page's own address, for the link, and the day's date as the page
 // prints it on the mixer card.
 struct EntryRecord {

@@ -5,7 +5,7 @@
 // a value that is not one the engine would write fills nothing, and the field stays empty.
 const $ = (id) => document.getElementById(id);
 const number = /^[0-9.]{1,20}$/;
-export const designKeys = ['strength', 'specimen', 'slump', 'stone', 'admixture', 'dose', 'moisture'];
+export const designKeys = ['strength', 'specimen', 'slump', 'stone', 'admixture', 'dose', 'moisture', 'exposure'];
 
 function parse(fragment) {
   const values = new Map();
@@ -53,6 +53,7 @@ export function fillFromLink(fragment, setAdmixture) {
   if (values.get('admixture') === 'yes')
     text($('Text3'), 'dose');
   text($('Text4'), 'moisture');
+  choose('exposure', values.get('exposure'));
   for (const field of document.querySelectorAll('[data-entry]'))
     text(field, field.dataset.entry);
   return designKeys.some((key) => values.has(key));

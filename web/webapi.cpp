@@ -3,6 +3,7 @@
 #include "engine/design.h"
 #include "format/designjson.h"
 #include "format/designlink.h"
+#include "format/durabilitychart.h"
 #include "format/sheetlines.h"
 #include "web/entryrecord.h"
 #include "web/webpour.h"
@@ -28,6 +29,15 @@ void appendRefusal(format::JsonWriter& o, const mix::CalcError& error)
         .text("focus", error.focus)
         .text("message", error.message)
         .text("title", error.title);
+}
+
+// The verdict as the engine words it and its chart, beside the "durability" the command writes.
+void appendDurability(format::JsonWriter& o, const mix::Design& design)
+{
+    format::appendDurability(o, *design.durability);
+    const mix::DurabilityText& t = design.durabilityText;
+    o.begin("durabilityText").text("exposure", t.exposure).text("verdict", t.verdict).text("least", t.least).end();
+    o.text("durabilityChart", format::durabilityChartSvg(design));
 }
 
 // The report's sheets, each a list of lines at their places in twips, for the page's print.
@@ -63,9 +73,11 @@ std::string designJson(std::string_view recordJson)
     std::string out;
     format::JsonWriter o(out);
     o.begin();
-    if (design.result)
+    if (design.result) {
         appendResult(o, *design.result);
-    else
+        if (design.durability)
+            appendDurability(o, design);
+    } else
         appendRefusal(o, *design.refusal);
     appendPourMembers(o, design);
     appendCostText(o, design);

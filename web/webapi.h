@@ -7,7 +7,8 @@ namespace web {
 
 // One Calculate as one JSON object, from the page's record of entries (web/entryrecord.h).
 // An accepted design: its stored fields, the final mix, every result text in the order
-// Calculate writes them, the volume of each material in a cubic metre, the planner's entry
+// Calculate writes them, the volume of each material in a cubic metre, with an exposure class
+// its verdict (the command's "durability", its Thai lines and its chart's SVG), the planner's entry
 // messages, with a volume the planned pour (and its cost, with prices) and its figures as
 // shown, the design's link, the printed sheets and where sheet 1's QR code goes. A refusal:
 // its kind, the control that gets the focus, the message and its title, the planner's entry

@@ -36,6 +36,8 @@ inline constexpr std::string_view kC1 = "ถูกความชื้นหร
 inline constexpr std::string_view kC2 = "ถูกความชื้นและคลอไรด์ เช่น น้ำทะเล ไอเกลือ น้ำกร่อย";
 
 inline constexpr std::string_view kExposureCaption = "สภาพแวดล้อมที่ใช้งาน = ";
+// The choice's own prompt, the caption without its " = ".
+inline constexpr std::string_view kExposurePrompt = kExposureCaption.substr(0, kExposureCaption.size() - 3);
 inline constexpr std::string_view kMeets = "ผ่านข้อกำหนดความคงทน";
 inline constexpr std::string_view kFails = "ไม่ผ่านข้อกำหนดความคงทน : ";
 inline constexpr std::string_view kFailWc = "W/C เกิน ";

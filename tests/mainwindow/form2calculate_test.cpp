@@ -3,6 +3,7 @@
 #include "tests/support/golden.h"
 #include "ui/common/picturelabel.h"
 #include "ui/main/dataentrypage.h"
+#include "ui/main/durabilitychartdialog.h"
 
 #include "engine/calcerror.h"
 
@@ -48,6 +49,18 @@ QString rightInFront(const QWidget& window)
         if (w->parentWidget() == pages)
             return w->objectName();
     return QStringLiteral("none");
+}
+
+void chooseExposure(const QWidget& window, mix::Exposure exposure)
+{
+    auto* list = control<QComboBox>(window, "exposureList");
+    list->setCurrentIndex(list->findData(static_cast<int>(exposure)));
+}
+
+QString verdictLines(const mix::DurabilityText& t)
+{
+    QString lines = u8(t.exposure) + '\n' + u8(t.verdict);
+    return t.least.empty() ? lines : lines + '\n' + u8(t.least);
 }
 
 } // namespace
@@ -213,6 +226,64 @@ private slots:
 
     // The results stay in view after the entries change, greyed with a note on both tabs, and
     // nothing prints them unasked; the same entries again, or a new design, clear the mark.
+    // No class by default, so every design is as before; a class gives the engine's verdict on
+    // page 3 under the final mix and the chart behind its button, on worked example 1 and on
+    // generated entries alike.
+    void durabilityVerdictAsTheEngineGives()
+    {
+        Form2& w = *m_window;
+        auto* list = control<QComboBox>(w, "exposureList");
+        QCOMPARE(list->currentText(), QStringLiteral("ไม่ระบุ"));
+        QCOMPARE(list->count(), 25);
+        enter(w, firstExample());
+        calculate(w);
+        QVERIFY(!w.lastDesign()->durability);
+        QVERIFY(control(w, "durabilityVerdict")->isHidden());
+        QVERIFY(control(w, "durabilityChartButton")->isHidden());
+
+        chooseExposure(w, mix::Exposure::XC3);
+        QCOMPARE(list->currentText(), QStringLiteral("XC3 (EN 206)"));
+        QVERIFY(w.resultsStale());
+        calculate(w);
+        QVERIFY(!w.resultsStale());
+        auto* verdict = control<QLabel>(w, "durabilityVerdict");
+        QVERIFY(!verdict->isHidden());
+        QCOMPARE(verdict->text(),
+                 QStringLiteral("สภาพแวดล้อมที่ใช้งาน = XC3 (EN 206)  ภายนอกใต้หลังคาที่กันฝน หรือในอาคารที่ชื้น\n"
+                                "ไม่ผ่านข้อกำหนดความคงทน : W/C เกิน 0.55, กำลังอัดน้อยกว่า 377.29  กก./ตร.ซม.\n"
+                                "กำลังอัดต่ำสุดที่ผ่าน = 378  กก./ตร.ซม.  ตัวอย่างลูกบาศก์"));
+        control<QAbstractButton>(w, "durabilityChartButton")->click();
+        auto* chart = w.findChild<DurabilityChartDialog*>("durabilityChartDialog");
+        QVERIFY(chart && chart->isVisible());
+        QVERIFY(chart->chart().contains("377.29"));
+        chart->close();
+
+        // Generated entries, a fixed seed: the window's verdict is the engine's on the same record.
+        std::uint32_t seed = 30;
+        const auto next = [&seed](std::uint32_t n) {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) % n;
+        };
+        for (int k = 0; k < 12; ++k) {
+            Example e;
+            e.cube = next(2) == 0;
+            e.strength = QString::number(e.cube ? 90 + next(301) : 75 + next(250));
+            e.slump = int(next(3));
+            e.stone = int(next(2));
+            e.admixture = next(2) == 0;
+            e.dose = e.admixture ? QString::number(100 + next(400)) : QString();
+            e.moisture = QString::number(next(9));
+            const auto exposure = static_cast<mix::Exposure>(1 + next(mix::kExposureCount));
+            enter(w, e);
+            chooseExposure(w, exposure);
+            calculate(w);
+            const mix::Design expected = mix::designOf({inputsOf(e), {}, exposure});
+            QVERIFY2(expected.durability, qPrintable(e.strength));
+            QCOMPARE(w.lastDesign()->durability, expected.durability);
+            QCOMPARE(verdict->text(), verdictLines(expected.durabilityText));
+        }
+    }
+
     void staleResultsByEveryRoad_data()
     {
         QTest::addColumn<QString>("road");
@@ -220,6 +291,7 @@ private slots:
         QTest::newRow("typing") << "type" << true;
         QTest::newRow("a check box") << "tick" << true;
         QTest::newRow("a pick-list") << "pick" << true;
+        QTest::newRow("the exposure class") << "exposure" << true;
         QTest::newRow("a refused Calculate") << "refused" << true;
         QTest::newRow("back to the same entries") << "back" << false;
     }
@@ -241,6 +313,8 @@ private slots:
             control<QAbstractButton>(w, "Check2")->click();
         } else if (road == "pick") {
             control<QComboBox>(w, "Combo1")->setCurrentIndex(2);
+        } else if (road == "exposure") {
+            chooseExposure(w, mix::Exposure::XS1);
         } else {
             strength->setText("50");
             m_prompter.answers = {QMessageBox::Ok};

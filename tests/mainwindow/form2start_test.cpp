@@ -223,11 +223,12 @@ private slots:
         QTest::addColumn<bool>("doseEnabled");
         QTest::addColumn<QStringList>("order");
         QTest::newRow("at start: dose and Print disabled")
-            << false << QStringList{"Check1", "Check2", "Check3",   "Check4",   "Text2",  "Combo1",
-                                    "Combo2", "Text4",  "Command1", "Command6", "Image1", "Text6"};
+            << false << QStringList{"Check1", "Check2",       "Check3",   "Check4",   "Text2",  "Combo1", "Combo2",
+                                    "Text4",  "exposureList", "Command1", "Command6", "Image1", "Text6"};
         QTest::newRow("after an accepted Calculate with admixture: the dose after its box")
-            << true << QStringList{"Check1", "Check2", "Check3",   "Text3",    "Check4",   "Text2",  "Combo1",
-                                   "Combo2", "Text4",  "Command1", "Command2", "Command6", "Image1", "Text6"};
+            << true
+            << QStringList{"Check1", "Check2",       "Check3",   "Text3",    "Check4",   "Text2",  "Combo1", "Combo2",
+                           "Text4",  "exposureList", "Command1", "Command2", "Command6", "Image1", "Text6"};
     }
     void focusOrder()
     {

@@ -1,5 +1,6 @@
 #include "format/designlink.h"
 #include "format/sheetlines.h"
+#include "report/figure.h"
 #include "report/font.h"
 #include "report/page.h"
 #include "report/pdf.h"
@@ -10,6 +11,7 @@
 #include <QBuffer>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
@@ -202,6 +204,50 @@ private slots:
         const QStringList plain = textOf(report::reportPdf(sheets));
         QCOMPARE(plain.size(), 54);
         QCOMPARE(textOf(report::reportPdf(sheets, {}, link)), plain);
+    }
+
+    // With an exposure class, sheet 2 carries the chart in its blank under the batch, drawn after
+    // the sheet's lines, which read back as they were; without one there is no chart.
+    void sheetTwoCarriesTheExposureChart()
+    {
+        mix::Entries entries{firstWorkedExample(), {}, mix::Exposure::XC3};
+        const mix::Design design = mix::designOf(entries);
+        QVERIFY(!report::durabilityFigure(calculatedDesign(firstWorkedExample())));
+        const auto figure = report::durabilityFigure(design);
+        QVERIFY(figure);
+        QCOMPARE(figure->sheet, 1u);
+        const std::vector<format::SheetLines> sheets = format::reportSheets(design);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("chart.pdf"));
+        QFile out(file);
+        const QByteArray pdf = report::reportPdf(sheets, {}, {}, &*figure);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(pdf) == pdf.size());
+        out.close();
+        const std::vector<PdfPage> pages = readPdf(file);
+        QCOMPARE(pages.size(), 2u);
+        for (std::size_t i = 0; i < sheets[1].size(); ++i)
+            QCOMPARE(comparable(pages[1].lines[i].text), comparable(report::lineText(sheets[1][i])));
+        // The class's limit is drawn in dark red, inside the chart's box (1300, 6000, 8800 x 4950
+        // twips) and nowhere else on the page.
+        const QString png = dir.filePath(QStringLiteral("page"));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                                    QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("2"),
+                                    QStringLiteral("-l"), QStringLiteral("2"), file, png}),
+                 0);
+        const QImage page(png + QStringLiteral(".png"));
+        QVERIFY(!page.isNull());
+        const QRect box(65, 300, 440, 248); // the box at 72 dpi, 20 twips a pixel
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                if (c.red() > 140 && c.green() < 70 && c.blue() < 90)
+                    ++(box.contains(x, y) ? inside : outside);
+            }
+        QVERIFY2(inside > 100, qPrintable(QString::number(inside)));
+        QCOMPARE(outside, 0);
     }
 
     void documentIsWholeBeforeAnyFileIsTouched()

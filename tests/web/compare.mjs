@@ -1,13 +1,15 @@
 // The WebAssembly engine against the native one: both worked examples and 2,000 generated
 // records of entries, planned and priced pours among them, must give the same JSON, byte for
 // byte (every text, every stored number, the link and the sheets), and so must the captions;
-// texts far longer than the page's fields must leave the engine working.
-// Usage: node compare.mjs SITE_DIR NATIVE_DRIVER
+// texts far longer than the page's fields must leave the engine working. On the generated designs
+// with an exposure class, the page's verdict is the command line's (--json), the batch's and
+// sheet 1's.
+// Usage: node compare.mjs SITE_DIR NATIVE_DRIVER MIXDESIGN
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 
-const [site, driver] = process.argv.slice(2);
+const [site, driver, mixdesign] = process.argv.slice(2);
 const { makeEngine } = await import(join(site, 'engine.js'));
 const engine = makeEngine({ wasmBinary: readFileSync(join(site, 'mixdesign.wasm')) });
 await engine.ready;
@@ -55,9 +57,20 @@ const pour = () => ({ volume: typed(0, 200), waste: random() < 0.8 ? '5' : typed
 const prices = () => ({ price_cement: typed(100, 200), price_sand: typed(300, 600), price_stone: typed(300, 700),
   price_admixture: random() < 0.5 ? '' : typed(50, 200), price_readymix: random() < 0.5 ? '' : typed(1500, 3000) });
 
+// A class for some generated records, from a generator of its own so the records stay as they were.
+const codes = Object.keys(await engine.captions()).filter((key) => /^exposure\.[A-Z]/.test(key)).map((k) => k.slice(9));
+let classSeed = 30;
+const classRandom = () => {
+  classSeed = (classSeed * 1103515245 + 12345) % 2147483648;
+  return classSeed / 2147483648;
+};
 const inputs = [firstExample, secondExample];
-while (inputs.length < 2002)
-  inputs.push(generated());
+while (inputs.length < 2002) {
+  const record = generated();
+  if (classRandom() < 0.3)
+    record.exposure = codes[Math.floor(classRandom() * codes.length)];
+  inputs.push(record);
+}
 
 const native = execFileSync(driver, { input: inputs.map((i) => JSON.stringify(i)).join('\n') + '\n', encoding: 'utf8',
   maxBuffer: 1 << 27 }).split('\n');
@@ -118,12 +131,46 @@ if (designs < 500 || inputs.length - designs < 100 || pours < 200 || costs < 50)
   console.error(`only ${designs} designs among ${inputs.length} inputs`);
   ++differences;
 }
+// The same verdict by every road on the first 60 judged designs.
+const judged = [];
+for (const input of inputs.filter((i) => i.exposure)) {
+  const outcome = await engine.design(input);
+  if (outcome.durability && judged.length < 60)
+    judged.push([input, outcome]);
+}
+const batchIn = ['strength,specimen,slump,stone,admixture,dose,moisture,exposure',
+  ...judged.map(([i]) => [i.strength, i.specimen, i.slump, i.stone, i.admixture, i.dose, i.moisture, i.exposure].join(','))];
+const batch = execFileSync(mixdesign, ['--batch', '-', '--format', 'csv'], { input: batchIn.join('\n') + '\n',
+  encoding: 'utf8' }).trim().split(/\r?\n/).map((line) => line.split(','));
+const column = (name) => batch[0].indexOf(name);
+for (const [k, [input, page]] of judged.entries()) {
+  const d = page.durability;
+  const args = ['--json', '--strength', input.strength, `--${input.specimen}`, '--slump', input.slump, '--stone', input.stone,
+    '--moisture', input.moisture, '--exposure', input.exposure,
+    ...(input.admixture === 'yes' ? ['--admixture', input.dose] : ['--no-admixture'])];
+  const command = JSON.parse(execFileSync(mixdesign, args, { encoding: 'utf8' })).durability;
+  const row = batch[k + 1];
+  const batchVerdict = { meets: row[column('durability_meets')] === 'yes',
+    fails: row[column('durability_fails')] ? row[column('durability_fails')].split('+') : [],
+    least_strength: row[column('least_strength')] ? Number(row[column('least_strength')]) : null };
+  const sheet1 = page.sheets[0].map((line) => line.text);
+  const same = JSON.stringify(command) === JSON.stringify(d) && batchVerdict.meets === d.meets &&
+    JSON.stringify(batchVerdict.fails) === JSON.stringify(d.fails) && batchVerdict.least_strength === d.least_strength &&
+    sheet1.includes(page.durabilityText.verdict) && page.durabilityChart.startsWith('<svg');
+  if (!same && ++differences <= 5)
+    console.error(`verdicts differ for ${JSON.stringify(input)}:\n  page ${JSON.stringify(d)}\n  command ` +
+      `${JSON.stringify(command)}\n  batch ${JSON.stringify(batchVerdict)}\n  sheet 1 ${JSON.stringify(sheet1.slice(-3))}`);
+}
+if (judged.length < 60 || !judged.some(([, p]) => p.durability.meets) || judged.every(([, p]) => p.durability.meets)) {
+  console.error(`only ${judged.length} judged designs, meeting and failing`);
+  ++differences;
+}
 const captions = await engine.captions();
 if (JSON.stringify(captions) !== JSON.stringify(JSON.parse(execFileSync(driver, ['--captions'], { encoding: 'utf8' })))) {
   console.error('the captions differ');
   ++differences;
 }
-console.log(`${inputs.length} inputs (${designs} designs, ${pours} pours, ${costs} costed, ` +
+console.log(`${inputs.length} inputs (${designs} designs, ${pours} pours, ${costs} costed, ${judged.length} judged by every road, ` +
   `${inputs.length - designs} refusals): ` +
   `${differences} differences; ${(perCall * 1000).toFixed(1)} µs per Calculate in WebAssembly`);
 process.exit(differences === 0 ? 0 : 1);

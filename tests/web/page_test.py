@@ -12,6 +12,7 @@ import sys
 from selenium.webdriver.common.by import By
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "web"))
+import durability_checks  # noqa: E402
 import page_checks  # noqa: E402
 from page_driver import (calculate, check, enter_first_example, failures, open_browser, serve, text,  # noqa: E402
                          type_into, wait_ready)
@@ -89,6 +90,7 @@ def main():
 
         page_checks.printed_sheets(browser, SHOTS)
         page_checks.pour_planner(browser, MIXDESIGN, SHOTS)
+        durability_checks.durability(browser, url, MIXDESIGN, SHOTS)
         page_checks.link_round_trip(browser, url)
         page_checks.hostile_links(browser, url)
         page_checks.stale_figures(browser, url, SHOTS)

@@ -1,5 +1,6 @@
 #include "ui/main/dataentrypage.h"
 
+#include "ui/main/exposurelist.h"
 #include "ui/main/keyboardhint.h"
 #include "ui/main/numberkeyfilter.h"
 #include "ui_dataentrypage.h"
@@ -81,8 +82,11 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
     m_ui->setupUi(this);
 
     auto* keys = new NumberKeyFilter(this);
-    for (QWidget* field : {m_ui->Text2, m_ui->Text3, m_ui->Text4})
+    for (QWidget* field : {m_ui->Text2, m_ui->Text3})
         keys->watch(field);
+    // The exposure class is chosen only now and then: Return after the moisture still lands on
+    // Calculate, as on the page; Tab goes through the class.
+    keys->watch(m_ui->Text4, m_ui->Command1);
 
     // The dose field starts disabled but on the ordinary background; grey comes only
     // from a click on "without admixture".
@@ -128,6 +132,8 @@ DataEntryPage::DataEntryPage(QWidget* parent) : QWidget(parent), m_ui(std::make_
         connect(list, &QComboBox::currentIndexChanged, this, &DataEntryPage::entriesChanged);
     for (QCheckBox* box : {m_ui->Check1, m_ui->Check2, m_ui->Check3, m_ui->Check4})
         connect(box, &QCheckBox::toggled, this, &DataEntryPage::entriesChanged);
+    fillExposureList(m_ui->exposureList, m_ui->exposureLabel);
+    connect(m_ui->exposureList, &QComboBox::currentIndexChanged, this, &DataEntryPage::entriesChanged);
     connect(this, &DataEntryPage::entriesChanged, this, &DataEntryPage::updateMarks);
     connect(m_ui->Combo2, &QComboBox::currentIndexChanged, this, &DataEntryPage::showStoneSize);
     m_ui->resultsStaleNote->hide();
@@ -194,15 +200,17 @@ mix::MixInputs DataEntryPage::inputs() const
     return in;
 }
 
+mix::Exposure DataEntryPage::exposure() const { return chosenExposure(m_ui->exposureList); }
+
 void DataEntryPage::enablePrint() { m_ui->Command2->setEnabled(true); }
 
 void DataEntryPage::applyFocusOrder()
 {
     // Return in the moisture field moves on, so Calculate follows it rather than the picture
     // link beside the buttons, which a second Return would open.
-    QWidget* const order[] = {m_ui->Check1,   m_ui->Check2,   m_ui->Check3, m_ui->Text3, m_ui->Check4,
-                              m_ui->Text2,    m_ui->Combo1,   m_ui->Combo2, m_ui->Text4, m_ui->Command1,
-                              m_ui->Command2, m_ui->Command6, m_ui->Image1, m_ui->Text6};
+    QWidget* const order[] = {m_ui->Check1,   m_ui->Check2,   m_ui->Check3,   m_ui->Text3,  m_ui->Check4,
+                              m_ui->Text2,    m_ui->Combo1,   m_ui->Combo2,   m_ui->Text4,  m_ui->exposureList,
+                              m_ui->Command1, m_ui->Command2, m_ui->Command6, m_ui->Image1, m_ui->Text6};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/exposure.h"
 #include "engine/mixinputs.h"
 
 #include <QWidget>
@@ -23,6 +24,8 @@ public:
     // The two pick lists, filled once; no item is selected afterwards.
     void fillLists();
     mix::MixInputs inputs() const;
+    // Where the concrete will stand; None, the list's first item, unless the user picks one.
+    mix::Exposure exposure() const;
     void enablePrint();
     // As the screen reads, top to bottom and left to right, the dose right after the box that
     // asks for it. Called once the page sits in its tab widget, which splices its tab bar into

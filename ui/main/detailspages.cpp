@@ -1,9 +1,14 @@
 #include "ui/main/detailspages.h"
 
+#include "ui/main/durabilitychartdialog.h"
 #include "ui/main/framecaptions.h"
 #include "ui_detailspages.h"
 
+#include "engine/design.h"
+#include "engine/texts/exposurewords.h"
+#include "format/durabilitychart.h"
 #include "ui/common/activatable.h"
+#include "ui/common/utf8text.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -84,9 +89,53 @@ DetailsPages::DetailsPages(QWidget* parent) : QWidget(parent), m_ui(std::make_un
         connect(shortcut, &QShortcut::activated, this, turn);
     }
     namePage(m_ui->Label81->text());
+
+    // The button in the desktop's own colours, not the page's.
+    QPalette own = QApplication::palette();
+    own.setResolveMask(~QPalette::ResolveMask(0));
+    m_ui->durabilityChartButton->setPalette(own);
+    m_ui->durabilityChartButton->setText(fromUtf8(mix::exposurewords::kChartTitle));
+    m_ui->durabilityChartButton->setAccessibleName(m_ui->durabilityChartButton->text());
+    m_ui->durabilityVerdict->hide();
+    m_ui->durabilityChartButton->hide();
+    connect(m_ui->durabilityChartButton, &QPushButton::clicked, this, &DetailsPages::showDurabilityChart);
+    setTabOrder(m_ui->durabilityChartButton, m_ui->Image7);
 }
 
 DetailsPages::~DetailsPages() = default;
+
+void DetailsPages::showDurability(const mix::Design& design)
+{
+    const mix::DurabilityText& t = design.durabilityText;
+    const bool judged = design.durability.has_value();
+    QString verdict;
+    if (judged) {
+        verdict = fromUtf8(t.exposure) + QLatin1Char('\n') + fromUtf8(t.verdict);
+        if (!t.least.empty())
+            verdict += QLatin1Char('\n') + fromUtf8(t.least);
+    }
+    m_ui->durabilityVerdict->setText(verdict);
+    m_ui->durabilityVerdict->setAccessibleName(verdict);
+    m_ui->durabilityVerdict->setVisible(judged);
+    m_ui->durabilityChartButton->setVisible(judged);
+    m_chart = QByteArray::fromStdString(format::durabilityChartSvg(design));
+    // An open chart follows the design on screen.
+    if (m_chartDialog && m_chartDialog->isVisible()) {
+        if (m_chart.isEmpty())
+            m_chartDialog->hide();
+        else
+            m_chartDialog->showChart(m_chart);
+    }
+}
+
+void DetailsPages::showDurabilityChart()
+{
+    if (m_chart.isEmpty())
+        return;
+    if (!m_chartDialog)
+        m_chartDialog = new DurabilityChartDialog(this);
+    m_chartDialog->showChart(m_chart);
+}
 
 void DetailsPages::keepInnerFrameBelowBorder()
 {

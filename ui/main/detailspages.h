@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QWidget>
 
 #include <memory>
@@ -7,6 +8,10 @@
 namespace Ui {
 class DetailsPages;
 }
+namespace mix {
+struct Design;
+}
+class DurabilityChartDialog;
 
 // The calculation-details tab: three pages stacked in one place, turned by arrow pictures.
 // Stacking does the work: Frame1 lies in front of Frame2, Frame2 in front of Frame6(1) and
@@ -26,6 +31,9 @@ public:
     void keepInnerFrameBelowBorder();
     // The figures are of entries no longer on screen: greyed, with a note under the pages.
     void showStale(bool stale);
+    // Page 3, under the final mix: the verdict on the design's exposure class and the button to
+    // its chart; nothing of either without a class.
+    void showDurability(const mix::Design& design);
 
 private:
     void Image11_Click();
@@ -36,6 +44,9 @@ private:
     void pageDown();
     void pageUp();
     void namePage(const QString& pageLabel);
+    void showDurabilityChart();
 
     std::unique_ptr<Ui::DetailsPages> m_ui;
+    QByteArray m_chart; // the shown design's exposure chart, empty without a class
+    DurabilityChartDialog* m_chartDialog = nullptr;
 };

@@ -137,7 +137,8 @@ void Form2::Form_Load()
 
 void Form2::Command1_Click()
 {
-    mix::Design design = mix::designOf({m_ui->dataEntryPage->inputs(), m_ui->pourPage->entryTexts()});
+    mix::Design design =
+        mix::designOf({m_ui->dataEntryPage->inputs(), m_ui->pourPage->entryTexts(), m_ui->dataEntryPage->exposure()});
     if (design.refusal) {
         refuse(*design.refusal);
         return;
@@ -151,12 +152,14 @@ void Form2::Command1_Click()
     m_ui->printcard->setEnabled(true);
     m_ui->savecardpdf->setEnabled(true);
     m_ui->detailsPages->showPages();
+    m_ui->detailsPages->showDurability(*m_accepted);
     m_ui->pourPage->setDesign(*m_accepted);
 }
 
 bool Form2::resultsStale() const
 {
-    return m_accepted && !(m_ui->dataEntryPage->inputs() == m_accepted->entries.design);
+    return m_accepted && !(m_ui->dataEntryPage->inputs() == m_accepted->entries.design &&
+                           m_ui->dataEntryPage->exposure() == m_accepted->entries.exposure);
 }
 
 void Form2::entriesChanged()

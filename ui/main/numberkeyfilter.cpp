@@ -43,7 +43,12 @@ void sendTab(QWidget* field)
 
 NumberKeyFilter::NumberKeyFilter(QObject* parent) : QObject(parent) {}
 
-void NumberKeyFilter::watch(QWidget* field) { field->installEventFilter(this); }
+void NumberKeyFilter::watch(QWidget* field, QWidget* next)
+{
+    field->installEventFilter(this);
+    if (next)
+        m_next.insert(field, next);
+}
 
 bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
@@ -51,7 +56,10 @@ bool NumberKeyFilter::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (isEnter(key)) {
-        sendTab(static_cast<QWidget*>(watched));
+        if (QWidget* next = m_next.value(watched))
+            next->setFocus(Qt::TabFocusReason);
+        else
+            sendTab(static_cast<QWidget*>(watched));
         return true;
     }
     if (!typesCharacter(key) || isControlCode(key))

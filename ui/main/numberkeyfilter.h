@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 
 class QWidget;
@@ -13,8 +14,12 @@ class NumberKeyFilter : public QObject {
 public:
     explicit NumberKeyFilter(QObject* parent = nullptr);
 
-    void watch(QWidget* field);
+    // Enter in `field` moves to `next` when given, past what Tab would reach first.
+    void watch(QWidget* field, QWidget* next = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QHash<QObject*, QWidget*> m_next;
 };

@@ -9,7 +9,8 @@
 
 namespace report {
 struct Card;
-}
+struct SheetFigure;
+} // namespace report
 
 namespace print {
 
@@ -19,7 +20,8 @@ namespace print {
 // PDF module (bolmiradex-pdf.so, on Linux) they are loaded with the first PDF written, never at
 // start. Which of the two makers a program has is chosen when it is linked: mixprintpdf calls
 // the report in-process, mixprintpdfmodule loads the module.
-QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link);
+QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link,
+                     const report::SheetFigure* figure = nullptr);
 QByteArray cardPdf(const report::Card& card);
 
 } // namespace print

@@ -4,11 +4,11 @@
 
 #include "report/card.h"
 
-extern "C" __attribute__((visibility("default"))) void bolmiradex_report_pdf(const format::SheetLines* sheets,
-                                                                             std::size_t count, const QString* title,
-                                                                             const QByteArray* link, QByteArray* pdf)
+extern "C" __attribute__((visibility("default"))) void
+bolmiradex_report_pdf(const format::SheetLines* sheets, std::size_t count, const QString* title, const QByteArray* link,
+                      const report::SheetFigure* figure, QByteArray* pdf)
 {
-    *pdf = print::reportPdf(std::span(sheets, count), *title, *link);
+    *pdf = print::reportPdf(std::span(sheets, count), *title, *link, figure);
 }
 
 extern "C" __attribute__((visibility("default"))) void bolmiradex_card_pdf(const report::Card* card, QByteArray* pdf)

@@ -11,7 +11,8 @@ namespace print {
 
 namespace {
 
-using ReportPdf = void(const format::SheetLines*, std::size_t, const QString*, const QByteArray*, QByteArray*);
+using ReportPdf = void(const format::SheetLines*, std::size_t, const QString*, const QByteArray*,
+                       const report::SheetFigure*, QByteArray*);
 using CardPdf = void(const report::Card*, QByteArray*);
 
 // Beside the program in a build tree; in the package's private library folder once installed.
@@ -39,11 +40,12 @@ template <typename Function> Function* entry(const char* name)
 
 } // namespace
 
-QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link)
+QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link,
+                     const report::SheetFigure* figure)
 {
     QByteArray pdf;
     if (auto* make = entry<ReportPdf>("bolmiradex_report_pdf"))
-        make(sheets.data(), sheets.size(), &title, &link, &pdf);
+        make(sheets.data(), sheets.size(), &title, &link, figure, &pdf);
     return pdf;
 }
 

@@ -87,6 +87,12 @@ QByteArray ReportCommand::link() const
     return shown ? QByteArray::fromStdString(format::designLink(mix::kPageAddress, *shown)) : QByteArray();
 }
 
+std::optional<report::SheetFigure> ReportCommand::figure() const
+{
+    const mix::Design* shown = design();
+    return shown ? report::durabilityFigure(*shown) : std::nullopt;
+}
+
 std::vector<Sheet> ReportCommand::sheets()
 {
     const mix::Design* shown = design();
@@ -161,7 +167,10 @@ void ReportCommand::Command2_Click()
             if (file.isEmpty())
                 continue; // the user skipped this sheet's file
         }
-        if (!printSheet(now[next], file, {}))
+        std::optional<report::SheetFigure> chart = figure();
+        if (chart && chart->sheet != next)
+            chart.reset();
+        if (!printSheet(now[next], file, {}, chart))
             return;
     }
 }
@@ -180,7 +189,8 @@ void ReportCommand::savePdf()
     const QString file = m_dialogs.choosePdfFile(m_window, reportFileName(*design(), QDate::currentDate()));
     if (file.isEmpty())
         return;
-    saveDocument(file, print::reportPdf(report, title(), link()));
+    const auto chart = figure();
+    saveDocument(file, print::reportPdf(report, title(), link(), chart ? &*chart : nullptr));
 }
 
 void ReportCommand::printPreview()
@@ -189,10 +199,10 @@ void ReportCommand::printPreview()
     if (report.empty())
         return;
     fitPrinterToReport();
-    m_dialogs.showPreview(m_window, currentPrinter(), [&report, link = link()](QPrinter& printer) {
+    m_dialogs.showPreview(m_window, currentPrinter(), [&report, link = link(), chart = figure()](QPrinter& printer) {
         QPainter painter;
         if (painter.begin(&printer))
-            report::renderSheets(painter, printer, report, link);
+            report::renderSheets(painter, printer, report, link, chart ? &*chart : nullptr);
     });
 }
 
@@ -245,17 +255,23 @@ bool ReportCommand::printsToFile() const
     return m_printer && m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty();
 }
 
-bool ReportCommand::printSheet(const Sheet& sheet, const QString& file, const QByteArray& link)
+bool ReportCommand::printSheet(const Sheet& sheet, const QString& file, const QByteArray& link,
+                               std::optional<report::SheetFigure> figure)
 {
+    // The sheet is a document of its own, the figure on its one page.
+    if (figure)
+        figure->sheet = 0;
     // A printer that writes a file gets the sheet as a whole document through the one writer,
     // so a full disk or a missing folder is told, never left as a cut file.
     if (!file.isEmpty())
-        return saveDocument(file, print::reportPdf(std::span(&sheet, 1), title(), link));
+        return saveDocument(file, print::reportPdf(std::span(&sheet, 1), title(), link, figure ? &*figure : nullptr));
     // On paper a line that fails is simply missing; only a job that cannot start or finish
     // counts as a failure.
     QPainter painter;
     if (painter.begin(&currentPrinter())) {
         report::render(painter, sheet, link);
+        if (figure)
+            report::renderFigure(painter, sheet, *figure);
         if (painter.end())
             return true;
     }

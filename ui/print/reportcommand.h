@@ -8,6 +8,7 @@
 #include <QPrinter>
 
 #include "report/card.h"
+#include "report/figure.h"
 
 #include <functional>
 #include <memory>
@@ -65,10 +66,14 @@ private:
     void tellMissingThaiFont();
     std::vector<format::SheetLines> sheets();
     QByteArray link() const;
+    // The design's exposure chart on its sheet; none without a class.
+    std::optional<report::SheetFigure> figure() const;
     void fitPrinterToReport();
     bool printsToFile() const;
     // One sheet as its own job: on the printer, or as a file when the printer writes one.
-    bool printSheet(const format::SheetLines& sheet, const QString& file, const QByteArray& link);
+    // `figure`, when given, is drawn on this sheet.
+    bool printSheet(const format::SheetLines& sheet, const QString& file, const QByteArray& link,
+                    std::optional<report::SheetFigure> figure = std::nullopt);
     // Where sheet `number` goes beside `sheet1File`: asked before an existing file is replaced;
     // empty when the user skips that sheet.
     QString laterSheetFile(const QString& sheet1File, int number);
