@@ -9,7 +9,8 @@
 
 namespace report {
 struct Card;
-}
+struct SheetFigure;
+} // namespace report
 
 namespace print {
 
@@ -21,5 +22,8 @@ namespace print {
 // the report in-process, mixprintpdfmodule loads the module.
 QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link);
 QByteArray cardPdf(const report::Card& card);
+// The acceptance sheet of strength results, its chart on the first sheet (report::figurePdf).
+QByteArray figurePdf(std::span<const format::SheetLines> sheets, const report::SheetFigure& figure,
+                     const QString& title);
 
 } // namespace print
