@@ -6,6 +6,7 @@
 #include "ui/common/prompter.h"
 #include "ui/common/toolkittranslation.h"
 #include "ui/main/form2.h"
+#include "ui/main/resultspage.h"
 #include "ui/print/reportcommand.h"
 #include "ui/splash/form1.h"
 
@@ -47,6 +48,13 @@ int main(int argc, char* argv[])
     QObject::connect(&mainWindow, &Form2::previewRequested, &report, &print::ReportCommand::printPreview);
     QObject::connect(&mainWindow, &Form2::cardRequested, &report, &print::ReportCommand::printCard);
     QObject::connect(&mainWindow, &Form2::cardPdfRequested, &report, &print::ReportCommand::saveCardPdf);
+    report.setAcceptanceSource([&mainWindow] { return mainWindow.resultsPage()->acceptance(); });
+    QObject::connect(mainWindow.resultsPage(), &ResultsPage::printRequested, &report,
+                     &print::ReportCommand::printAcceptance);
+    QObject::connect(mainWindow.resultsPage(), &ResultsPage::previewRequested, &report,
+                     &print::ReportCommand::previewAcceptance);
+    QObject::connect(mainWindow.resultsPage(), &ResultsPage::savePdfRequested, &report,
+                     &print::ReportCommand::saveAcceptancePdf);
     QObject::connect(&report, &print::ReportCommand::saved, &mainWindow, &Form2::showSaved);
     QObject::connect(&mainWindow, &Form2::aboutRequested, [] { Form3::showSingle(); });
 

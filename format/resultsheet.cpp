@@ -33,14 +33,6 @@ std::string lowered(std::string_view s)
     return out;
 }
 
-// What the writer put behind an apostrophe so a spreadsheet would not run it comes back as typed.
-std::string unguarded(std::string_view cell)
-{
-    if (cell.size() >= 2 && cell[0] == '\'' && std::string_view("=+-@\t\r").find(cell[1]) != std::string_view::npos)
-        cell.remove_prefix(1);
-    return std::string(cell);
-}
-
 std::optional<double> positive(std::string_view cell)
 {
     const auto value = mix::parseNumber(trimmed(cell));
@@ -89,7 +81,7 @@ public:
         };
         mix::StrengthRow row;
         row.line = line;
-        row.sample = unguarded(trimmed(cell(Sample)));
+        row.sample = unguardedCell(trimmed(cell(Sample)));
         if (row.sample.empty())
             return SheetError{line, SheetFault::NoSample, {}};
         const auto strength = positive(cell(Strength));
@@ -102,7 +94,7 @@ public:
                 return SheetError{line, SheetFault::BadAge, std::string(cell(Age))};
             row.ageDays = *age;
         }
-        row.date = unguarded(trimmed(cell(Date)));
+        row.date = unguardedCell(trimmed(cell(Date)));
         m_rows.push_back(std::move(row));
         return std::nullopt;
     }
@@ -232,6 +224,14 @@ SheetRead readResultsTable(const std::vector<std::vector<std::string>>& table)
         if (auto bad = rows.row(table[i], table[i].size(), long(i + 1)))
             return *bad;
     return rows.finish();
+}
+
+// What the writer put behind an apostrophe so a spreadsheet would not run it comes back as typed.
+std::string unguardedCell(std::string_view cell)
+{
+    if (cell.size() >= 2 && cell[0] == '\'' && std::string_view("=+-@\t\r").find(cell[1]) != std::string_view::npos)
+        cell.remove_prefix(1);
+    return std::string(cell);
 }
 
 std::string resultsSheetCsv(const std::vector<mix::StrengthRow>& rows)

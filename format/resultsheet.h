@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -50,5 +51,7 @@ SheetRead readResultsTable(const std::vector<std::vector<std::string>>& table);
 // CRLF ends; a cell a spreadsheet would run as a formula is kept as text behind an apostrophe,
 // which the reader takes off again.
 std::string resultsSheetCsv(const std::vector<mix::StrengthRow>& rows);
+// A cell as typed, from one the writer guarded behind an apostrophe.
+std::string unguardedCell(std::string_view cell);
 
 } // namespace format

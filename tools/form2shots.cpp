@@ -4,6 +4,7 @@
 #include "ui/common/picturelabel.h"
 #include "ui/common/weblink.h"
 #include "ui/main/form2.h"
+#include "ui/main/resultspage.h"
 #include "ui/print/reportcommand.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QScreen>
@@ -108,6 +110,37 @@ bool saveCardPreview(Form2& window, const QDir& dir)
     return ok;
 }
 
+// The PDF save dialog answered with a file in the shots' folder.
+class FileDialogs : public print::QtReportDialogs {
+public:
+    explicit FileDialogs(QString file) : m_file(std::move(file)) {}
+    QString choosePdfFile(QWidget*, const QString&) override { return m_file; }
+
+private:
+    QString m_file;
+};
+
+// The results tab with a sheet of one low test, and with a bad one; the acceptance sheet as a PDF.
+bool saveResults(Form2& window, const QDir& dir)
+{
+    control<QTabWidget>(window, "SSTab1")->setCurrentIndex(4);
+    ResultsPage* page = window.resultsPage();
+    page->paste(QStringLiteral("sample\tstrength\tage_days\tdate\nA\t250\t28\t2026-11-01\nA\t262\t28\t2026-11-01\n"
+                               "B\t199\t28\t2026-11-02\nC\t248\t28\t2026-11-03\nD\t300\t28\t2026-11-04\n"
+                               "E\t281.5\t28\t2026-11-05\nF\t255\t7\t2026-11-06\n"));
+    bool ok = save(window, dir, QStringLiteral("tab4-results.png"));
+    FileDialogs dialogs(dir.filePath(QStringLiteral("acceptance.pdf")));
+    print::ReportCommand command(
+        &window, defaultPrompter(), [&window] { return window.shownDesign(); }, dialogs);
+    command.setAcceptanceSource([page] { return page->acceptance(); });
+    command.saveAcceptancePdf();
+    ok &= QFile::exists(dir.filePath(QStringLiteral("acceptance.pdf")));
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(dir.filePath(QStringLiteral("acceptance.pdf"))));
+    page->paste(QStringLiteral("sample\tstrength\nG\tabc\n"));
+    ok &= save(window, dir, QStringLiteral("tab4-results-bad.png"));
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -189,5 +222,6 @@ int main(int argc, char* argv[])
         ok &= save(*chart, dir, QStringLiteral("durability-chart.png"));
     else
         ok = false;
+    ok &= saveResults(window, dir);
     return ok ? 0 : 1;
 }

@@ -9,6 +9,7 @@ import { keepPrices, pourEntries, pourFields, priceFields, restorePrices, showPo
   showVolume } from './pour.js';
 import { showDurability } from './durability.js';
 import { faces, showSheets } from './sheets.js';
+import { setResultsDesign, setUpResults } from './results.js';
 
 const $ = (id) => document.getElementById(id);
 const engine = makeEngine();
@@ -178,6 +179,7 @@ async function calculate({ scroll = true, focus = scroll, quietIfIncomplete = fa
       showRefusal(outcome, focus);
   } else {
     accepted = design;
+    setResultsDesign(design);
     const sheets = showResult(outcome, scroll);
     timings.calculate.push(performance.now() - started);
     await sheets;
@@ -272,6 +274,7 @@ engine.ready.then(async () => {
     await calculate({ focus: false, quietIfIncomplete: true });
   else
     await replan();
+  await setUpResults(engine, print);
   timings.interactive = performance.now();
   document.body.dataset.ready = 'true';
   // The report's face once the page works, then the offline copy, which finds it and every other

@@ -4,13 +4,13 @@
 // page its calculator.
 import createEngine from './mixdesign.mjs';
 
-function run(module, record) {
+function run(module, record, call = '_mixdesign_design') {
   const text = JSON.stringify(record);
   const size = module.lengthBytesUTF8(text) + 1;
   const pointer = module._malloc(size);
   try {
     module.stringToUTF8(text, pointer, size);
-    return module.UTF8ToString(module._mixdesign_design(pointer));
+    return module.UTF8ToString(module[call](pointer));
   } finally {
     module._free(pointer);
   }
@@ -35,6 +35,17 @@ export function makeEngine(options = {}) {
     },
     async design(record) {
       return JSON.parse(await this.designText(record));
+    },
+    // A results sheet judged: `record` holds "sheet", the design's "strength" and "specimen"
+    // and the day's "date" (web/webresults.h).
+    async results(record) {
+      try {
+        return JSON.parse(run(await instance, record, '_mixdesign_results'));
+      } catch (error) {
+        instance = createEngine(options);
+        console.warn('engine restarted:', error);
+        return JSON.parse(run(await instance, record, '_mixdesign_results'));
+      }
     },
     // The captions the engine's tables hold, keyed as the page's data-caption attributes.
     async captions() {

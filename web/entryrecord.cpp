@@ -168,6 +168,8 @@ EntryRecord readEntryRecord(std::string_view json)
             record.address = value;
         else if (key == "date")
             record.date = value;
+        else if (key == "sheet")
+            record.sheet = value;
         else if (key == "strength")
             in.strengthText = value;
         else if (key == "specimen")

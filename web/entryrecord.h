@@ -15,6 +15,7 @@ struct EntryRecord {
     mix::Entries entries;
     std::string address;
     std::string date;
+    std::string sheet; // the lab's results sheet, for the results call alone
 };
 
 // Reads one JSON object of string members. A name the link does not use for its key leaves

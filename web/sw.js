@@ -2,7 +2,7 @@
 // phone, so that the calculator opens, calculates and prints without a network. web-build
 // stamps the version, so a new build replaces the copy.
 const cacheName = 'mixdesign-@BUILD@';
-const files = ['./', 'style.css', 'app.js', 'engine.js', 'link.js', 'mixer.js', 'pour.js', 'sheets.js', 'durability.js', 'mixdesign.mjs',
+const files = ['./', 'style.css', 'app.js', 'engine.js', 'link.js', 'mixer.js', 'pour.js', 'results.js', 'durability.js', 'sheets.js', 'mixdesign.mjs',
   'mixdesign.wasm', 'vendor/uqr.mjs', 'manifest.webmanifest', 'calculate.svg', 'print.svg', 'fonts/umpush.woff2',
   'fonts/umpush-bold.woff2', 'card/stone.svg', 'card/sand.svg', 'card/cement.svg', 'card/water.svg',
   'card/admixture.svg', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'apple-touch-icon.png'];

@@ -40,11 +40,12 @@ void appendDurability(format::JsonWriter& o, const mix::Design& design)
     o.text("durabilityChart", format::durabilityChartSvg(design));
 }
 
-// The report's sheets, each a list of lines at their places in twips, for the page's print.
-std::string sheetsJson(const mix::Design& design)
+} // namespace
+
+std::string sheetsJson(const std::vector<format::SheetLines>& sheets)
 {
     std::string out = "[";
-    for (const auto& sheet : format::reportSheets(design)) {
+    for (const auto& sheet : sheets) {
         out += out.size() > 1 ? ",[" : "[";
         bool firstLine = true;
         for (const auto& line : sheet) {
@@ -64,8 +65,6 @@ std::string sheetsJson(const mix::Design& design)
     return out + ']';
 }
 
-} // namespace
-
 std::string designJson(std::string_view recordJson)
 {
     const EntryRecord record = readEntryRecord(recordJson);
@@ -84,7 +83,7 @@ std::string designJson(std::string_view recordJson)
     appendCard(o, design, record.date);
     o.text("link", format::designLink(record.address, design));
     if (design.result) {
-        o.raw("sheets", sheetsJson(design));
+        o.raw("sheets", sheetsJson(format::reportSheets(design)));
         const format::SheetSquare& qr = format::kSheet1QrCode;
         o.begin("qr").number("x", qr.x).number("y", qr.y).number("size", qr.size).end();
     }

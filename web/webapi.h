@@ -1,7 +1,10 @@
 #pragma once
 
+#include "format/sheetlines.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace web {
 
@@ -18,6 +21,9 @@ std::string designJson(std::string_view record);
 // Every caption the page shows that the engine's tables hold, keyed as the page's
 // data-caption attributes name them, and the design criteria.
 std::string captionsJson();
+
+// Sheets as the page prints them: each a list of lines at their places in twips.
+std::string sheetsJson(const std::vector<format::SheetLines>& sheets);
 
 } // namespace web
 

@@ -15,7 +15,8 @@ inline constexpr std::array<std::pair<const char*, const char*>, 6> pictureToolt
     {"Image6", "น้ำยาผสมคอนกรีตประเภทลดน้ำและยืดเวลาการแข็งตัว"},
 }};
 
-inline constexpr std::array<const char*, 4> tabCaptions{"ป้อนข้อมูล", "รายละเอียดการคำนวณ", "ข้อกำหนด", "วางแผนการเท"};
+inline constexpr std::array<const char*, 5> tabCaptions{"ป้อนข้อมูล", "รายละเอียดการคำนวณ", "ข้อกำหนด", "วางแผนการเท",
+                                                        "ผลทดสอบกำลังอัด"};
 
 inline constexpr std::array<const char*, 3> menuCaptions{"หลัก", "On The Web", "เกี่ยวกับ..."};
 

@@ -1,8 +1,13 @@
 #include "report/card.h"
 #include "report/cardrender.h"
+#include "report/figure.h"
 #include "report/pdf.h"
 #include "tests/report/support/samplecaptions.h"
 #include "ui/print/pdfmaker.h"
+
+#include "engine/acceptance.h"
+#include "format/acceptancechart.h"
+#include "format/acceptancesheet.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -29,6 +34,16 @@ private slots:
         const QByteArray cardFromModule = print::cardPdf(card);
         QVERIFY(cardFromModule.startsWith("%PDF-"));
         QCOMPARE(cardFromModule, report::cardPdf(card));
+
+        const mix::Acceptance judged = mix::judgeResults(
+            240, mix::Specimen::Cube,
+            {{"A", 250, 28, "", 0}, {"B", 199, 28, "", 0}, {"C", 248, 28, "", 0}, {"D", 300, 28, "", 0}});
+        const auto acceptance = format::acceptanceSheets(judged, "2026-12-09");
+        const report::SheetFigure chart{QByteArray::fromStdString(format::acceptanceChartSvg(judged)),
+                                        format::kAcceptanceChart};
+        const QByteArray acceptanceFromModule = print::figurePdf(acceptance, chart, title);
+        QVERIFY(acceptanceFromModule.startsWith("%PDF-"));
+        QCOMPARE(acceptanceFromModule, report::figurePdf(acceptance, chart, title));
     }
 };
 

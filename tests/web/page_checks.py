@@ -543,3 +543,102 @@ def phone_fonts(site_url, shots):
     differ = sum(1 for x, y in zip(a, b) if abs(x - y) > 64) / max(len(a), 1)
     check(size_a == size_b and differ < 0.02, f"sheet 1 differs in {differ:.1%} of its pixels with only Noto fonts")
     print(f"sheet 1 with only Noto Sans Thai and DejaVu: {differ:.2%} of pixels differ")
+
+
+def generated_sheet(rng):
+    """A lab's sheet as the window's test makes them: 1 to 34 samples of 1 to 3 specimens, some of 7 days."""
+    specified = rng.choice([150, 210, 240, 280, 320, 380])
+    cube = rng.random() < 0.5
+    centre, spread = specified + 30 + rng.randrange(40), 5 + rng.randrange(40)
+    lines = ["sample,strength,age_days,date"]
+    samples = 1 + rng.randrange(34)
+    for s in range(samples):
+        for _ in range(1 + rng.randrange(3)):
+            age = 7 if rng.randrange(8) == 0 else 28
+            lines.append(f"S{s + 1},{max(1.0, round(rng.gauss(centre, spread), 2)):.2f},{age},2026-{1 + s % 12:02d}-01")
+    lines.append(f"S{samples + 1},{specified:.2f},28,")
+    return specified, cube, "\n".join(lines) + "\n"
+
+
+def page_results(browser, sheet, strength, specimen):
+    return browser.execute_async_script("""const done = arguments[arguments.length - 1];
+        import('./engine.js').then(m => m.makeEngine().results({sheet: arguments[0], strength: arguments[1],
+            specimen: arguments[2], date: '2026-12-09'})).then(done, e => done(String(e)))""", sheet, strength, specimen)
+
+
+def results_agree(browser, mixdesign):
+    """Generated result sheets judged by the page's engine as by mixdesign --results ... --json."""
+    rng = random.Random(31)
+    with tempfile.TemporaryDirectory() as folder:
+        for number in range(24):
+            specified, cube, sheet = generated_sheet(rng)
+            path = os.path.join(folder, f"sheet{number}.csv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(sheet)
+            run = subprocess.run([mixdesign, "--results", path, "--strength", str(specified),
+                                  "--cube" if cube else "--cylinder", "--json"], capture_output=True, text=True)
+            check(run.returncode == 0, f"sheet {number}: mixdesign exit {run.returncode}: {run.stderr}")
+            answer = page_results(browser, sheet, str(specified), "cube" if cube else "cylinder")
+            check(isinstance(answer, dict) and answer.get("acceptance") == json.loads(run.stdout)["acceptance"],
+                  f"sheet {number}: the page judges it otherwise than the command")
+            # The same sheet pasted from a spreadsheet is the same sheet.
+            tabbed = page_results(browser, sheet.replace(",", "\t"), str(specified), "cube" if cube else "cylinder")
+            check(tabbed.get("acceptance") == answer.get("acceptance"), f"sheet {number}: tab-separated differs")
+
+
+RESULTS_SHEET = "sample,strength,age_days,date\nA,250,28,2026-11-01\nA,262,28,2026-11-01\nB,199,28,2026-11-02\n" \
+                "C,248,28,2026-11-03\nD,300,28,\nE,255,7,\n"
+
+
+def strength_results(browser, url, mixdesign, shots):
+    """The results section: judged against the design calculated, low tests and windows marked, the
+    reason of a bad sheet beside its row, the sheet kept over a reload until cleared, export, print."""
+    results_agree(browser, mixdesign)
+    browser.get(url)
+    wait_ready(browser)
+    browser.execute_script("localStorage.removeItem('mixdesign.results')")
+    enter_first_example(browser)
+    calculate(browser)
+    area = browser.find_element(By.ID, "resultsPaste")
+    browser.execute_script("""const area = arguments[0]; area.value = arguments[1];
+        area.dispatchEvent(new Event('input'))""", area, RESULTS_SHEET)
+    WebDriverWait(browser, 10).until(lambda b: not b.find_element(By.ID, "resultsJudged").get_attribute("hidden"))
+    marks = browser.execute_script("""return [...document.querySelectorAll('#resultsTable tbody tr')].map(r =>
+        [r.dataset.line, r.classList.contains('low-test'), r.classList.contains('low-window')])""")
+    # 240 cube: B (199) is below 240 - 35.69 and 240 - 40.79; A, B, C average 234.33 < 240, and
+    # B, C, D 249 < 280.79 (EN 206).
+    check(marks == [["2", False, True], ["3", False, True], ["4", True, True], ["5", False, True], ["6", False, True],
+                    ["7", False, False]], f"marks {marks}")
+    verdict = browser.find_element(By.ID, "resultsVerdict").text
+    check("ACI 318-19 ข้อ 26.12.3.1: ไม่ผ่าน" in verdict, f"verdict {verdict[:200]!r}")
+    check(browser.execute_script("return document.querySelectorAll('#resultsChart svg').length") == 1, "no chart")
+    browser.find_element(By.ID, "strengthResults").screenshot(f"{shots}/page-strength-results.png")
+
+    browser.execute_script("document.body.dataset.print = 'acceptance'")
+    pages, printed = printed_text(browser, f"{shots}/acceptance.pdf")
+    browser.execute_script("delete document.body.dataset.print")
+    check(pages == 1 and "บันทึกการตรวจรับกำลังอัดคอนกรีต" in printed and "ลงชื่อ" in printed,
+          f"the acceptance sheet prints {pages} pages: {printed[:120]!r}")
+
+    # Export: the CSV the user gets holds the rows as they are.
+    exported = browser.execute_async_script("""const done = arguments[0];
+        const make = URL.createObjectURL;
+        URL.createObjectURL = (blob) => { blob.text().then(done); URL.createObjectURL = make; return make(blob); };
+        document.getElementById('resultsExport').click();""")
+    check(exported == RESULTS_SHEET.replace("\n", "\r\n"), f"exported {exported!r}")
+
+    # Kept over a reload; a bad sheet says why right under its row.
+    browser.refresh()
+    wait_ready(browser)
+    check(browser.find_element(By.ID, "resultsPaste").get_attribute("value") == RESULTS_SHEET, "the sheet was not kept")
+    browser.execute_script("""const area = arguments[0]; area.value = arguments[1];
+        area.dispatchEvent(new Event('input'))""", browser.find_element(By.ID, "resultsPaste"),
+                           "sample,strength\nA,250\nB,abc\nC,240\n")
+    WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.ID, "resultsFault"))
+    fault = browser.execute_script("""const f = document.getElementById('resultsFault');
+        return [f.previousElementSibling.dataset.line, f.textContent]""")
+    check(fault == ["3", "บรรทัด 3: กำลังอัด 'abc' ไม่ใช่ตัวเลขที่มากกว่าศูนย์"], f"fault {fault}")
+    browser.find_element(By.ID, "resultsClear").click()
+    browser.refresh()
+    wait_ready(browser)
+    check(browser.find_element(By.ID, "resultsPaste").get_attribute("value") == "", "a cleared sheet came back")

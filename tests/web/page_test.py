@@ -97,6 +97,7 @@ def main():
         page_checks.link_opened(browser, url)
         page_checks.mixer_batches(browser, url, SHOTS)
         page_checks.share_fallback(browser, url)
+        page_checks.strength_results(browser, url, MIXDESIGN, SHOTS)
         page_checks.phone_fonts(url, SHOTS)
 
         # Offline: the server is gone; the service worker must serve the page and the engine.

@@ -5,6 +5,7 @@
 #include "ui/main/exitshortcutguard.h"
 #include "ui/main/framecaptions.h"
 #include "ui/main/menubarchoice.h"
+#include "ui/main/resultspage.h"
 #include "ui/main/statuspanels.h"
 #include "ui/main/windowtexts.h"
 #include "ui_form2.h"
@@ -15,7 +16,10 @@
 #include "ui/common/valuelabel.h"
 #include "ui/common/weblink.h"
 
+#include "engine/numbers.h"
+
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -35,6 +39,8 @@ constexpr char kOlderDesignQuestion[] = "ข้อมูลบนหน้าจ
                                         "ผลที่จะได้เป็นของข้อมูลเดิม ต้องการทำต่อหรือไม่?";
 constexpr char kOlderDesignTitle[] = "ผลเป็นของข้อมูลเดิม";
 constexpr char kSaved[] = "บันทึกแล้ว: ";
+constexpr char kUnsavedResultsQuestion[] = "ผลทดสอบกำลังอัดในตารางยังไม่ได้บันทึก ต้องการออกโดยไม่บันทึกหรือไม่?";
+constexpr char kUnsavedResultsTitle[] = "ผลทดสอบยังไม่ได้บันทึก";
 
 // Control arrays become object names with the index after an underscore: Label15(0) -> Label15_0.
 QString objectNameOf(const QString& designName)
@@ -154,6 +160,29 @@ void Form2::Command1_Click()
     m_ui->detailsPages->showPages();
     m_ui->detailsPages->showDurability(*m_accepted);
     m_ui->pourPage->setDesign(*m_accepted);
+    const mix::MixInputs& in = m_accepted->entries.design;
+    if (const auto strength = mix::parseNumber(in.strengthText))
+        m_ui->resultsPage->setDesign(*strength, in.cylinderChecked ? mix::Specimen::Cylinder : mix::Specimen::Cube);
+}
+
+ResultsPage* Form2::resultsPage() const { return m_ui->resultsPage; }
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    if (m_ui->resultsPage->modified()) {
+        MessageBoxSpec box;
+        box.text = QString::fromUtf8(kUnsavedResultsQuestion);
+        box.title = QString::fromUtf8(kUnsavedResultsTitle);
+        box.icon = QMessageBox::Question;
+        box.buttons = QMessageBox::Yes | QMessageBox::No;
+        box.defaultButton = QMessageBox::No;
+        if (m_prompter.ask(this, box) != QMessageBox::Yes) {
+            m_ui->SSTab1->setCurrentWidget(m_ui->resultsPage);
+            event->ignore();
+            return;
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 bool Form2::resultsStale() const

@@ -12,6 +12,7 @@
 namespace Ui {
 class Form2;
 }
+class ResultsPage;
 
 // The working window: data entry, calculation details, design criteria and the pour planner
 // on four tabs, with the menus. It reads its controls, lets the engine compute and writes the texts the
@@ -38,6 +39,9 @@ public:
     // empty when there is no such control.
     QString caption(const QString& control) const;
 
+    // The strength results tab, whose acceptance sheet the print commands print.
+    ResultsPage* resultsPage() const;
+
     // A status-bar line after a file is written, naming it.
     void showSaved(const QString& file);
 
@@ -51,6 +55,10 @@ signals:
     void cardRequested();
     void cardPdfRequested();
     void aboutRequested();
+
+protected:
+    // Strength results not saved are asked about before the window goes.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();

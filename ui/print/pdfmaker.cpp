@@ -1,6 +1,7 @@
 #include "ui/print/pdfmaker.h"
 
 #include "report/cardrender.h"
+#include "report/figure.h"
 #include "report/pdf.h"
 
 namespace print {
@@ -12,5 +13,11 @@ QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& 
 }
 
 QByteArray cardPdf(const report::Card& card) { return report::cardPdf(card); }
+
+QByteArray figurePdf(std::span<const format::SheetLines> sheets, const report::SheetFigure& figure,
+                     const QString& title)
+{
+    return report::figurePdf(sheets, figure, title);
+}
 
 } // namespace print

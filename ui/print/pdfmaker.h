@@ -23,5 +23,8 @@ namespace print {
 QByteArray reportPdf(std::span<const format::SheetLines> sheets, const QString& title, const QByteArray& link,
                      const report::SheetFigure* figure = nullptr);
 QByteArray cardPdf(const report::Card& card);
+// The acceptance sheet of strength results, its chart on the first sheet (report::figurePdf).
+QByteArray figurePdf(std::span<const format::SheetLines> sheets, const report::SheetFigure& figure,
+                     const QString& title);
 
 } // namespace print

@@ -3,6 +3,7 @@
 #include "ui/print/pdfmaker.h"
 
 #include "report/card.h"
+#include "report/figure.h"
 
 extern "C" __attribute__((visibility("default"))) void
 bolmiradex_report_pdf(const format::SheetLines* sheets, std::size_t count, const QString* title, const QByteArray* link,
@@ -14,4 +15,12 @@ bolmiradex_report_pdf(const format::SheetLines* sheets, std::size_t count, const
 extern "C" __attribute__((visibility("default"))) void bolmiradex_card_pdf(const report::Card* card, QByteArray* pdf)
 {
     *pdf = print::cardPdf(*card);
+}
+
+extern "C" __attribute__((visibility("default"))) void bolmiradex_figure_pdf(const format::SheetLines* sheets,
+                                                                             std::size_t count,
+                                                                             const report::SheetFigure* figure,
+                                                                             const QString* title, QByteArray* pdf)
+{
+    *pdf = print::figurePdf(std::span(sheets, count), *figure, *title);
 }

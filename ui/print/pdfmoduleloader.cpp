@@ -1,6 +1,7 @@
 #include "ui/print/pdfmaker.h"
 
 #include "report/card.h"
+#include "report/figure.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -14,6 +15,7 @@ namespace {
 using ReportPdf = void(const format::SheetLines*, std::size_t, const QString*, const QByteArray*,
                        const report::SheetFigure*, QByteArray*);
 using CardPdf = void(const report::Card*, QByteArray*);
+using FigurePdf = void(const format::SheetLines*, std::size_t, const report::SheetFigure*, const QString*, QByteArray*);
 
 // Beside the program in a build tree; in the package's private library folder once installed.
 // Loaded once and never unloaded: Qt's clean-up at exit still runs code of the module.
@@ -54,6 +56,15 @@ QByteArray cardPdf(const report::Card& card)
     QByteArray pdf;
     if (auto* make = entry<CardPdf>("bolmiradex_card_pdf"))
         make(&card, &pdf);
+    return pdf;
+}
+
+QByteArray figurePdf(std::span<const format::SheetLines> sheets, const report::SheetFigure& figure,
+                     const QString& title)
+{
+    QByteArray pdf;
+    if (auto* make = entry<FigurePdf>("bolmiradex_figure_pdf"))
+        make(sheets.data(), sheets.size(), &figure, &title, &pdf);
     return pdf;
 }
 

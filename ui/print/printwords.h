@@ -18,6 +18,7 @@ inline constexpr std::string_view kPreviewMenu = "ตัวอย่างก่
 // after the strength.
 inline constexpr std::string_view kReportFileName = "รายการคำนวณ";
 inline constexpr std::string_view kCardFileName = "การ์ดผสม";
+inline constexpr std::string_view kAcceptanceFileName = "ผลทดสอบกำลังอัด";
 inline constexpr std::string_view kCube = "ลูกบาศก์";
 inline constexpr std::string_view kCylinder = "ทรงกระบอก";
 

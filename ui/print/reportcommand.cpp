@@ -1,10 +1,15 @@
 #include "ui/print/reportcommand.h"
 
+#include "engine/acceptance.h"
 #include "engine/design.h"
+#include "engine/texts/acceptancetexts.h"
 #include "engine/version.h"
+#include "format/acceptancechart.h"
+#include "format/acceptancesheet.h"
 #include "format/designlink.h"
 #include "output/filewriter.h"
 #include "report/cardrender.h"
+#include "report/figure.h"
 #include "report/font.h"
 #include "report/page.h"
 #include "report/render.h"
@@ -52,6 +57,16 @@ QString reportFileName(const mix::Design& design, const QDate& date)
 QString cardFileName(const mix::Design& design, const QDate& date)
 {
     return fileName(text::kCardFileName, design, date);
+}
+
+QString acceptanceFileName(const mix::Acceptance& acceptance, const QDate& date)
+{
+    const std::string_view specimen = acceptance.specimen == mix::Specimen::Cylinder ? text::kCylinder : text::kCube;
+    QString strength = fromUtf8(mix::kscText(acceptance.specifiedKsc));
+    if (strength.endsWith(QLatin1String(".00")))
+        strength.chop(3);
+    return QStringLiteral("%1 %2 %3 %4.pdf")
+        .arg(fromUtf8(text::kAcceptanceFileName), strength, fromUtf8(specimen), thaiFileDate(date));
 }
 
 QString sheetFileName(const QString& sheet1File, int number)
@@ -325,6 +340,91 @@ void ReportCommand::tellCannotPrint()
     failed.title = QStringLiteral("พิมพ์รายงานไม่ได้");
     failed.icon = QMessageBox::Warning;
     m_prompter.ask(m_window, failed);
+}
+
+std::vector<Sheet> ReportCommand::acceptanceSheets(const mix::Acceptance*& acceptance)
+{
+    acceptance = m_acceptance ? m_acceptance() : nullptr;
+    if (!acceptance)
+        return {};
+    // The date as the command's sheet gives it.
+    std::vector<Sheet> sheets =
+        format::acceptanceSheets(*acceptance, QDate::currentDate().toString(Qt::ISODate).toStdString());
+    if (!report::fontCoversSheets(sheets)) {
+        tellMissingThaiFont();
+        return {};
+    }
+    return sheets;
+}
+
+namespace {
+
+report::SheetFigure acceptanceChart(const mix::Acceptance& acceptance)
+{
+    return {QByteArray::fromStdString(format::acceptanceChartSvg(acceptance)), format::kAcceptanceChart};
+}
+
+} // namespace
+
+void ReportCommand::paintAcceptance(QPrinter& printer, const std::vector<Sheet>& sheets,
+                                    const mix::Acceptance& acceptance)
+{
+    printer.setPageLayout(report::reportPageLayout());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        tellCannotPrint();
+        return;
+    }
+    for (std::size_t s = 0; s < sheets.size(); ++s) {
+        if (s > 0)
+            printer.newPage();
+        report::render(painter, sheets[s]);
+        if (s == 0)
+            report::renderFigure(painter, sheets[s], acceptanceChart(acceptance));
+    }
+    if (!painter.end())
+        tellCannotPrint();
+}
+
+void ReportCommand::printAcceptance()
+{
+    const mix::Acceptance* acceptance = nullptr;
+    const std::vector<Sheet> sheets = acceptanceSheets(acceptance);
+    if (sheets.empty() || !m_dialogs.showPrinter(m_window, currentPrinter(), m_commonDialog1))
+        return;
+    // A printer that writes a file gets the very PDF of the menu entry, through the one writer.
+    if (printsToFile()) {
+        saveDocument(
+            currentPrinter().outputFileName(),
+            print::figurePdf(sheets, acceptanceChart(*acceptance), fromUtf8(format::acceptanceTitle(*acceptance))));
+        return;
+    }
+    paintAcceptance(currentPrinter(), sheets, *acceptance);
+}
+
+void ReportCommand::previewAcceptance()
+{
+    const mix::Acceptance* acceptance = nullptr;
+    const std::vector<Sheet> sheets = acceptanceSheets(acceptance);
+    if (sheets.empty())
+        return;
+    currentPrinter().setPageLayout(report::reportPageLayout());
+    m_dialogs.showPreview(m_window, currentPrinter(), [this, &sheets, acceptance](QPrinter& printer) {
+        paintAcceptance(printer, sheets, *acceptance);
+    });
+}
+
+void ReportCommand::saveAcceptancePdf()
+{
+    const mix::Acceptance* acceptance = nullptr;
+    const std::vector<Sheet> sheets = acceptanceSheets(acceptance);
+    if (sheets.empty())
+        return;
+    const QString file = m_dialogs.choosePdfFile(m_window, acceptanceFileName(*acceptance, QDate::currentDate()));
+    if (file.isEmpty())
+        return;
+    saveDocument(
+        file, print::figurePdf(sheets, acceptanceChart(*acceptance), fromUtf8(format::acceptanceTitle(*acceptance))));
 }
 
 } // namespace print

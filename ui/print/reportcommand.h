@@ -15,8 +15,9 @@
 #include <optional>
 
 namespace mix {
+struct Acceptance;
 struct Design;
-}
+} // namespace mix
 class Prompter;
 class QWidget;
 
@@ -51,6 +52,15 @@ public:
     // That card as a PDF the user names, finished as `mixdesign --card` finishes it.
     void saveCardPdf();
 
+    // The judged strength results to print as the acceptance sheet; null while there are none.
+    using AcceptanceSource = std::function<const mix::Acceptance*()>;
+    void setAcceptanceSource(AcceptanceSource acceptance) { m_acceptance = std::move(acceptance); }
+    // The acceptance sheet with today's date and its chart: on the printer the user chooses, in
+    // the preview, and as a PDF the user names.
+    void printAcceptance();
+    void previewAcceptance();
+    void saveAcceptancePdf();
+
     // The printer the next print goes to, with the settings last confirmed in the dialog.
     QPrinter& currentPrinter();
 
@@ -80,10 +90,15 @@ private:
     // Writes a whole document, or tells the user why it could not, naming the file.
     bool saveDocument(const QString& file, const QByteArray& document);
     void tellCannotPrint();
+    // The acceptance sheets of today, or none when nothing is judged or no face has their letters.
+    std::vector<format::SheetLines> acceptanceSheets(const mix::Acceptance*& acceptance);
+    void paintAcceptance(QPrinter& printer, const std::vector<format::SheetLines>& sheets,
+                         const mix::Acceptance& acceptance);
 
     QWidget* m_window;
     Prompter& m_prompter;
     DesignSource m_design;
+    AcceptanceSource m_acceptance;
     ReportDialogs& m_dialogs;
     CommonDialog m_commonDialog1;
     // Made on first use: a printer loads the print system (CUPS and what it needs), several
@@ -95,6 +110,8 @@ private:
 // specimen and the date of the Buddhist era ("รายการคำนวณ 240 ลูกบาศก์ 2569-12-09.pdf").
 QString reportFileName(const mix::Design& design, const QDate& date);
 QString cardFileName(const mix::Design& design, const QDate& date);
+// The acceptance sheet's: "ผลทดสอบกำลังอัด 240 ลูกบาศก์ 2569-12-09.pdf", the strength as judged.
+QString acceptanceFileName(const mix::Acceptance& acceptance, const QDate& date);
 
 // The paper prompt before the later sheets, counting the sheets still to print.
 QString paperPrompt(int sheetsLeft);
