@@ -95,6 +95,7 @@ Form2::Form2(Prompter& prompter, QWidget* parent)
     connect(m_ui->dataEntryPage, &DataEntryPage::printClicked, this,
             [this] { requestWithDesign(&Form2::printRequested); });
     connect(m_ui->dataEntryPage, &DataEntryPage::entriesChanged, this, &Form2::entriesChanged);
+    connect(m_ui->resultsPage, &ResultsPage::saved, this, &Form2::showSaved);
     // Calculate from any tab and any field, as the button would.
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* calculate = new QShortcut(QKeySequence(Qt::CTRL | key), this);
@@ -170,13 +171,7 @@ ResultsPage* Form2::resultsPage() const { return m_ui->resultsPage; }
 void Form2::closeEvent(QCloseEvent* event)
 {
     if (m_ui->resultsPage->modified()) {
-        MessageBoxSpec box;
-        box.text = QString::fromUtf8(kUnsavedResultsQuestion);
-        box.title = QString::fromUtf8(kUnsavedResultsTitle);
-        box.icon = QMessageBox::Question;
-        box.buttons = QMessageBox::Yes | QMessageBox::No;
-        box.defaultButton = QMessageBox::No;
-        if (m_prompter.ask(this, box) != QMessageBox::Yes) {
+        if (!agreed(kUnsavedResultsQuestion, kUnsavedResultsTitle)) {
             m_ui->SSTab1->setCurrentWidget(m_ui->resultsPage);
             event->ignore();
             return;
@@ -198,13 +193,14 @@ void Form2::entriesChanged()
     m_ui->detailsPages->showStale(stale);
 }
 
-bool Form2::olderDesignAgreed()
+bool Form2::olderDesignAgreed() { return !resultsStale() || agreed(kOlderDesignQuestion, kOlderDesignTitle); }
+
+bool Form2::agreed(const char* question, const char* title)
 {
-    if (!resultsStale())
-        return true;
+    // No is the default: both questions guard against doing what the user did not mean.
     MessageBoxSpec box;
-    box.text = QString::fromUtf8(kOlderDesignQuestion);
-    box.title = QString::fromUtf8(kOlderDesignTitle);
+    box.text = QString::fromUtf8(question);
+    box.title = QString::fromUtf8(title);
     box.icon = QMessageBox::Question;
     box.buttons = QMessageBox::Yes | QMessageBox::No;
     box.defaultButton = QMessageBox::No;

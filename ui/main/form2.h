@@ -69,6 +69,8 @@ private:
     void entriesChanged();
     // True when the results are current, or when the user agrees to the older design.
     bool olderDesignAgreed();
+    // A Yes/No question through the prompter, No by default; true on Yes.
+    bool agreed(const char* question, const char* title);
     void requestWithDesign(void (Form2::*request)());
     void writeTexts(const mix::ResultTexts& texts);
     void connectMenus();

@@ -34,7 +34,6 @@ constexpr char kCalculateFirst[] = "ยังไม่ได้ตัดสิ�
 constexpr char kTypeResults[] = "พิมพ์หรือวางผลทดสอบลงในตาราง หรือเปิดไฟล์ CSV";
 constexpr char kCannotOpen[] = "เปิดไฟล์ %1 ไม่ได้ (%2)";
 constexpr char kCannotSave[] = "บันทึกไฟล์ %1 ไม่ได้ (%2) ไฟล์เดิมยังอยู่เหมือนเดิม";
-constexpr char kSavedSheet[] = "บันทึกแล้ว: %1";
 constexpr char kLowTest[] = "ผลนี้ต่ำกว่าเกณฑ์ทีละผล";
 constexpr char kLowWindow[] = "อยู่ในชุดเฉลี่ย 3 ผลที่ต่ำกว่าเกณฑ์";
 constexpr char kCsvFilter[] = "CSV (*.csv)";
@@ -249,8 +248,7 @@ bool ResultsPage::saveSheet(const QString& file)
     }
     m_modified = false;
     judge();
-    if (m_acceptance)
-        showMessage(QString::fromUtf8(kSavedSheet).arg(QDir::toNativeSeparators(file)));
+    emit saved(file);
     return true;
 }
 

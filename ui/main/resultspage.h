@@ -55,6 +55,8 @@ signals:
     void printRequested();
     void previewRequested();
     void savePdfRequested();
+    // The sheet reached its file; the window says so where it says every save.
+    void saved(const QString& file);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
