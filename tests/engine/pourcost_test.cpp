@@ -88,6 +88,13 @@ TEST(PourCost, TextOfTheFirstExampleAsGolden)
     EXPECT_EQ(got.str(), golden.str());
 
     EXPECT_TRUE(pourCostText(p, {}, PourCost{}, pourPlanTexts(p)).lines.empty());
+    // Cement and ready-mix priced alone: the missing prices are named, and no verdict is drawn.
+    const PourPrices half{128.5, none, none, none, 1850};
+    const PourCostText named = pourCostText(p, half, std::get<PourCost>(costPour(p, half)), pourPlanTexts(p));
+    EXPECT_EQ(named.lines.back(), "ยังไม่มีราคา: ทราย, หิน, น้ำยาผสมคอนกรีต จึงยังเทียบกับคอนกรีตผสมเสร็จไม่ได้");
+    EXPECT_EQ(named.summary.back(), named.lines.back());
+    for (const auto& line : named.lines)
+        EXPECT_EQ(line.find("ผสมเอง"), std::string::npos) << line;
     const std::pair<double, const char*> money[] = {{0, "0.00"},
                                                     {7.5, "7.50"},
                                                     {14970.61, "14970.61"},
